@@ -1,0 +1,5 @@
+// Program start-up and shut-down.
+int KarvelinMain()
+{
+    return 0;
+}

@@ -1,0 +1,7 @@
+// The game's entry point.
+int KarvelinMain();
+
+int main()
+{
+    return KarvelinMain();
+}

@@ -1,0 +1,222 @@
+#include "platform/Files.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <pwd.h>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+
+namespace plat {
+namespace {
+
+std::string g_programOverride;
+std::string g_dataOverride;
+
+std::string Upper(std::string_view s)
+{
+    std::string u(s);
+    for (char& c : u)
+        c = char(std::toupper(static_cast<unsigned char>(c)));
+    return u;
+}
+
+std::string StartFolder()
+{
+    static const std::string start = [] {
+        std::error_code ec;
+        fs::path p = fs::current_path(ec);
+        return ec ? std::string() : p.string();
+    }();
+    return start;
+}
+
+std::string HomeFolder()
+{
+    if (const char* h = std::getenv("HOME"); h && h[0] == '/')
+        return h;
+    if (const passwd* pw = getpwuid(getuid()); pw && pw->pw_dir && pw->pw_dir[0] == '/')
+        return pw->pw_dir;
+    return {};
+}
+
+} // namespace
+
+std::string ProgramFolder() { return g_programOverride.empty() ? StartFolder() : g_programOverride; }
+
+std::string DataRoot()
+{
+    if (!g_dataOverride.empty())
+        return g_dataOverride;
+    std::string root;
+    if (const char* x = std::getenv("XDG_DATA_HOME"); x && x[0] == '/')
+        root = x;
+    else if (std::string home = HomeFolder(); !home.empty())
+        root = home + "/.local/share";
+    else
+        root = "/tmp"; // no home at all: still never the filesystem root
+    MakeFolder(root);
+    return root;
+}
+
+void SetProgramFolderForTests(const std::string& folder) { g_programOverride = folder; }
+void SetDataRootForTests(const std::string& folder) { g_dataOverride = folder; }
+
+std::string JoinPath(std::string_view folder, std::string_view name)
+{
+    std::string out(folder);
+    if (!out.empty() && out.back() != '/')
+        out += '/';
+    out += name;
+    return out;
+}
+
+std::string ResolvePath(std::string_view path)
+{
+    std::string p(path);
+    std::replace(p.begin(), p.end(), '\\', '/');
+    std::error_code ec;
+    if (p.empty() || fs::exists(p, ec))
+        return p;
+    // Walk the components, matching each one case-insensitively when needed.
+    std::string built = p[0] == '/' ? "/" : "";
+    std::size_t pos = p[0] == '/' ? 1 : 0;
+    while (pos <= p.size()) {
+        std::size_t next = p.find('/', pos);
+        std::string comp = p.substr(pos, next == std::string::npos ? std::string::npos : next - pos);
+        pos = next == std::string::npos ? p.size() + 1 : next + 1;
+        if (comp.empty())
+            continue;
+        std::string candidate = built + comp;
+        if (!fs::exists(candidate, ec)) {
+            std::string dir = built.empty() ? "." : built;
+            std::string want = Upper(comp), found;
+            for (fs::directory_iterator it(dir, ec), end; !ec && it != end; it.increment(ec)) {
+                std::string name = it->path().filename().string();
+                if (Upper(name) == want && (found.empty() || name < found))
+                    found = name;
+            }
+            if (found.empty())
+                return p;
+            candidate = built + found;
+        }
+        built = candidate + (pos <= p.size() ? "/" : "");
+    }
+    return built;
+}
+
+bool MakeFolder(const std::string& path)
+{
+    if (path.empty())
+        return false;
+    std::error_code ec;
+    fs::create_directories(path, ec);
+    return fs::is_directory(path, ec);
+}
+
+bool PathExists(const std::string& path)
+{
+    std::error_code ec;
+    return !path.empty() && fs::exists(ResolvePath(path), ec);
+}
+
+bool IsFolder(const std::string& path)
+{
+    std::error_code ec;
+    return fs::is_directory(ResolvePath(path), ec);
+}
+
+bool IsRegularFile(const std::string& path)
+{
+    std::error_code ec;
+    return fs::is_regular_file(ResolvePath(path), ec);
+}
+
+bool DeleteFile(const std::string& path)
+{
+    std::string p = ResolvePath(path);
+    std::error_code ec;
+    if (!fs::is_regular_file(fs::symlink_status(p, ec)) && !fs::is_symlink(fs::symlink_status(p, ec)))
+        return false;
+    return fs::remove(p, ec) && !ec;
+}
+
+bool CopyFile(const std::string& from, const std::string& to)
+{
+    std::string bytes;
+    return ReadWholeFile(from, bytes) && WriteFileAtomic(to, bytes);
+}
+
+std::vector<std::string> ListFiles(const std::string& folder, std::string_view ext)
+{
+    std::vector<std::string> names;
+    std::error_code ec;
+    const std::string wantExt = Upper(ext);
+    for (fs::directory_iterator it(ResolvePath(folder), ec), end; !ec && it != end; it.increment(ec)) {
+        if (!it->is_regular_file(ec))
+            continue;
+        std::string name = it->path().filename().string();
+        std::size_t dot = name.rfind('.');
+        if (dot == std::string::npos || Upper(std::string_view(name).substr(dot + 1)) != wantExt)
+            continue;
+        names.push_back(name);
+    }
+    std::sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {
+        std::string ua = Upper(a), ub = Upper(b);
+        return ua != ub ? ua < ub : a < b;
+    });
+    return names;
+}
+
+bool ReadWholeFile(const std::string& path, std::string& bytes)
+{
+    std::string p = ResolvePath(path);
+    std::error_code ec;
+    if (!fs::is_regular_file(p, ec))
+        return false;
+    std::ifstream in(p, std::ios::binary);
+    if (!in)
+        return false;
+    bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    return !in.bad();
+}
+
+bool WriteFileAtomic(const std::string& path, std::string_view bytes)
+{
+    std::string target = ResolvePath(path);
+    std::string temp = target + ".tmp" + std::to_string(getpid());
+    {
+        std::FILE* f = std::fopen(temp.c_str(), "wb");
+        if (!f)
+            return false;
+        bool ok = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
+        ok = std::fflush(f) == 0 && ok;
+        ok = fsync(fileno(f)) == 0 && ok;
+        ok = std::fclose(f) == 0 && ok;
+        if (!ok) {
+            std::remove(temp.c_str());
+            return false;
+        }
+    }
+    if (std::rename(temp.c_str(), target.c_str()) != 0) {
+        std::remove(temp.c_str());
+        return false;
+    }
+    return true;
+}
+
+bool AppendToFile(const std::string& path, std::string_view bytes)
+{
+    std::FILE* f = std::fopen(ResolvePath(path).c_str(), "ab");
+    if (!f)
+        return false;
+    bool ok = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
+    return std::fclose(f) == 0 && ok;
+}
+
+} // namespace plat

@@ -1,0 +1,44 @@
+#pragma once
+// Files and folders. Paths are joined with "/"; ResolvePath() accepts "\"
+// too and finds names case-insensitively, because data files written for
+// other systems name their pictures in any case.
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace plat {
+
+// The working directory at start-up (the program folder); empty when it cannot be read.
+std::string ProgramFolder();
+// The folder the game's data folder lives in: $XDG_DATA_HOME when set and
+// absolute, else ~/.local/share (created with its parents). Never empty.
+std::string DataRoot();
+
+// Test seams: override the two roots (empty restores the real ones).
+void SetProgramFolderForTests(const std::string& folder);
+void SetDataRootForTests(const std::string& folder);
+
+std::string JoinPath(std::string_view folder, std::string_view name);
+// "\" becomes "/"; a component that does not exist under its exact name is
+// looked up case-insensitively. A path that cannot be found comes back with
+// only its separators changed.
+std::string ResolvePath(std::string_view path);
+
+bool MakeFolder(const std::string& path); // with parents; an existing folder is success
+bool PathExists(const std::string& path); // a file or a folder
+bool IsFolder(const std::string& path);
+bool IsRegularFile(const std::string& path);
+bool DeleteFile(const std::string& path); // never removes a folder
+bool CopyFile(const std::string& from, const std::string& to); // replaces the target
+
+// Regular files of the folder whose extension (after the last dot) equals ext
+// without regard to case, sorted by their upper-cased names.
+std::vector<std::string> ListFiles(const std::string& folder, std::string_view ext);
+
+bool ReadWholeFile(const std::string& path, std::string& bytes);
+// Writes a temporary file in the same folder and renames it over the target,
+// so the target is always either the old or the new content.
+bool WriteFileAtomic(const std::string& path, std::string_view bytes);
+bool AppendToFile(const std::string& path, std::string_view bytes);
+
+} // namespace plat

@@ -1,0 +1,16 @@
+#include "platform/Random.h"
+
+namespace plat {
+namespace {
+std::uint32_t g_state = 1;
+} // namespace
+
+void SeedRandom(std::uint32_t seed) { g_state = seed; }
+
+int Random()
+{
+    g_state = g_state * 214013u + 2531011u;
+    return int((g_state >> 16) & 0x7FFF);
+}
+
+} // namespace plat
