@@ -1,0 +1,49 @@
+#pragma once
+// CTesto: text drawn with its own font of the face "Arial". The root's frame
+// height is the font's cell height, its frame width the font width (0 = the
+// face's own); draws add the layout offset when relative is 1.
+#include "shell/Graphics.h"
+#include "shell/Oggetto.h"
+
+#include <cstdint>
+#include <memory>
+
+class CTesto : public COggetto {
+public:
+    CTesto();
+    ~CTesto() override;
+    CTesto(const CTesto&) = delete;
+    CTesto& operator=(const CTesto&) = delete;
+
+    void Init();
+    int Create(plat::Device* dev);
+    void OnLostDevice();
+    void OnResetDevice(plat::Device* dev);
+
+    // Width and height 0: from the point, unclipped. Otherwise wrapped in the
+    // width and clipped to the box; a height of 0 is one font height.
+    // Returns the height of the laid-out text.
+    int Draw(plat::Device* dev, const char* text, int x, int y, int width, int height);
+    int DrawAt(plat::Device* dev, const char* text, int x, int y);
+    int DrawJoined(plat::Device* dev, const char* a, const char* b, int x, int y);
+    int DrawJoinedRect(plat::Device* dev, const char* a, const char* b, int x, int y, int width, int height);
+    int DrawWithInt(plat::Device* dev, const char* text, int value, int x, int y);
+    int DrawWithIntRect(plat::Device* dev, const char* text, int value, int x, int y, int width, int height);
+    int DrawWithFloat(plat::Device* dev, const char* text, float value, int x, int y);
+    int DrawWithFloatRect(plat::Device* dev, const char* text, float value, int x, int y, int width, int height);
+
+    void SetColour(float red, float green, float blue, float alpha = 1.0f)
+    {
+        m_red = red;
+        m_green = green;
+        m_blue = blue;
+        m_alpha = alpha;
+    }
+    bool HasFont() const { return m_font != nullptr; }
+
+    // Fields, in order.
+    std::unique_ptr<plat::Font> m_font;
+    int m_weight;
+    float m_red, m_green, m_blue, m_alpha;
+    std::uint32_t m_format; // plat::TextFormat flags: 1 centred, 2 right-aligned
+};

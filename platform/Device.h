@@ -1,0 +1,270 @@
+#pragma once
+// The drawing device: a back buffer of a fixed size that every draw goes to,
+// stretched over the window at present; textures, sprite and line drawers
+// and fonts made on it; lost-device detection and reset; read-back of the
+// back buffer for tests.
+//
+// Every draw carries a depth (0 = nearest, 1 = farthest). Between
+// BeginScene() and EndScene() draws are recorded; EndScene() stable-sorts
+// them far to near (equal depths keep their order) and executes them, which
+// gives the picture a depth-tested scene would give. Draws made outside a
+// scene are executed at once.
+#include "platform/Image.h"
+#include "platform/Math3D.h"
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+struct SDL_Window;
+
+namespace plat {
+
+using Argb = std::uint32_t;
+
+// The colour every frame is cleared to; pixels of exactly this colour in a
+// loaded picture become fully transparent.
+constexpr Argb kColourKey = 0xFF8603BD;
+
+// Result codes of the device and of everything made on it. 0 is success.
+enum Status : int {
+    kOk = 0,
+    kNotAvailable = 1,     // the device cannot do what was asked
+    kOutOfVideoMemory = 2,
+    kInvalidCall = 3,      // bad arguments (an empty size, a missing device, ...)
+    kInvalidData = 4,      // a picture or font that cannot be decoded
+    kOutOfMemory = 5,
+    kFailed = 6,           // anything else
+    kDeviceLost = 7,       // the device is lost and cannot be reset yet
+    kDeviceNotReset = 8,   // the device is lost and can be reset now
+    kModeNotFound = 9,     // full screen: no display mode of the requested size
+    kNotFound = 10,        // a picture file or bitmap id that does not exist
+};
+const char* StatusName(int status);
+
+// Packs four 0..1 channels: 255 at 1.0 or more, 0 at 0 or less, else
+// value * 255 truncated (the rounded variant adds 0.5 first, for texts).
+Argb PackArgb(float a, float r, float g, float b);
+Argb PackArgbRounded(float a, float r, float g, float b);
+
+struct Rect {
+    int left = 0, top = 0, right = 0, bottom = 0;
+    int Width() const { return right - left; }
+    int Height() const { return bottom - top; }
+};
+
+// What the 3D path needs of the device; our CPU transform and lighting
+// offers all of it, tests may pretend otherwise.
+struct Caps3D {
+    float vertexShaderVersion = 1.1f;
+    int maxBlendMatrices = 4;
+    bool directionalLights = true;
+};
+
+struct Colour4 {
+    float r = 0, g = 0, b = 0, a = 0;
+};
+
+struct Light {
+    bool enabled = false;
+    Colour4 diffuse;
+    Vec3 direction; // travels along this direction
+};
+
+struct Material {
+    Colour4 diffuse, ambient, specular, emissive;
+    float power = 0;
+};
+
+// The fixed-function state of the 3D scene, restored to these defaults by
+// a reset. Triangles are transformed and lit on the CPU with it.
+struct SceneState {
+    bool lighting = false;
+    bool depthTest = true;
+    bool cullNone = true;
+    bool linearMagFilter = true;
+    Argb ambient = 0;
+    int blendWeights = 0;       // vertex blending: 0 off, 1 = two world matrices
+    bool wrapU = false;         // texture coordinate u wraps around
+    Light light0;
+    Material material;
+    Matrix world[2] = {MatrixIdentity(), MatrixIdentity()};
+    Matrix view = MatrixIdentity();
+    Matrix projection = MatrixIdentity();
+};
+
+// One vertex of a screen-space triangle for DrawTriangles.
+struct ScreenVertex {
+    float x = 0, y = 0; // back-buffer pixels
+    float z = 0;        // depth 0..1
+    Argb colour = 0xFFFFFFFF;
+    float u = 0, v = 0;
+};
+
+class Device;
+class Font;
+struct RendererCore;
+struct DrawCommand;
+
+// A picture on the device. Shared: a recorded draw keeps it alive until the
+// scene ends, even when its owner lets it go meanwhile.
+class Texture {
+public:
+    ~Texture();
+    Texture(const Texture&) = delete;
+    Texture& operator=(const Texture&) = delete;
+    int Width() const { return m_width; }
+    int Height() const { return m_height; }
+
+private:
+    friend class Device;
+    friend class Font;
+    Texture() = default;
+    void* m_texture = nullptr; // SDL_Texture
+    std::weak_ptr<RendererCore> m_core;
+    int m_width = 0, m_height = 0;
+};
+using TexturePtr = std::shared_ptr<Texture>;
+
+// Draws rectangles of textures through a 2D transform, tinted and faded.
+class SpriteDrawer {
+public:
+    explicit SpriteDrawer(Device* device) : m_device(device) {}
+    void SetTransform(const Matrix& m) { m_transform = m; }
+    const Matrix& GetTransform() const { return m_transform; }
+    int Begin();
+    int End();
+    // Draws the source rectangle (the whole texture when null) with its top
+    // left at pos, through the transform, at depth pos.z. Parts of the source
+    // outside the texture repeat the nearest edge pixels.
+    int Draw(const Texture* texture, const Rect* source, const Vec3& pos, Argb colour);
+
+private:
+    Device* m_device;
+    Matrix m_transform = MatrixIdentity();
+    bool m_begun = false;
+};
+
+// Draws polylines of a width: each segment a quad, no caps, no joins, no
+// antialiasing. A width-1 line at integer y inks exactly row y.
+class LineDrawer {
+public:
+    explicit LineDrawer(Device* device) : m_device(device) {}
+    void SetWidth(float width) { m_width = width; }
+    float GetWidth() const { return m_width; }
+    int Begin();
+    int End();
+    // Screen points at depth 0.
+    int Draw(const Vec2* points, int count, Argb colour);
+    // Points through a matrix to clip space, then to the viewport; each
+    // vertex keeps its own depth.
+    int DrawTransform(const Vec3* points, int count, const Matrix& transform, Argb colour);
+
+private:
+    Device* m_device;
+    float m_width = 1.0f;
+    bool m_begun = false;
+};
+
+// What the next creation of a kind should fail with (test seam).
+enum class CreationKind { Texture, Font, SpriteDrawer, LineDrawer };
+
+class Device {
+public:
+    ~Device();
+    Device(const Device&) = delete;
+    Device& operator=(const Device&) = delete;
+
+    // On the given window, back buffer = its client size: an accelerated
+    // renderer, else the software one. No vsync.
+    static std::unique_ptr<Device> CreateWindowed(SDL_Window* window, int* status);
+    // Takes the first display mode of exactly width x height; none gives
+    // kModeNotFound.
+    static std::unique_ptr<Device> CreateFullScreen(SDL_Window* window, int width, int height, int* status);
+    // A hidden window and the software renderer: for tests and tools.
+    static std::unique_ptr<Device> CreateHeadless(int width, int height, int* status);
+
+    int BackBufferWidth() const { return m_width; }
+    int BackBufferHeight() const { return m_height; }
+    const Viewport& GetViewport() const { return m_viewport; }
+    SDL_Window* Window() const { return m_window; }
+
+    int Clear(Argb colour);
+    int BeginScene();
+    int EndScene();
+    bool InScene() const { return m_inScene; }
+    // Shows the back buffer; kDeviceLost when the device was found lost.
+    int Present();
+    // kOk, kDeviceLost while the loss lasts, then kDeviceNotReset.
+    int TestCooperativeLevel();
+    // Recreates the back buffer and restores the default states and the 3D
+    // scene state; the owners recreate their textures, drawers and fonts.
+    int Reset();
+
+    // Textures: the picture stretched to width x height, the colour key made
+    // transparent first. A file goes through ResolvePath.
+    TexturePtr CreateTextureFromFile(const std::string& path, int width, int height, int* status);
+    TexturePtr CreateTextureFromResource(int bitmapId, int width, int height, int* status);
+    TexturePtr CreateTextureFromImage(const Image& image, int width, int height, int* status);
+    std::unique_ptr<SpriteDrawer> CreateSpriteDrawer(int* status);
+    std::unique_ptr<LineDrawer> CreateLineDrawer(int* status);
+    // A face by name and weight (400 regular, 700 bold); height is the cell
+    // height in pixels; width 0 = the face's own.
+    std::unique_ptr<Font> CreateFont(const char* face, int height, int width, int weight, int* status);
+
+    // 3D path: capabilities and the scene state.
+    int GetCaps3D(Caps3D& out) const;
+    SceneState& Scene() { return m_scene; }
+    const SceneState& Scene() const { return m_scene; }
+    // Screen-space triangles (already transformed and lit), each queued at
+    // the mean depth of its vertices. texture may be null.
+    int DrawTriangles(const Texture* texture, const ScreenVertex* vertices, int count);
+
+    // Read-back of the back buffer (0xAARRGGBB).
+    bool ReadPixels(Image& out);
+    Argb ReadPixel(int x, int y);
+
+    // Test seams.
+    void SimulateLoss();
+    void FailNextResets(int count) { m_failResets = count; }
+    void OverrideCaps3D(std::optional<Caps3D> caps, int status = kOk)
+    {
+        m_capsOverride = caps;
+        m_capsStatus = status;
+    }
+    void FailNextCreation(CreationKind kind, int status);
+    int DrawCount() const { return m_drawCount; } // draws executed since creation
+
+    // Used by the drawers and fonts.
+    void Submit(DrawCommand&& command);
+    RendererCore* Core() const { return m_core.get(); }
+    bool TakeFailure(CreationKind kind, int* status);
+
+private:
+    Device() = default;
+    static std::unique_ptr<Device> Create(SDL_Window* window, bool ownsWindow, int width, int height, int* status);
+    bool MakeBackBuffer();
+    void Execute(const DrawCommand& c);
+    void CheckLossEvents();
+    TexturePtr MakeTexture(const Image& keyed, int* status);
+
+    SDL_Window* m_window = nullptr;
+    bool m_ownsWindow = false;
+    bool m_fullScreen = false;
+    std::shared_ptr<RendererCore> m_core;
+    int m_width = 0, m_height = 0;
+    Viewport m_viewport;
+    bool m_inScene = false;
+    std::vector<DrawCommand> m_queue;
+    SceneState m_scene;
+    int m_lost = 0; // 0 good, 1 lost, 2 can be reset
+    int m_failResets = 0;
+    std::optional<Caps3D> m_capsOverride;
+    int m_capsStatus = kOk;
+    int m_failNext[4] = {0, 0, 0, 0};
+    int m_drawCount = 0;
+};
+
+} // namespace plat
