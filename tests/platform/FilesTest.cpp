@@ -1,0 +1,85 @@
+#include "platform/Files.h"
+#include "platform/Locale.h"
+#include "tests/support/TempFolders.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+namespace {
+
+TEST(Files, EnumerationIsSortedCaseInsensitiveAndRegularFilesOnly)
+{
+    testing_support::TempFolders tmp;
+    for (const char* name : {"b.kvl", "A.KVL", "c.Kvl", "d.kvs", "noext", "z.kvl.bak"})
+        tmp.Write(std::string("f/") + name, "x");
+    tmp.Write("f/folder.kvl/inside", "x"); // a folder whose name ends in the extension
+    auto names = plat::ListFiles(tmp.Root() + "/f", "kvl");
+    ASSERT_EQ(names.size(), 3u);
+    EXPECT_EQ(names[0], "A.KVL");
+    EXPECT_EQ(names[1], "b.kvl");
+    EXPECT_EQ(names[2], "c.Kvl");
+    EXPECT_TRUE(plat::ListFiles(tmp.Root() + "/missing", "kvl").empty());
+}
+
+TEST(Files, ResolvePathFindsNamesInAnyCaseAndBackslashes)
+{
+    testing_support::TempFolders tmp;
+    tmp.Write("Luoghi/Photos/Lake.JPG", "x");
+    EXPECT_EQ(plat::ResolvePath(tmp.Root() + "\\luoghi\\photos\\lake.jpg"), tmp.Root() + "/Luoghi/Photos/Lake.JPG");
+    EXPECT_TRUE(plat::PathExists(tmp.Root() + "/LUOGHI/photos/LAKE.jpg"));
+    EXPECT_FALSE(plat::PathExists(tmp.Root() + "/Luoghi/none.jpg"));
+    EXPECT_TRUE(plat::PathExists(tmp.Root() + "/Luoghi")); // a folder exists too
+}
+
+TEST(Files, DeleteNeverRemovesFoldersAndCopyReplaces)
+{
+    testing_support::TempFolders tmp;
+    tmp.Write("dir/file", "old");
+    tmp.Write("src", "new");
+    EXPECT_FALSE(plat::DeleteFile(tmp.Root() + "/dir"));
+    EXPECT_TRUE(plat::IsFolder(tmp.Root() + "/dir"));
+    EXPECT_TRUE(plat::CopyFile(tmp.Root() + "/src", tmp.Root() + "/dir/file"));
+    EXPECT_EQ(tmp.Read("dir/file"), "new");
+    EXPECT_TRUE(plat::DeleteFile(tmp.Root() + "/dir/file"));
+    EXPECT_FALSE(plat::DeleteFile(tmp.Root() + "/dir/file"));
+}
+
+TEST(Files, DataRootIsNeverEmpty)
+{
+    const char* old = std::getenv("XDG_DATA_HOME");
+    std::string saved = old ? old : "";
+    testing_support::TempFolders tmp;
+    plat::SetDataRootForTests(""); // the real rule, not the test seam
+    setenv("XDG_DATA_HOME", (tmp.Root() + "/xdg").c_str(), 1);
+    EXPECT_EQ(plat::DataRoot(), tmp.Root() + "/xdg");
+    setenv("XDG_DATA_HOME", "relative/path", 1); // not absolute: ignored
+    EXPECT_NE(plat::DataRoot(), "relative/path");
+    EXPECT_FALSE(plat::DataRoot().empty());
+    if (old)
+        setenv("XDG_DATA_HOME", saved.c_str(), 1);
+    else
+        unsetenv("XDG_DATA_HOME");
+}
+
+TEST(Locale, LanguageFromLocaleNames)
+{
+    EXPECT_EQ(plat::LanguageIdFromLocale("it_IT.UTF-8"), plat::kLangItalian);
+    EXPECT_EQ(plat::LanguageIdFromLocale("it"), plat::kLangItalian);
+    EXPECT_EQ(plat::LanguageIdFromLocale("it_CH.UTF-8"), plat::kLangItalianSwiss);
+    EXPECT_EQ(plat::LanguageIdFromLocale("en_GB.UTF-8"), plat::kLangEnglish);
+    EXPECT_EQ(plat::LanguageIdFromLocale("C"), plat::kLangEnglish);
+    EXPECT_EQ(plat::LanguageIdFromLocale("italic"), plat::kLangEnglish);
+}
+
+TEST(Locale, Windows1252RoundTrip)
+{
+    EXPECT_EQ(plat::Cp1252ToUtf8("Profondit\xE0 30\xB0 \x80"), "Profondit\xC3\xA0 30\xC2\xB0 \xE2\x82\xAC");
+    std::string all;
+    for (int b = 1; b < 256; ++b)
+        all += char(b);
+    EXPECT_EQ(plat::Utf8ToCp1252(plat::Cp1252ToUtf8(all)), all);
+    EXPECT_EQ(plat::Utf8ToCp1252("\xE4\xB8\xAD"), "?"); // no Windows-1252 form
+}
+
+} // namespace

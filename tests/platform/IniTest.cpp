@@ -1,0 +1,76 @@
+#include "platform/Ini.h"
+#include "platform/Files.h"
+#include "tests/support/TempFolders.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct ReadCase {
+    const char* text;
+    const char* section;
+    const char* key;
+    bool found;
+    const char* value;
+};
+
+TEST(Ini, ReadRules)
+{
+    const ReadCase cases[] = {
+        {"[A]\r\nKEY=1\r\n", "A", "KEY", true, "1"},
+        {"[a]\nkey=1\n", "A", "KEY", true, "1"},                         // names ignore case
+        {"  [ A ]  \n  KEY  =  spaced value  \n", "A", "KEY", true, "spaced value"}, // trimmed
+        {"[A]\nKEY=\n", "A", "KEY", true, ""},                           // present but empty
+        {"[A]\nKEY=1\nKEY=2\n", "A", "KEY", true, "1"},                  // first key wins
+        {"[A]\nKEY=1\n[A]\nKEY=2\nOTHER=3\n", "A", "OTHER", false, ""},   // only the first section
+        {"[A]\nKEY\n", "A", "KEY", false, ""},                           // no "=" never matches
+        {"[B]\nKEY=1\n", "A", "KEY", false, ""},
+        {"KEY=1\n[A]\n", "A", "KEY", false, ""},                         // keys before any section
+        {"[A]\nK=a=b\n", "A", "K", true, "a=b"},                         // split at the first "="
+        {"[A]\nKEY=\xE8\xE0\n", "A", "KEY", true, "\xE8\xE0"},           // bytes pass through
+        {"[A]\nKEY=last", "A", "KEY", true, "last"},                     // no final line break
+        {"", "A", "KEY", false, ""},
+    };
+    for (const ReadCase& c : cases) {
+        std::string value = "junk";
+        EXPECT_EQ(plat::IniReadText(c.text, c.section, c.key, value), c.found) << c.text;
+        EXPECT_EQ(value, c.value) << c.text;
+    }
+}
+
+TEST(Ini, WritesAreByteExact)
+{
+    // New file: CR LF.
+    EXPECT_EQ(plat::IniWriteText("", "S", "K", "v"), "[S]\r\nK=v\r\n");
+    // Replace in place, keeping everything else, including the key's neighbours.
+    EXPECT_EQ(plat::IniWriteText("; c\r\n[S]\r\nA=1\r\nK = old \r\nB=2\r\n", "s", "k", "new"),
+              "; c\r\n[S]\r\nA=1\r\nk=new\r\nB=2\r\n");
+    // Append to a middle section after its last line, before the blank line.
+    EXPECT_EQ(plat::IniWriteText("[A]\r\nX=1\r\n\r\n[B]\r\nY=2\r\n", "A", "Z", "3"),
+              "[A]\r\nX=1\r\nZ=3\r\n\r\n[B]\r\nY=2\r\n");
+    // New section at the end; a missing final line break is added first.
+    EXPECT_EQ(plat::IniWriteText("[A]\nX=1", "B", "Y", "2"), "[A]\nX=1\n[B]\nY=2\n");
+    // LF files stay LF.
+    EXPECT_EQ(plat::IniWriteText("[A]\nX=1\n", "A", "Y", "2"), "[A]\nX=1\nY=2\n");
+    // A value cannot break the file apart.
+    EXPECT_EQ(plat::IniWriteText("", "S", "K", "a\r\nb"), "[S]\r\nK=a  b\r\n");
+}
+
+TEST(Ini, FileRoundTripAndMissingFile)
+{
+    testing_support::TempFolders tmp;
+    std::string path = tmp.Root() + "/x.ini";
+    std::string v;
+    EXPECT_FALSE(plat::IniRead(path, "S", "K", v));
+    EXPECT_TRUE(plat::IniWrite(path, "S", "K", "1"));
+    EXPECT_TRUE(plat::IniWrite(path, "S", "L", "2"));
+    EXPECT_TRUE(plat::IniWrite(path, "T", "K", "3"));
+    EXPECT_EQ(tmp.Read("x.ini"), "[S]\r\nK=1\r\nL=2\r\n[T]\r\nK=3\r\n");
+    EXPECT_TRUE(plat::IniRead(path, "t", "k", v));
+    EXPECT_EQ(v, "3");
+    // Written through a temporary file: nothing else is left in the folder.
+    EXPECT_EQ(plat::ListFiles(tmp.Root(), "ini").size(), 1u);
+    EXPECT_TRUE(plat::ListFiles(tmp.Root(), "tmp" + std::to_string(0)).empty());
+}
+
+} // namespace
