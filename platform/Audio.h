@@ -1,0 +1,52 @@
+#pragma once
+// The sound device: a mixer with one voice ("buffer") per playable copy of a
+// sound. A buffer holds its own mixer channel and shares the sample data with
+// the buffers duplicated from it, so several copies of one sound can sound at
+// once and each can be started, stopped and tested on its own.
+//
+// Opening may fail (no audio device): every operation is then a quiet no-op
+// that answers false or null. Closing the device silences every buffer; the
+// handles stay valid to pass around and destroy, but play nothing until they
+// are made again on a reopened device.
+#include <cstddef>
+#include <cstdint>
+
+namespace plat {
+
+// The sample format of a WAVE file's "fmt " chunk.
+struct WaveFormat {
+    std::uint16_t formatTag = 0;  // 1 integer PCM, 3 IEEE float
+    std::uint16_t channels = 0;
+    std::uint32_t samplesPerSec = 0;
+    std::uint32_t avgBytesPerSec = 0;
+    std::uint16_t blockAlign = 0;
+    std::uint16_t bitsPerSample = 0; // 0 when the chunk is the short 14-byte form
+};
+
+struct AudioBuffer; // opaque
+
+// Opens the default output device (reference counted: every successful open
+// needs one close). False when no device can be opened.
+bool OpenAudio();
+void CloseAudio();
+bool IsAudioOpen();
+
+// Test seam: while set, OpenAudio() fails as if the machine had no device.
+void SetAudioUnavailable(bool unavailable);
+
+// A buffer playing the given samples (copied and converted to the device's
+// format). Null when the device is closed, the format is not one we can play
+// (integer PCM of 8, 16 or 32 bits, or 32-bit float) or there are no samples.
+AudioBuffer* CreateAudioBuffer(const WaveFormat& format, const void* samples, std::size_t bytes);
+// A second buffer on the samples of an existing one. Null when that fails.
+AudioBuffer* DuplicateAudioBuffer(AudioBuffer* source);
+// Stops the buffer and frees it; the samples go with their last buffer.
+void DestroyAudioBuffer(AudioBuffer* buffer);
+
+// Starts the buffer from its first sample, once or looping.
+bool PlayAudioBuffer(AudioBuffer* buffer, bool loop);
+// Stops it; the next play starts from the beginning again.
+bool StopAudioBuffer(AudioBuffer* buffer);
+bool IsAudioBufferPlaying(const AudioBuffer* buffer);
+
+} // namespace plat

@@ -1,0 +1,495 @@
+// The sound bank on SDL's dummy audio driver (set by the test main), which
+// consumes samples in real time, so "still playing" and "has ended" can be
+// observed by waiting.
+#include "platform/Audio.h"
+#include "platform/Clock.h"
+#include "platform/Resources.h"
+#include "shell/SoundPlayer.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+#include <vector>
+
+namespace {
+
+using Bytes = std::vector<unsigned char>;
+
+void Put32(Bytes& b, std::uint32_t v)
+{
+    for (int i = 0; i < 4; ++i)
+        b.push_back(static_cast<unsigned char>(v >> (8 * i)));
+}
+void Put16(Bytes& b, std::uint16_t v)
+{
+    b.push_back(static_cast<unsigned char>(v));
+    b.push_back(static_cast<unsigned char>(v >> 8));
+}
+void PutChunk(Bytes& b, const char* id, const Bytes& payload, bool pad = true)
+{
+    b.insert(b.end(), id, id + 4);
+    Put32(b, std::uint32_t(payload.size()));
+    b.insert(b.end(), payload.begin(), payload.end());
+    if (pad && payload.size() % 2)
+        b.push_back(0);
+}
+Bytes FmtPayload(std::uint16_t channels, std::uint32_t rate, std::uint16_t bits, std::size_t size = 16)
+{
+    Bytes f;
+    Put16(f, 1);
+    Put16(f, channels);
+    Put32(f, rate);
+    Put32(f, rate * channels * bits / 8);
+    Put16(f, std::uint16_t(channels * bits / 8));
+    Put16(f, bits);
+    f.resize(size, 0);
+    return f;
+}
+// A RIFF file around the chunks; riffSize overrides the header's size field.
+Bytes Riff(const Bytes& chunks, long riffSize = -1)
+{
+    Bytes b = {'R', 'I', 'F', 'F'};
+    Put32(b, riffSize < 0 ? std::uint32_t(4 + chunks.size()) : std::uint32_t(riffSize));
+    b.insert(b.end(), {'W', 'A', 'V', 'E'});
+    b.insert(b.end(), chunks.begin(), chunks.end());
+    return b;
+}
+// A mono 16-bit tone of the given length.
+Bytes Tone(int ms, int rate = 22050)
+{
+    Bytes samples;
+    const int n = rate * ms / 1000;
+    for (int i = 0; i < n; ++i)
+        Put16(samples, std::uint16_t(((i / 20) % 2) ? 8000 : -8000));
+    Bytes chunks;
+    PutChunk(chunks, "fmt ", FmtPayload(1, std::uint32_t(rate), 16));
+    PutChunk(chunks, "data", samples);
+    return Riff(chunks);
+}
+
+bool WaitUntilSilent(const SoundObject* sound, std::uint32_t timeoutMs)
+{
+    const std::uint32_t start = plat::NowMs();
+    while (IsSoundPlaying(sound)) {
+        if (plat::NowMs() - start > timeoutMs)
+            return false;
+        plat::SleepMs(5);
+    }
+    return true;
+}
+
+} // namespace
+
+// ---------------------------------------------------------------------------
+// Parser
+
+TEST(WaveParser, ReadsFormatAndDataSkippingOtherChunksAndPadBytes)
+{
+    Bytes chunks;
+    PutChunk(chunks, "LIST", Bytes(5, 'x')); // odd: a pad byte follows
+    PutChunk(chunks, "fmt ", FmtPayload(2, 44100, 16));
+    PutChunk(chunks, "junk", Bytes(3, 0));
+    const Bytes samples = {1, 2, 3, 4, 5, 6, 7, 8};
+    PutChunk(chunks, "data", samples);
+    const Bytes wave = Riff(chunks);
+
+    plat::WaveFormat format;
+    const unsigned char* data = nullptr;
+    std::uint32_t size = 0;
+    ASSERT_TRUE(ParseWaveData(wave.data(), wave.size(), &format, &data, &size));
+    EXPECT_EQ(format.formatTag, 1);
+    EXPECT_EQ(format.channels, 2);
+    EXPECT_EQ(format.samplesPerSec, 44100u);
+    EXPECT_EQ(format.blockAlign, 4);
+    EXPECT_EQ(format.bitsPerSample, 16);
+    ASSERT_EQ(size, samples.size());
+    EXPECT_EQ(std::memcmp(data, samples.data(), size), 0);
+    EXPECT_EQ(data, wave.data() + wave.size() - samples.size()); // points into the bytes, not a copy
+}
+
+TEST(WaveParser, OddDataChunkIsFollowedByItsPadByte)
+{
+    Bytes chunks;
+    PutChunk(chunks, "data", Bytes(7, 0x55));
+    PutChunk(chunks, "fmt ", FmtPayload(1, 8000, 8));
+    const Bytes wave = Riff(chunks);
+    plat::WaveFormat format;
+    std::uint32_t size = 0;
+    ASSERT_TRUE(ParseWaveData(wave.data(), wave.size(), &format, nullptr, &size));
+    EXPECT_EQ(size, 7u);
+    EXPECT_EQ(format.samplesPerSec, 8000u);
+}
+
+TEST(WaveParser, ShortFourteenByteFormatIsAcceptedAndOnlyWantedPartsAreNeeded)
+{
+    Bytes chunks;
+    PutChunk(chunks, "fmt ", FmtPayload(1, 11025, 16, 14));
+    const Bytes wave = Riff(chunks);
+    plat::WaveFormat format;
+    ASSERT_TRUE(ParseWaveData(wave.data(), wave.size(), &format, nullptr, nullptr));
+    EXPECT_EQ(format.samplesPerSec, 11025u);
+    EXPECT_EQ(format.bitsPerSample, 0); // not in the short form
+    const unsigned char* data = reinterpret_cast<const unsigned char*>(1);
+    EXPECT_FALSE(ParseWaveData(wave.data(), wave.size(), &format, &data, nullptr)); // no "data"
+    EXPECT_EQ(data, nullptr); // wanted outs are cleared even on failure
+}
+
+TEST(WaveParser, RefusesMalformedAndTruncatedFiles)
+{
+    const Bytes good = Tone(10);
+    struct Case {
+        const char* what;
+        Bytes bytes;
+    };
+    std::vector<Case> cases;
+    {
+        Bytes b = good;
+        b[0] = 'X';
+        cases.push_back({"not RIFF", b});
+    }
+    {
+        Bytes b = good;
+        b[8] = 'A';
+        cases.push_back({"not WAVE", b});
+    }
+    cases.push_back({"header only", Bytes(good.begin(), good.begin() + 12)});
+    cases.push_back({"shorter than a header", Bytes(good.begin(), good.begin() + 7)});
+    cases.push_back({"data cut short", Bytes(good.begin(), good.end() - 3)});
+    cases.push_back({"cut inside the fmt chunk", Bytes(good.begin(), good.begin() + 30)});
+    {
+        Bytes chunks;
+        PutChunk(chunks, "fmt ", FmtPayload(1, 22050, 16, 12));
+        PutChunk(chunks, "data", Bytes(8, 0));
+        cases.push_back({"fmt of 12 bytes", Riff(chunks)});
+    }
+    {
+        Bytes chunks;
+        PutChunk(chunks, "fmt ", FmtPayload(1, 22050, 16));
+        cases.push_back({"no data chunk", Riff(chunks)});
+    }
+    {
+        Bytes chunks;
+        PutChunk(chunks, "data", Bytes(8, 0));
+        cases.push_back({"no fmt chunk", Riff(chunks)});
+    }
+    {
+        // A data chunk claiming far more than the file holds.
+        Bytes chunks;
+        PutChunk(chunks, "fmt ", FmtPayload(1, 22050, 16));
+        chunks.insert(chunks.end(), {'d', 'a', 't', 'a'});
+        Put32(chunks, 0xFFFFFFF0u);
+        chunks.insert(chunks.end(), 16, 0);
+        cases.push_back({"over-long data chunk", Riff(chunks)});
+    }
+    {
+        // A skipped chunk whose size would jump the walk past the end.
+        Bytes chunks;
+        chunks.insert(chunks.end(), {'L', 'I', 'S', 'T'});
+        Put32(chunks, 0x7FFFFFFFu);
+        PutChunk(chunks, "fmt ", FmtPayload(1, 22050, 16));
+        PutChunk(chunks, "data", Bytes(8, 0));
+        cases.push_back({"over-long skipped chunk", Riff(chunks)});
+    }
+    {
+        // The RIFF size ends the chunk area before the data chunk does.
+        Bytes chunks;
+        PutChunk(chunks, "fmt ", FmtPayload(1, 22050, 16));
+        PutChunk(chunks, "data", Bytes(8, 0));
+        cases.push_back({"data past the RIFF size", Riff(chunks, 4 + 24 + 8 + 4)});
+    }
+
+    for (const Case& c : cases) {
+        plat::WaveFormat format;
+        const unsigned char* data = nullptr;
+        std::uint32_t size = 0;
+        EXPECT_FALSE(ParseWaveData(c.bytes.data(), c.bytes.size(), &format, &data, &size)) << c.what;
+        EXPECT_EQ(size, 0u) << c.what;
+        EXPECT_EQ(CreateSoundObjectFromWave(c.bytes.data(), c.bytes.size(), 1), nullptr) << c.what;
+    }
+    EXPECT_FALSE(ParseWaveData(nullptr, 100, nullptr, nullptr, nullptr));
+}
+
+TEST(WaveParser, RiffSizeLargerThanTheFileIsBoundedByTheBytes)
+{
+    // A writer that never patched its RIFF size: the chunks themselves are
+    // complete, so the file still plays.
+    Bytes chunks;
+    PutChunk(chunks, "fmt ", FmtPayload(1, 22050, 16));
+    PutChunk(chunks, "data", Bytes(8, 0));
+    const Bytes wave = Riff(chunks, 0x7FFFFFFF);
+    std::uint32_t size = 0;
+    EXPECT_TRUE(ParseWaveData(wave.data(), wave.size(), nullptr, nullptr, &size));
+    EXPECT_EQ(size, 8u);
+}
+
+// ---------------------------------------------------------------------------
+// Sound objects on the device
+
+class SoundDevice : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(plat::OpenAudio()) << "dummy audio driver did not open"; }
+    void TearDown() override { plat::CloseAudio(); }
+};
+
+TEST_F(SoundDevice, BusyOneBufferSoundIsNotRestartedAndReplaysAfterItEnds)
+{
+    const Bytes wave = Tone(150);
+    SoundObject* bell = CreateSoundObjectFromWave(wave.data(), wave.size(), 1);
+    ASSERT_NE(bell, nullptr);
+    ASSERT_NE(bell->buffers[0], nullptr);
+    EXPECT_FALSE(IsSoundPlaying(bell));
+
+    EXPECT_TRUE(PlaySoundObject(bell, 0));
+    EXPECT_TRUE(IsSoundPlaying(bell));
+    EXPECT_EQ(GetFreeSoundBuffer(bell), nullptr);
+    EXPECT_FALSE(PlaySoundObject(bell, 0)) << "a busy one-buffer sound must not restart";
+    EXPECT_EQ(bell->current, 0);
+
+    ASSERT_TRUE(WaitUntilSilent(bell, 3000));
+    EXPECT_TRUE(PlaySoundObject(bell, 0));
+    EXPECT_TRUE(IsSoundPlaying(bell));
+
+    EXPECT_TRUE(StopSoundObject(bell));
+    EXPECT_FALSE(IsSoundPlaying(bell));
+    EXPECT_TRUE(PlaySoundObject(bell, 0)) << "a stopped sound plays again at once";
+    DestroySoundObject(bell);
+}
+
+TEST_F(SoundDevice, ThreeBuffersPlayedFourTimesGoRoundAndCutTheOldestCopy)
+{
+    const Bytes wave = Tone(2000);
+    SoundObject* splash = CreateSoundObjectFromWave(wave.data(), wave.size(), 3);
+    ASSERT_NE(splash, nullptr);
+    ASSERT_EQ(splash->bufferCount, 3);
+    for (plat::AudioBuffer* b : splash->buffers)
+        ASSERT_NE(b, nullptr);
+
+    const int expectedCurrent[] = {0, 1, 2, 0};
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_TRUE(PlaySoundObject(splash, 0)) << "play " << i;
+        EXPECT_EQ(splash->current, expectedCurrent[i]) << "play " << i;
+    }
+    for (plat::AudioBuffer* b : splash->buffers)
+        EXPECT_TRUE(plat::IsAudioBufferPlaying(b));
+
+    // Looping is only for one-buffer sounds.
+    EXPECT_FALSE(PlaySoundObject(splash, kSoundLooping));
+
+    EXPECT_TRUE(StopSoundObject(splash));
+    for (plat::AudioBuffer* b : splash->buffers)
+        EXPECT_FALSE(plat::IsAudioBufferPlaying(b));
+    DestroySoundObject(splash);
+}
+
+TEST_F(SoundDevice, OneBufferSoundLoopsUntilStopped)
+{
+    const Bytes wave = Tone(40);
+    SoundObject* crickets = CreateSoundObjectFromWave(wave.data(), wave.size(), 1);
+    ASSERT_NE(crickets, nullptr);
+    EXPECT_TRUE(PlaySoundObject(crickets, kSoundLooping));
+    plat::SleepMs(200); // several times its length
+    EXPECT_TRUE(IsSoundPlaying(crickets));
+    StopSoundObject(crickets);
+    EXPECT_FALSE(IsSoundPlaying(crickets));
+    DestroySoundObject(crickets);
+}
+
+TEST_F(SoundDevice, SamplesOfOtherFormatsAreConvertedAndUnplayableOnesGiveASilentSound)
+{
+    struct Case {
+        std::uint16_t tag, channels, bits;
+        bool playable;
+    };
+    const Case cases[] = {{1, 1, 8, true}, {1, 2, 16, true}, {1, 2, 32, true}, {3, 1, 32, true},
+                          {1, 1, 24, false}, {2, 1, 4, false}};
+    for (const Case& c : cases) {
+        Bytes fmt = FmtPayload(c.channels, 8000, c.bits);
+        fmt[0] = std::uint8_t(c.tag);
+        Bytes chunks;
+        PutChunk(chunks, "fmt ", fmt);
+        PutChunk(chunks, "data", Bytes(std::size_t(c.channels) * 8000 / 10 * 4, 0));
+        const Bytes wave = Riff(chunks);
+        SoundObject* s = CreateSoundObjectFromWave(wave.data(), wave.size(), 1);
+        ASSERT_NE(s, nullptr) << c.tag << "/" << c.bits;
+        EXPECT_EQ(s->buffers[0] != nullptr, c.playable) << c.tag << "/" << c.bits;
+        EXPECT_EQ(PlaySoundObject(s, 0), c.playable) << c.tag << "/" << c.bits;
+        DestroySoundObject(s);
+    }
+}
+
+TEST_F(SoundDevice, ManyBuffersEachGetTheirOwnChannel)
+{
+    // Far more than the mixer's default of 8 channels.
+    const Bytes wave = Tone(1000);
+    std::vector<SoundObject*> sounds;
+    for (int i = 0; i < 40; ++i) {
+        sounds.push_back(CreateSoundObjectFromWave(wave.data(), wave.size(), 3));
+        ASSERT_NE(sounds.back(), nullptr);
+        ASSERT_TRUE(PlaySoundObject(sounds.back(), 0));
+    }
+    for (SoundObject* s : sounds)
+        EXPECT_TRUE(IsSoundPlaying(s));
+    for (SoundObject* s : sounds)
+        DestroySoundObject(s);
+}
+
+TEST_F(SoundDevice, ClosingTheDeviceSilencesSoundsThatOutliveIt)
+{
+    const Bytes wave = Tone(1000);
+    SoundObject* s = CreateSoundObjectFromWave(wave.data(), wave.size(), 2);
+    ASSERT_NE(s, nullptr);
+    EXPECT_TRUE(PlaySoundObject(s, 0));
+    plat::CloseAudio();
+    EXPECT_FALSE(plat::IsAudioOpen());
+    EXPECT_FALSE(IsSoundPlaying(s));
+    EXPECT_FALSE(PlaySoundObject(s, 0));
+    StopSoundObject(s);
+    DestroySoundObject(s);
+    ASSERT_TRUE(plat::OpenAudio()); // for TearDown
+}
+
+// ---------------------------------------------------------------------------
+// The bank
+
+namespace {
+
+// A bank over test sounds instead of the embedded ones.
+class TestBank : public CSoundPlayer {
+public:
+    explicit TestBank(const Bytes& wave) : m_wave(wave) {}
+    ~TestBank() override
+    {
+        slot.Release();
+        Release();
+    }
+    void LoadSounds() override
+    {
+        ++loads;
+        slot.sound = CreateSoundObjectFromWave(m_wave.data(), m_wave.size(), 1);
+        slot.enabled = 1;
+    }
+    CSndSlot slot;
+    int loads = 0;
+
+private:
+    Bytes m_wave;
+};
+
+struct Unavailable {
+    Unavailable() { plat::SetAudioUnavailable(true); }
+    ~Unavailable() { plat::SetAudioUnavailable(false); }
+};
+
+} // namespace
+
+TEST(SoundBank, DisabledSlotIsNotPlayedButCanStillBeStoppedAndTested)
+{
+    TestBank bank(Tone(1000));
+    ASSERT_TRUE(bank.Init());
+    EXPECT_EQ(bank.loads, 1);
+    ASSERT_NE(bank.slot.sound, nullptr);
+
+    bank.slot.enabled = 0;
+    EXPECT_FALSE(bank.slot.Play());
+    EXPECT_FALSE(bank.slot.IsPlaying());
+
+    EXPECT_TRUE(PlaySoundObject(bank.slot.sound, 0)); // started directly, as a stop-all would find it
+    EXPECT_TRUE(bank.slot.IsPlaying());
+    bank.slot.Stop();
+    EXPECT_FALSE(bank.slot.IsPlaying());
+
+    bank.slot.enabled = 1;
+    EXPECT_TRUE(bank.slot.Play());
+}
+
+TEST(SoundBank, WithoutADeviceEveryOperationIsAQuietNoOp)
+{
+    Unavailable noDevice;
+    TestBank bank(Tone(100));
+    EXPECT_FALSE(bank.Init());
+    EXPECT_FALSE(bank.HasDevice());
+    EXPECT_EQ(bank.loads, 0);
+    EXPECT_EQ(bank.slot.sound, nullptr);
+    EXPECT_FALSE(bank.slot.Play());
+    EXPECT_FALSE(bank.slot.IsPlaying());
+    bank.slot.Stop();
+    bank.slot.Release();
+
+    CSndPlayer player;
+    EXPECT_FALSE(player.Init());
+    player.SetAllEnabled(true);
+    for (int i = 0; i < CSndPlayer::kSlotCount; ++i) {
+        CSndSlot& s = player.Slot(i);
+        EXPECT_EQ(s.sound, nullptr);
+        EXPECT_FALSE(s.Play());
+        EXPECT_FALSE(s.Play(kSoundLooping));
+        EXPECT_FALSE(s.IsPlaying());
+        EXPECT_FALSE(StopSoundObject(s.sound));
+        EXPECT_EQ(GetFreeSoundBuffer(s.sound), nullptr);
+    }
+    player.StopAll();
+
+    // Made without a device, a sound has no buffer and plays nothing.
+    const Bytes wave = Tone(100);
+    SoundObject* s = CreateSoundObjectFromWave(wave.data(), wave.size(), 1);
+    ASSERT_NE(s, nullptr);
+    EXPECT_EQ(s->buffers[0], nullptr);
+    EXPECT_FALSE(PlaySoundObject(s, 0));
+    EXPECT_FALSE(IsSoundPlaying(s));
+    DestroySoundObject(s);
+    EXPECT_EQ(CreateSoundObjectFromWave(wave.data(), wave.size(), 3), nullptr);
+}
+
+TEST(SoundBank, SlotsAreInOrderAndFollowTheirNames)
+{
+    CSndPlayer player;
+    EXPECT_EQ(&player.Slot(0), &player.cast);
+    EXPECT_EQ(&player.Slot(7), &player.campanello);
+    EXPECT_EQ(&player.Slot(8), &player.aU1);
+    EXPECT_EQ(&player.Slot(19), &player.aU12);
+    EXPECT_EQ(&player.Slot(21), &player.aCicale);
+    EXPECT_EQ(&player.Slot(30), &player.nave2);
+    EXPECT_STREQ(CSndPlayer::SlotName(0), "CAST");
+    EXPECT_STREQ(CSndPlayer::SlotName(19), "A_U12");
+    EXPECT_STREQ(CSndPlayer::SlotName(23), "A_GRILLO");
+    EXPECT_STREQ(CSndPlayer::SlotName(30), "NAVE2");
+    for (int i = 0; i < CSndPlayer::kSlotCount; ++i) {
+        EXPECT_EQ(player.Slot(i).sound, nullptr);
+        EXPECT_EQ(player.Slot(i).enabled, 0);
+    }
+}
+
+TEST(SoundBank, AllThirtyOneSoundsLoadFromTheEmbeddedResources)
+{
+    if (!plat::FindResourceByName(plat::ResourceKind::Wave, "CAST"))
+        GTEST_SKIP() << "the sounds are not embedded in this build";
+
+    CSndPlayer player;
+    ASSERT_TRUE(player.Init());
+    for (int i = 0; i < CSndPlayer::kSlotCount; ++i) {
+        const char* name = CSndPlayer::SlotName(i);
+        const plat::Resource* res = plat::FindResourceByName(plat::ResourceKind::Wave, name);
+        ASSERT_NE(res, nullptr) << name;
+        EXPECT_EQ(res->id, i) << name << " is embedded at the wrong slot";
+        CSndSlot& slot = player.Slot(i);
+        EXPECT_EQ(slot.enabled, 1) << name;
+        ASSERT_NE(slot.sound, nullptr) << name;
+        EXPECT_EQ(slot.sound->bufferCount, 1) << name;
+        ASSERT_NE(slot.sound->buffers[0], nullptr) << name << " has a format the device cannot play";
+
+        const unsigned char* data = nullptr;
+        std::uint32_t size = 0;
+        ASSERT_TRUE(FindWaveResource(name, nullptr, &data, &size)) << name;
+        EXPECT_EQ(slot.sound->data, data) << name;
+        EXPECT_GT(size, 0u) << name;
+    }
+
+    // The bite bell is not restarted while it rings.
+    ASSERT_TRUE(player.campanello.Play());
+    EXPECT_TRUE(player.campanello.IsPlaying());
+    EXPECT_FALSE(player.campanello.Play());
+    player.StopAll();
+    EXPECT_FALSE(player.campanello.IsPlaying());
+    EXPECT_EQ(CreateSoundObject("NO_SUCH_SOUND", 1), nullptr);
+}
