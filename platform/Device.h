@@ -11,6 +11,7 @@
 // scene are executed at once.
 #include "platform/Image.h"
 #include "platform/Math3D.h"
+#include "platform/Resources.h"
 
 #include <cstdint>
 #include <memory>
@@ -110,7 +111,7 @@ struct DrawCommand;
 
 // A picture on the device. Shared: a recorded draw keeps it alive until the
 // scene ends, even when its owner lets it go meanwhile.
-class Texture {
+class Texture : public std::enable_shared_from_this<Texture> {
 public:
     ~Texture();
     Texture(const Texture&) = delete;
@@ -121,6 +122,7 @@ public:
 private:
     friend class Device;
     friend class Font;
+    friend class SpriteDrawer;
     Texture() = default;
     void* m_texture = nullptr; // SDL_Texture
     std::weak_ptr<RendererCore> m_core;
@@ -206,7 +208,10 @@ public:
     // Textures: the picture stretched to width x height, the colour key made
     // transparent first. A file goes through ResolvePath.
     TexturePtr CreateTextureFromFile(const std::string& path, int width, int height, int* status);
+    // Defined below, in the header: the embedded table lives in the library
+    // above this one.
     TexturePtr CreateTextureFromResource(int bitmapId, int width, int height, int* status);
+    TexturePtr CreateTextureFromBytes(const void* data, std::size_t size, int width, int height, int* status);
     TexturePtr CreateTextureFromImage(const Image& image, int width, int height, int* status);
     std::unique_ptr<SpriteDrawer> CreateSpriteDrawer(int* status);
     std::unique_ptr<LineDrawer> CreateLineDrawer(int* status);
@@ -240,6 +245,7 @@ public:
     // Used by the drawers and fonts.
     void Submit(DrawCommand&& command);
     RendererCore* Core() const { return m_core.get(); }
+    const std::shared_ptr<RendererCore>& CoreShared() const { return m_core; }
     bool TakeFailure(CreationKind kind, int* status);
 
 private:
@@ -266,5 +272,19 @@ private:
     int m_failNext[4] = {0, 0, 0, 0};
     int m_drawCount = 0;
 };
+
+inline TexturePtr Device::CreateTextureFromResource(int bitmapId, int width, int height, int* status)
+{
+    const Resource* res = FindResource(ResourceKind::Bitmap, bitmapId);
+    if (!res) {
+        int failure = kNotFound;
+        if (!TakeFailure(CreationKind::Texture, &failure) && status)
+            *status = kNotFound;
+        else if (status)
+            *status = failure;
+        return nullptr;
+    }
+    return CreateTextureFromBytes(res->data, res->size, width, height, status);
+}
 
 } // namespace plat

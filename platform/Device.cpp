@@ -1,0 +1,829 @@
+#include "platform/Device.h"
+
+#include "platform/DeviceInternal.h"
+#include "platform/Files.h"
+
+#include <SDL_ttf.h>
+
+#include <algorithm>
+#include <cmath>
+
+namespace plat {
+namespace {
+
+constexpr float kPi = 3.14159265358979f;
+
+std::uint8_t Channel(float v)
+{
+    if (v >= 1.0f)
+        return 255;
+    if (v <= 0.0f)
+        return 0;
+    return std::uint8_t(v * 255.0f);
+}
+
+std::uint8_t ChannelRounded(float v)
+{
+    if (v >= 1.0f)
+        return 255;
+    if (v <= 0.0f)
+        return 0;
+    return std::uint8_t(v * 255.0f + 0.5f);
+}
+
+// Values a hair away from a whole pixel are taken as that pixel, so that
+// float noise in a transform never shifts a picture by one.
+float Snap(float v)
+{
+    float r = std::round(v);
+    return std::fabs(v - r) < 1e-3f ? r : v;
+}
+
+std::uint32_t Premultiply(std::uint32_t p, float& a, float& r, float& g, float& b)
+{
+    a = float(p >> 24) / 255.0f;
+    r = float((p >> 16) & 0xFF) * a;
+    g = float((p >> 8) & 0xFF) * a;
+    b = float(p & 0xFF) * a;
+    return p;
+}
+
+// Resamples one axis with a tent filter wide enough to cover every source
+// pixel when shrinking; colours are weighted by alpha so that transparent
+// pixels never bleed their colour into the edges.
+struct Weights {
+    std::vector<int> first, count;
+    std::vector<float> w;
+    int maxTaps = 0;
+};
+
+Weights MakeWeights(int src, int dst)
+{
+    Weights ws;
+    float scale = float(src) / float(dst);
+    float support = std::max(1.0f, scale);
+    ws.maxTaps = int(std::ceil(support)) * 2 + 1;
+    ws.first.resize(dst);
+    ws.count.resize(dst);
+    ws.w.assign(std::size_t(dst) * ws.maxTaps, 0.0f);
+    for (int i = 0; i < dst; ++i) {
+        float centre = (i + 0.5f) * scale - 0.5f;
+        int lo = int(std::floor(centre - support)) + 1, hi = int(std::ceil(centre + support)) - 1;
+        lo = std::max(lo, 0);
+        hi = std::min(hi, src - 1);
+        if (hi < lo)
+            lo = hi = std::clamp(int(std::lround(centre)), 0, src - 1);
+        hi = std::min(hi, lo + ws.maxTaps - 1);
+        float sum = 0;
+        for (int k = lo; k <= hi; ++k) {
+            float w = std::max(0.0f, 1.0f - std::fabs((k - centre) / support));
+            ws.w[std::size_t(i) * ws.maxTaps + (k - lo)] = w;
+            sum += w;
+        }
+        if (sum <= 0) {
+            ws.w[std::size_t(i) * ws.maxTaps] = 1.0f;
+            hi = lo;
+            sum = 1.0f;
+        }
+        for (int k = lo; k <= hi; ++k)
+            ws.w[std::size_t(i) * ws.maxTaps + (k - lo)] /= sum;
+        ws.first[i] = lo;
+        ws.count[i] = hi - lo + 1;
+    }
+    return ws;
+}
+
+Image ResampleKeyed(const Image& src, int w, int h)
+{
+    struct P {
+        float a, r, g, b;
+    };
+    std::vector<P> pre(src.pixels.size());
+    for (std::size_t i = 0; i < src.pixels.size(); ++i)
+        Premultiply(src.pixels[i], pre[i].a, pre[i].r, pre[i].g, pre[i].b);
+    Weights wx = MakeWeights(src.width, w), wy = MakeWeights(src.height, h);
+    std::vector<P> mid(std::size_t(w) * src.height);
+    for (int y = 0; y < src.height; ++y)
+        for (int x = 0; x < w; ++x) {
+            P s{0, 0, 0, 0};
+            for (int k = 0; k < wx.count[x]; ++k) {
+                float f = wx.w[std::size_t(x) * wx.maxTaps + k];
+                const P& p = pre[std::size_t(y) * src.width + wx.first[x] + k];
+                s.a += p.a * f;
+                s.r += p.r * f;
+                s.g += p.g * f;
+                s.b += p.b * f;
+            }
+            mid[std::size_t(y) * w + x] = s;
+        }
+    Image out(w, h);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) {
+            P s{0, 0, 0, 0};
+            for (int k = 0; k < wy.count[y]; ++k) {
+                float f = wy.w[std::size_t(y) * wy.maxTaps + k];
+                const P& p = mid[std::size_t(wy.first[y] + k) * w + x];
+                s.a += p.a * f;
+                s.r += p.r * f;
+                s.g += p.g * f;
+                s.b += p.b * f;
+            }
+            if (s.a <= 1e-4f) {
+                out.At(x, y) = 0;
+                continue;
+            }
+            auto c = [&](float v) { return std::uint32_t(std::clamp(v / s.a + 0.5f, 0.0f, 255.0f)); };
+            std::uint32_t a = std::uint32_t(std::clamp(s.a * 255.0f + 0.5f, 0.0f, 255.0f));
+            out.At(x, y) = a << 24 | c(s.r) << 16 | c(s.g) << 8 | c(s.b);
+        }
+    return out;
+}
+
+} // namespace
+
+const char* StatusName(int status)
+{
+    switch (status) {
+    case kOk: return "ok";
+    case kNotAvailable: return "not available";
+    case kOutOfVideoMemory: return "out of video memory";
+    case kInvalidCall: return "invalid call";
+    case kInvalidData: return "invalid data";
+    case kOutOfMemory: return "out of memory";
+    case kDeviceLost: return "device lost";
+    case kDeviceNotReset: return "device not reset";
+    case kModeNotFound: return "display mode not found";
+    case kNotFound: return "not found";
+    default: return "failed";
+    }
+}
+
+Argb PackArgb(float a, float r, float g, float b)
+{
+    return Argb(Channel(a)) << 24 | Argb(Channel(r)) << 16 | Argb(Channel(g)) << 8 | Channel(b);
+}
+
+Argb PackArgbRounded(float a, float r, float g, float b)
+{
+    return Argb(ChannelRounded(a)) << 24 | Argb(ChannelRounded(r)) << 16 | Argb(ChannelRounded(g)) << 8 |
+           ChannelRounded(b);
+}
+
+// ---------------------------------------------------------------- Texture
+
+Texture::~Texture()
+{
+    if (m_texture && !m_core.expired())
+        SDL_DestroyTexture(static_cast<SDL_Texture*>(m_texture));
+}
+
+// ---------------------------------------------------------------- drawers
+
+int SpriteDrawer::Begin()
+{
+    m_begun = true;
+    return kOk;
+}
+
+int SpriteDrawer::End()
+{
+    m_begun = false;
+    return kOk;
+}
+
+int SpriteDrawer::Draw(const Texture* texture, const Rect* source, const Vec3& pos, Argb colour)
+{
+    if (!texture || !texture->m_texture || !m_device)
+        return kInvalidCall;
+    const int tw = texture->Width(), th = texture->Height();
+    Rect src = source ? *source : Rect{0, 0, tw, th};
+    if (src.Width() <= 0 || src.Height() <= 0 || tw <= 0 || th <= 0)
+        return kOk;
+
+    const Matrix& m = m_transform;
+    const float a = m.m[0][0], b = m.m[0][1], c = m.m[1][0], d = m.m[1][1];
+    const float sx = std::hypot(a, b), sy = std::hypot(c, d);
+    const float angle = std::atan2(b, a);
+    const float cosA = std::cos(angle), sinA = std::sin(angle);
+    double degrees = angle * 180.0 / kPi;
+    if (std::fabs(degrees) < 1e-4)
+        degrees = 0;
+
+    // Splits one axis of the source into the part before the texture (its
+    // first pixel repeated), the part inside, and the part after (its last
+    // pixel repeated).
+    struct Seg {
+        int offset, length, srcStart, srcLength;
+    };
+    auto split = [](int start, int length, int size, Seg* out) {
+        int n = 0, end = start + length;
+        if (start < 0) {
+            int e = std::min(end, 0);
+            out[n++] = {0, e - start, 0, 1};
+        }
+        int is = std::max(start, 0), ie = std::min(end, size);
+        if (ie > is)
+            out[n++] = {is - start, ie - is, is, ie - is};
+        if (end > size) {
+            int s = std::max(start, size);
+            out[n++] = {s - start, end - s, size - 1, 1};
+        }
+        return n;
+    };
+    Seg xs[3], ys[3];
+    int nx = split(src.left, src.Width(), tw, xs), ny = split(src.top, src.Height(), th, ys);
+
+    auto keep = texture->shared_from_this();
+    for (int j = 0; j < ny; ++j)
+        for (int i = 0; i < nx; ++i) {
+            DrawCommand cmd;
+            cmd.kind = DrawCommand::Kind::Texture;
+            cmd.depth = pos.z;
+            cmd.keep = keep;
+            cmd.texture = static_cast<SDL_Texture*>(texture->m_texture);
+            cmd.colour = colour;
+            cmd.src = {xs[i].srcStart, ys[j].srcStart, xs[i].srcLength, ys[j].srcLength};
+            // Where the piece's top-left lands on screen.
+            float lx = pos.x + xs[i].offset, ly = pos.y + ys[j].offset;
+            float qx = lx * a + ly * c + m.m[3][0], qy = lx * b + ly * d + m.m[3][1];
+            float w = xs[i].length * sx, h = ys[j].length * sy;
+            float cx = w / 2, cy = h / 2;
+            float centreX = qx + cx * cosA - cy * sinA, centreY = qy + cx * sinA + cy * cosA;
+            cmd.dst = {Snap(centreX - cx), Snap(centreY - cy), Snap(w), Snap(h)};
+            if (std::fabs(std::fabs(degrees) - 180.0) < 1e-4) {
+                cmd.angle = 0;
+                cmd.flip = SDL_RendererFlip(SDL_FLIP_HORIZONTAL | SDL_FLIP_VERTICAL);
+            } else {
+                cmd.angle = degrees;
+            }
+            cmd.centre = {cx, cy};
+            m_device->Submit(std::move(cmd));
+        }
+    return kOk;
+}
+
+int LineDrawer::Begin()
+{
+    m_begun = true;
+    return kOk;
+}
+
+int LineDrawer::End()
+{
+    m_begun = false;
+    return kOk;
+}
+
+namespace {
+
+// One segment as a quad in pixel-centre coordinates (a pixel's centre is at
+// its integer coordinates): axis-aligned segments become exact rectangles of
+// pixels, others two triangles.
+void SubmitSegment(Device* dev, float x0, float y0, float z0, float x1, float y1, float z1, float width,
+                   Argb colour)
+{
+    DrawCommand cmd;
+    cmd.depth = (z0 + z1) / 2;
+    cmd.colour = colour;
+    float half = width / 2;
+    if (y0 == y1 || x0 == x1) {
+        float left, right, top, bottom;
+        if (y0 == y1) {
+            left = std::min(x0, x1);
+            right = std::max(x0, x1);
+            top = y0 - half;
+            bottom = y0 + half;
+        } else {
+            top = std::min(y0, y1);
+            bottom = std::max(y0, y1);
+            left = x0 - half;
+            right = x0 + half;
+        }
+        int l = int(std::ceil(left)), r = int(std::ceil(right)), t = int(std::ceil(top)), b = int(std::ceil(bottom));
+        if (r <= l || b <= t)
+            return;
+        cmd.kind = DrawCommand::Kind::Rect;
+        cmd.rect = {l, t, r - l, b - t};
+        dev->Submit(std::move(cmd));
+        return;
+    }
+    float dx = x1 - x0, dy = y1 - y0, len = std::hypot(dx, dy);
+    float nx = -dy / len * half, ny = dx / len * half;
+    SDL_Color col{std::uint8_t(colour >> 16), std::uint8_t(colour >> 8), std::uint8_t(colour), std::uint8_t(colour >> 24)};
+    auto v = [&](float x, float y) { return SDL_Vertex{{x + 0.5f, y + 0.5f}, col, {0, 0}}; };
+    cmd.kind = DrawCommand::Kind::Geometry;
+    SDL_Vertex p0 = v(x0 + nx, y0 + ny), p1 = v(x1 + nx, y1 + ny), p2 = v(x1 - nx, y1 - ny), p3 = v(x0 - nx, y0 - ny);
+    cmd.vertices = {p0, p1, p2, p0, p2, p3};
+    dev->Submit(std::move(cmd));
+}
+
+} // namespace
+
+int LineDrawer::Draw(const Vec2* points, int count, Argb colour)
+{
+    if (!m_device || !points || count < 2)
+        return count < 2 ? kOk : kInvalidCall;
+    for (int i = 0; i + 1 < count; ++i)
+        SubmitSegment(m_device, points[i].x, points[i].y, 0, points[i + 1].x, points[i + 1].y, 0, m_width, colour);
+    return kOk;
+}
+
+int LineDrawer::DrawTransform(const Vec3* points, int count, const Matrix& transform, Argb colour)
+{
+    if (!m_device || !points || count < 2)
+        return count < 2 ? kOk : kInvalidCall;
+    const Viewport& vp = m_device->GetViewport();
+    std::vector<Vec3> s(count);
+    for (int i = 0; i < count; ++i) {
+        Vec3 c = Vec3TransformCoord(points[i], transform);
+        s[i] = {vp.x + (1.0f + c.x) * vp.width / 2.0f, vp.y + (1.0f - c.y) * vp.height / 2.0f,
+                vp.minZ + c.z * (vp.maxZ - vp.minZ)};
+        s[i].x = Snap(s[i].x);
+        s[i].y = Snap(s[i].y);
+    }
+    for (int i = 0; i + 1 < count; ++i)
+        SubmitSegment(m_device, s[i].x, s[i].y, s[i].z, s[i + 1].x, s[i + 1].y, s[i + 1].z, m_width, colour);
+    return kOk;
+}
+
+// ---------------------------------------------------------------- device
+
+Device::~Device()
+{
+    m_queue.clear();
+    if (m_core) {
+        m_core->lines.Clear();
+        if (m_core->backBuffer)
+            SDL_DestroyTexture(m_core->backBuffer);
+        if (m_core->renderer)
+            SDL_DestroyRenderer(m_core->renderer);
+        if (m_core->surface)
+            SDL_FreeSurface(m_core->surface);
+        m_core.reset(); // textures still held by their owners see the renderer gone
+    }
+    if (m_ownsWindow && m_window)
+        SDL_DestroyWindow(m_window);
+}
+
+std::unique_ptr<Device> Device::Create(SDL_Window* window, bool ownsWindow, int width, int height, int* status)
+{
+    int dummy;
+    int& st = status ? *status : dummy;
+    if (width <= 0 || height <= 0) {
+        st = kInvalidCall;
+        return nullptr;
+    }
+    if (!TTF_WasInit() && TTF_Init() != 0) {
+        st = kNotAvailable;
+        return nullptr;
+    }
+    std::unique_ptr<Device> dev(new Device);
+    dev->m_window = window;
+    dev->m_ownsWindow = ownsWindow;
+    dev->m_core = std::make_shared<RendererCore>();
+    SDL_SetHint(SDL_HINT_RENDER_VSYNC, "0");
+    if (window) {
+        dev->m_core->renderer = SDL_CreateRenderer(window, -1, SDL_RENDERER_ACCELERATED | SDL_RENDERER_TARGETTEXTURE);
+        if (!dev->m_core->renderer)
+            dev->m_core->renderer = SDL_CreateRenderer(window, -1, SDL_RENDERER_SOFTWARE | SDL_RENDERER_TARGETTEXTURE);
+    } else {
+        dev->m_core->surface = SDL_CreateRGBSurfaceWithFormat(0, width, height, 32, SDL_PIXELFORMAT_ARGB8888);
+        if (dev->m_core->surface)
+            dev->m_core->renderer = SDL_CreateSoftwareRenderer(dev->m_core->surface);
+    }
+    if (!dev->m_core->renderer) {
+        st = kNotAvailable;
+        return nullptr;
+    }
+    dev->m_width = width;
+    dev->m_height = height;
+    dev->m_viewport = {0, 0, width, height, 0.0f, 1.0f};
+    if (!dev->MakeBackBuffer()) {
+        st = kOutOfVideoMemory;
+        return nullptr;
+    }
+    st = kOk;
+    return dev;
+}
+
+std::unique_ptr<Device> Device::CreateWindowed(SDL_Window* window, int* status)
+{
+    if (!window) {
+        if (status)
+            *status = kInvalidCall;
+        return nullptr;
+    }
+    int w = 0, h = 0;
+    SDL_GetWindowSize(window, &w, &h);
+    return Create(window, false, w, h, status);
+}
+
+std::unique_ptr<Device> Device::CreateFullScreen(SDL_Window* window, int width, int height, int* status)
+{
+    int dummy;
+    int& st = status ? *status : dummy;
+    if (!window) {
+        st = kInvalidCall;
+        return nullptr;
+    }
+    int display = std::max(0, SDL_GetWindowDisplayIndex(window));
+    int modes = SDL_GetNumDisplayModes(display);
+    if (modes <= 0) {
+        st = kNotAvailable;
+        return nullptr;
+    }
+    SDL_DisplayMode chosen{};
+    bool found = false;
+    for (int i = 0; i < modes && !found; ++i) {
+        SDL_DisplayMode mode;
+        if (SDL_GetDisplayMode(display, i, &mode) != 0) {
+            st = kFailed;
+            return nullptr;
+        }
+        if (mode.w == width && mode.h == height && SDL_BITSPERPIXEL(mode.format) >= 24) {
+            chosen = mode;
+            found = true;
+        }
+    }
+    if (!found) {
+        st = kModeNotFound;
+        return nullptr;
+    }
+    if (SDL_SetWindowDisplayMode(window, &chosen) != 0 || SDL_SetWindowFullscreen(window, SDL_WINDOW_FULLSCREEN) != 0) {
+        st = kNotAvailable;
+        return nullptr;
+    }
+    auto dev = Create(window, false, width, height, status);
+    if (dev)
+        dev->m_fullScreen = true;
+    return dev;
+}
+
+std::unique_ptr<Device> Device::CreateHeadless(int width, int height, int* status)
+{
+    return Create(nullptr, false, width, height, status);
+}
+
+bool Device::MakeBackBuffer()
+{
+    SDL_Renderer* r = m_core->renderer;
+    if (m_core->backBuffer) {
+        SDL_SetRenderTarget(r, nullptr);
+        SDL_DestroyTexture(m_core->backBuffer);
+    }
+    m_core->backBuffer = SDL_CreateTexture(r, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_TARGET, m_width, m_height);
+    if (!m_core->backBuffer)
+        return false;
+    SDL_SetTextureBlendMode(m_core->backBuffer, SDL_BLENDMODE_NONE);
+    SDL_SetRenderTarget(r, m_core->backBuffer);
+    SDL_RenderSetClipRect(r, nullptr);
+    SDL_SetRenderDrawBlendMode(r, SDL_BLENDMODE_NONE);
+    SDL_SetRenderDrawColor(r, 0, 0, 0, 255);
+    SDL_RenderClear(r);
+    return true;
+}
+
+int Device::Clear(Argb colour)
+{
+    SDL_Renderer* r = m_core->renderer;
+    SDL_SetRenderTarget(r, m_core->backBuffer);
+    SDL_RenderSetClipRect(r, nullptr);
+    SDL_SetRenderDrawBlendMode(r, SDL_BLENDMODE_NONE);
+    SDL_SetRenderDrawColor(r, std::uint8_t(colour >> 16), std::uint8_t(colour >> 8), std::uint8_t(colour),
+                           std::uint8_t(colour >> 24));
+    return SDL_RenderClear(r) == 0 ? kOk : kFailed;
+}
+
+int Device::BeginScene()
+{
+    if (m_inScene)
+        return kInvalidCall;
+    m_inScene = true;
+    m_queue.clear();
+    return kOk;
+}
+
+int Device::EndScene()
+{
+    if (!m_inScene)
+        return kInvalidCall;
+    m_inScene = false;
+    std::stable_sort(m_queue.begin(), m_queue.end(),
+                     [](const DrawCommand& a, const DrawCommand& b) { return a.depth > b.depth; });
+    for (const auto& c : m_queue)
+        Execute(c);
+    m_queue.clear();
+    return kOk;
+}
+
+void Device::Submit(DrawCommand&& command)
+{
+    if (m_inScene)
+        m_queue.push_back(std::move(command));
+    else
+        Execute(command);
+}
+
+void Device::Execute(const DrawCommand& c)
+{
+    SDL_Renderer* r = m_core->renderer;
+    ++m_drawCount;
+    const std::uint8_t ca = std::uint8_t(c.colour >> 24), cr = std::uint8_t(c.colour >> 16),
+                       cg = std::uint8_t(c.colour >> 8), cb = std::uint8_t(c.colour);
+    switch (c.kind) {
+    case DrawCommand::Kind::Texture:
+        if (c.clip)
+            SDL_RenderSetClipRect(r, &c.clipRect);
+        SDL_SetTextureColorMod(c.texture, cr, cg, cb);
+        SDL_SetTextureAlphaMod(c.texture, ca);
+        if (c.angle == 0 && c.flip == SDL_FLIP_NONE)
+            SDL_RenderCopyF(r, c.texture, &c.src, &c.dst);
+        else
+            SDL_RenderCopyExF(r, c.texture, &c.src, &c.dst, c.angle, &c.centre, c.flip);
+        if (c.clip)
+            SDL_RenderSetClipRect(r, nullptr);
+        break;
+    case DrawCommand::Kind::Rect:
+        SDL_SetRenderDrawBlendMode(r, SDL_BLENDMODE_BLEND);
+        SDL_SetRenderDrawColor(r, cr, cg, cb, ca);
+        SDL_RenderFillRect(r, &c.rect);
+        break;
+    case DrawCommand::Kind::Geometry:
+        SDL_SetRenderDrawBlendMode(r, SDL_BLENDMODE_BLEND);
+        if (c.texture)
+            SDL_SetTextureColorMod(c.texture, 255, 255, 255), SDL_SetTextureAlphaMod(c.texture, 255);
+        SDL_RenderGeometry(r, c.texture, c.vertices.data(), int(c.vertices.size()), nullptr, 0);
+        break;
+    }
+}
+
+void Device::CheckLossEvents()
+{
+    if (SDL_WasInit(SDL_INIT_EVENTS)) {
+        SDL_Event ev[8];
+        int n;
+        while ((n = SDL_PeepEvents(ev, 8, SDL_GETEVENT, SDL_RENDER_DEVICE_RESET, SDL_RENDER_DEVICE_RESET)) > 0)
+            m_lost = 1;
+    }
+    if (m_fullScreen && m_window && (SDL_GetWindowFlags(m_window) & SDL_WINDOW_MINIMIZED))
+        m_lost = 1;
+}
+
+int Device::Present()
+{
+    if (m_lost)
+        return kDeviceLost;
+    CheckLossEvents();
+    if (m_lost)
+        return kDeviceLost;
+    SDL_Renderer* r = m_core->renderer;
+    if (m_window) {
+        SDL_SetRenderTarget(r, nullptr);
+        SDL_RenderSetClipRect(r, nullptr);
+        SDL_RenderCopy(r, m_core->backBuffer, nullptr, nullptr);
+        SDL_RenderPresent(r);
+        SDL_SetRenderTarget(r, m_core->backBuffer);
+    }
+    return kOk;
+}
+
+int Device::TestCooperativeLevel()
+{
+    if (m_lost == 0)
+        return kOk;
+    bool causeLasts = m_fullScreen && m_window && (SDL_GetWindowFlags(m_window) & SDL_WINDOW_MINIMIZED);
+    if (causeLasts) {
+        m_lost = 1;
+        return kDeviceLost;
+    }
+    if (m_lost == 1) {
+        m_lost = 2;
+        return kDeviceLost;
+    }
+    return kDeviceNotReset;
+}
+
+int Device::Reset()
+{
+    if (m_failResets > 0) {
+        --m_failResets;
+        return kDeviceLost;
+    }
+    if (m_lost == 1 && m_fullScreen && m_window && (SDL_GetWindowFlags(m_window) & SDL_WINDOW_MINIMIZED))
+        return kDeviceLost;
+    m_queue.clear();
+    m_inScene = false;
+    m_core->lines.Clear();
+    if (!MakeBackBuffer())
+        return kOutOfVideoMemory;
+    m_scene = SceneState{};
+    m_viewport = {0, 0, m_width, m_height, 0.0f, 1.0f};
+    m_lost = 0;
+    return kOk;
+}
+
+void Device::SimulateLoss()
+{
+    m_lost = 1;
+}
+
+void Device::FailNextCreation(CreationKind kind, int status)
+{
+    m_failNext[int(kind)] = status;
+}
+
+bool Device::TakeFailure(CreationKind kind, int* status)
+{
+    int& f = m_failNext[int(kind)];
+    if (f == kOk)
+        return false;
+    if (status)
+        *status = f;
+    f = kOk;
+    return true;
+}
+
+int Device::GetCaps3D(Caps3D& out) const
+{
+    if (m_capsStatus != kOk)
+        return m_capsStatus;
+    out = m_capsOverride ? *m_capsOverride : Caps3D{};
+    return kOk;
+}
+
+int Device::DrawTriangles(const Texture* texture, const ScreenVertex* vertices, int count)
+{
+    if (!vertices || count < 3)
+        return kInvalidCall;
+    for (int i = 0; i + 2 < count; i += 3) {
+        DrawCommand cmd;
+        cmd.kind = DrawCommand::Kind::Geometry;
+        cmd.depth = (vertices[i].z + vertices[i + 1].z + vertices[i + 2].z) / 3;
+        if (texture) {
+            cmd.keep = texture->shared_from_this();
+            cmd.texture = static_cast<SDL_Texture*>(texture->m_texture);
+        }
+        for (int k = 0; k < 3; ++k) {
+            const ScreenVertex& v = vertices[i + k];
+            cmd.vertices.push_back(SDL_Vertex{{v.x + 0.5f, v.y + 0.5f},
+                                              {std::uint8_t(v.colour >> 16), std::uint8_t(v.colour >> 8),
+                                               std::uint8_t(v.colour), std::uint8_t(v.colour >> 24)},
+                                              {v.u, v.v}});
+        }
+        Submit(std::move(cmd));
+    }
+    return kOk;
+}
+
+// ---------------------------------------------------------------- textures
+
+TexturePtr Device::MakeTexture(const Image& img, int* status)
+{
+    SDL_Texture* t =
+        SDL_CreateTexture(m_core->renderer, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STATIC, img.width, img.height);
+    if (!t) {
+        *status = kOutOfVideoMemory;
+        return nullptr;
+    }
+    SDL_UpdateTexture(t, nullptr, img.pixels.data(), img.width * 4);
+    SDL_SetTextureBlendMode(t, SDL_BLENDMODE_BLEND);
+    TexturePtr tex(new Texture);
+    tex->m_texture = t;
+    tex->m_core = m_core;
+    tex->m_width = img.width;
+    tex->m_height = img.height;
+    *status = kOk;
+    return tex;
+}
+
+TexturePtr Device::CreateTextureFromImage(const Image& image, int width, int height, int* status)
+{
+    int dummy;
+    int& st = status ? *status : dummy;
+    if (TakeFailure(CreationKind::Texture, &st))
+        return nullptr;
+    if (image.width <= 0 || image.height <= 0) {
+        st = kInvalidData;
+        return nullptr;
+    }
+    if (width <= 0)
+        width = image.width;
+    if (height <= 0)
+        height = image.height;
+    Image keyed = image;
+    for (auto& p : keyed.pixels)
+        if (p == kColourKey)
+            p = 0;
+    if (keyed.width != width || keyed.height != height)
+        keyed = ResampleKeyed(keyed, width, height);
+    return MakeTexture(keyed, &st);
+}
+
+TexturePtr Device::CreateTextureFromFile(const std::string& path, int width, int height, int* status)
+{
+    int dummy;
+    int& st = status ? *status : dummy;
+    if (TakeFailure(CreationKind::Texture, &st))
+        return nullptr;
+    std::string real = ResolvePath(path);
+    if (!PathExists(real)) {
+        st = kNotFound;
+        return nullptr;
+    }
+    std::string bytes;
+    Image img;
+    if (!IsRegularFile(real) || !ReadWholeFile(real, bytes) || !DecodeImage(bytes.data(), bytes.size(), img)) {
+        st = kInvalidData;
+        return nullptr;
+    }
+    return CreateTextureFromImage(img, width, height, status);
+}
+
+TexturePtr Device::CreateTextureFromBytes(const void* data, std::size_t size, int width, int height, int* status)
+{
+    int dummy;
+    int& st = status ? *status : dummy;
+    if (TakeFailure(CreationKind::Texture, &st))
+        return nullptr;
+    Image img;
+    if (!DecodeImage(data, size, img)) {
+        st = kInvalidData;
+        return nullptr;
+    }
+    return CreateTextureFromImage(img, width, height, status);
+}
+
+std::unique_ptr<SpriteDrawer> Device::CreateSpriteDrawer(int* status)
+{
+    int dummy;
+    int& st = status ? *status : dummy;
+    if (TakeFailure(CreationKind::SpriteDrawer, &st))
+        return nullptr;
+    st = kOk;
+    return std::make_unique<SpriteDrawer>(this);
+}
+
+std::unique_ptr<LineDrawer> Device::CreateLineDrawer(int* status)
+{
+    int dummy;
+    int& st = status ? *status : dummy;
+    if (TakeFailure(CreationKind::LineDrawer, &st))
+        return nullptr;
+    st = kOk;
+    return std::make_unique<LineDrawer>(this);
+}
+
+// ---------------------------------------------------------------- read-back
+
+bool Device::ReadPixels(Image& out)
+{
+    out = Image(m_width, m_height);
+    SDL_Renderer* r = m_core->renderer;
+    SDL_SetRenderTarget(r, m_core->backBuffer);
+    return SDL_RenderReadPixels(r, nullptr, SDL_PIXELFORMAT_ARGB8888, out.pixels.data(), m_width * 4) == 0;
+}
+
+Argb Device::ReadPixel(int x, int y)
+{
+    if (x < 0 || y < 0 || x >= m_width || y >= m_height)
+        return 0;
+    Argb p = 0;
+    SDL_Rect rc{x, y, 1, 1};
+    SDL_SetRenderTarget(m_core->renderer, m_core->backBuffer);
+    SDL_RenderReadPixels(m_core->renderer, &rc, SDL_PIXELFORMAT_ARGB8888, &p, 4);
+    return p;
+}
+
+// ---------------------------------------------------------------- line cache
+
+const CachedLine* LineCache::Find(const std::string& key)
+{
+    auto it = m_index.find(key);
+    if (it == m_index.end())
+        return nullptr;
+    m_order.splice(m_order.begin(), m_order, it->second);
+    return &it->second->second;
+}
+
+void LineCache::Insert(const std::string& key, CachedLine line)
+{
+    auto it = m_index.find(key);
+    if (it != m_index.end()) {
+        m_order.erase(it->second);
+        m_index.erase(it);
+    }
+    m_order.emplace_front(key, std::move(line));
+    m_index[key] = m_order.begin();
+    while (m_order.size() > m_capacity) {
+        m_index.erase(m_order.back().first);
+        m_order.pop_back();
+    }
+}
+
+void LineCache::Clear()
+{
+    m_order.clear();
+    m_index.clear();
+}
+
+} // namespace plat

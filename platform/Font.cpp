@@ -1,0 +1,293 @@
+#include "platform/Font.h"
+
+#include "platform/DeviceInternal.h"
+#include "platform/Files.h"
+#include "platform/Locale.h"
+
+#include <SDL_ttf.h>
+#include <fontconfig/fontconfig.h>
+
+#include <algorithm>
+#include <map>
+#include <mutex>
+
+namespace plat {
+
+struct FontFace {
+    TTF_Font* font = nullptr;
+    std::string path;
+    std::string key; // identifies the face in the line cache
+    int lineHeight = 0;
+    ~FontFace()
+    {
+        if (font && TTF_WasInit())
+            TTF_CloseFont(font);
+    }
+};
+
+namespace {
+
+std::string MatchFile(const char* face, int weight, int* matchedWeight)
+{
+    if (!FcInit())
+        return "";
+    FcPattern* pat = FcNameParse(reinterpret_cast<const FcChar8*>(face && *face ? face : "sans-serif"));
+    if (!pat)
+        return "";
+    FcPatternAddInteger(pat, FC_WEIGHT, FcWeightFromOpenType(std::clamp(weight > 0 ? weight : 400, 1, 1000)));
+    FcPatternAddInteger(pat, FC_SLANT, FC_SLANT_ROMAN);
+    FcConfigSubstitute(nullptr, pat, FcMatchPattern);
+    FcDefaultSubstitute(pat);
+    FcResult res;
+    FcPattern* match = FcFontMatch(nullptr, pat, &res);
+    std::string file;
+    if (match) {
+        FcChar8* f = nullptr;
+        if (FcPatternGetString(match, FC_FILE, 0, &f) == FcResultMatch && f)
+            file = reinterpret_cast<const char*>(f);
+        int w = FC_WEIGHT_REGULAR;
+        FcPatternGetInteger(match, FC_WEIGHT, 0, &w);
+        if (matchedWeight)
+            *matchedWeight = w;
+        FcPatternDestroy(match);
+    }
+    FcPatternDestroy(pat);
+    return file;
+}
+
+// Faces are shared by every font of the same file, cell height and boldness.
+std::map<std::string, std::weak_ptr<FontFace>>& Faces()
+{
+    static std::map<std::string, std::weak_ptr<FontFace>> faces;
+    return faces;
+}
+
+std::shared_ptr<FontFace> OpenFace(const std::string& path, int cellHeight, bool syntheticBold)
+{
+    std::string key = path + "|" + std::to_string(cellHeight) + (syntheticBold ? "|b" : "|r");
+    auto& faces = Faces();
+    if (auto f = faces[key].lock())
+        return f;
+    TTF_Font* font = TTF_OpenFont(path.c_str(), std::max(1, cellHeight));
+    if (!font)
+        return nullptr;
+    // The largest size whose line height does not exceed the cell height.
+    int size = std::max(1, cellHeight);
+    while (size > 1 && TTF_FontHeight(font) > cellHeight) {
+        --size;
+        TTF_SetFontSize(font, size);
+    }
+    if (syntheticBold)
+        TTF_SetFontStyle(font, TTF_STYLE_BOLD);
+    TTF_SetFontHinting(font, TTF_HINTING_LIGHT);
+    auto face = std::make_shared<FontFace>();
+    face->font = font;
+    face->path = path;
+    face->key = key;
+    face->lineHeight = TTF_FontHeight(font);
+    faces[key] = face;
+    return face;
+}
+
+struct Line {
+    std::string text; // UTF-8
+    int width = 0;
+};
+
+int Width(TTF_Font* font, const std::string& utf8)
+{
+    if (utf8.empty())
+        return 0;
+    int w = 0, h = 0;
+    TTF_SizeUTF8(font, utf8.c_str(), &w, &h);
+    return w;
+}
+
+// Greedy word wrap of one paragraph: spaces separate words; a word wider
+// than the box stands on its own line (and is clipped).
+void Wrap(TTF_Font* font, const std::string& para, int maxWidth, std::vector<Line>& out)
+{
+    std::size_t pos = 0;
+    std::string current;
+    while (pos <= para.size()) {
+        std::size_t next = para.find(' ', pos);
+        if (next == std::string::npos)
+            next = para.size();
+        std::string word = para.substr(pos, next - pos);
+        std::string candidate = current.empty() ? word : current + " " + word;
+        if (current.empty() || Width(font, candidate) <= maxWidth) {
+            current = candidate;
+        } else {
+            out.push_back({current, Width(font, current)});
+            current = word;
+        }
+        pos = next + 1;
+    }
+    out.push_back({current, Width(font, current)});
+}
+
+} // namespace
+
+std::string ResolveFontFile(const char* face, int weight)
+{
+    std::string file = MatchFile(face, weight, nullptr);
+    if (file.empty() || !IsRegularFile(file))
+        file = MatchFile("DejaVu Sans", weight, nullptr);
+    return IsRegularFile(file) ? file : "";
+}
+
+std::unique_ptr<Font> Device::CreateFont(const char* face, int height, int width, int weight, int* status)
+{
+    (void)width; // the faces we use have one width
+    int dummy;
+    int& st = status ? *status : dummy;
+    if (TakeFailure(CreationKind::Font, &st))
+        return nullptr;
+    if (height <= 0) {
+        st = kInvalidCall;
+        return nullptr;
+    }
+    int matched = FC_WEIGHT_REGULAR;
+    std::string file = MatchFile(face, weight, &matched);
+    if (file.empty() || !IsRegularFile(file))
+        file = MatchFile("DejaVu Sans", weight, &matched);
+    if (file.empty() || !IsRegularFile(file)) {
+        st = kNotAvailable;
+        return nullptr;
+    }
+    bool synthetic = weight >= 600 && matched < FC_WEIGHT_DEMIBOLD;
+    auto f = OpenFace(file, height, synthetic);
+    if (!f) {
+        st = kInvalidData;
+        return nullptr;
+    }
+    std::unique_ptr<Font> font(new Font);
+    font->m_device = this;
+    font->m_face = std::move(f);
+    font->m_cellHeight = height;
+    st = kOk;
+    return font;
+}
+
+Font::~Font() = default;
+
+int Font::LineHeight() const
+{
+    return m_face ? m_face->lineHeight : 0;
+}
+
+const std::string& Font::FacePath() const
+{
+    static const std::string none;
+    return m_face ? m_face->path : none;
+}
+
+int Font::MeasureWidth(const char* text, int count) const
+{
+    if (!text || !m_face)
+        return 0;
+    std::string s = count < 0 ? std::string(text) : std::string(text, std::size_t(count));
+    return Width(m_face->font, Cp1252ToUtf8(s));
+}
+
+int Font::DrawText(const char* text, int count, const Rect& rect, unsigned format, Argb colour, float depth)
+{
+    if (!text || !m_face || !m_device)
+        return 0;
+    std::string raw = count < 0 ? std::string(text) : std::string(text, std::size_t(std::max(count, 0)));
+    std::string utf8 = Cp1252ToUtf8(raw);
+    TTF_Font* font = m_face->font;
+    const bool noClip = format & kTextNoClip;
+    const bool single = format & kTextSingleLine;
+    const bool wrap = (format & kTextWordBreak) && !single;
+
+    std::vector<Line> lines;
+    if (single) {
+        std::string one;
+        for (char ch : utf8)
+            if (ch != '\r')
+                one += ch == '\n' ? ' ' : ch;
+        lines.push_back({one, Width(font, one)});
+    } else {
+        std::size_t pos = 0;
+        while (pos <= utf8.size()) {
+            std::size_t nl = utf8.find('\n', pos);
+            if (nl == std::string::npos)
+                nl = utf8.size();
+            std::string para = utf8.substr(pos, nl - pos);
+            if (!para.empty() && para.back() == '\r')
+                para.pop_back();
+            if (wrap)
+                Wrap(font, para, std::max(0, rect.Width()), lines);
+            else
+                lines.push_back({para, Width(font, para)});
+            pos = nl + 1;
+        }
+    }
+    const int cell = m_cellHeight;
+    const int total = int(lines.size()) * cell;
+
+    int y = rect.top;
+    if (single && (format & kTextVCentre))
+        y = rect.top + (rect.Height() - cell) / 2;
+    else if (single && (format & kTextBottom))
+        y = rect.bottom - cell;
+
+    RendererCore* core = m_device->Core();
+    for (const Line& line : lines) {
+        if (!line.text.empty()) {
+            int x = rect.left;
+            if (noClip) {
+                if (format & kTextCentre)
+                    x = rect.left - line.width / 2;
+                else if (format & kTextRight)
+                    x = rect.left - line.width;
+            } else if (format & kTextCentre) {
+                x = rect.left + (rect.Width() - line.width) / 2;
+            } else if (format & kTextRight) {
+                x = rect.right - line.width;
+            }
+            std::string key = m_face->key + '\x1f' + line.text;
+            const CachedLine* cached = core->lines.Find(key);
+            if (!cached) {
+                SDL_Surface* s = TTF_RenderUTF8_Blended(font, line.text.c_str(), SDL_Color{255, 255, 255, 255});
+                if (s) {
+                    SDL_Texture* t = SDL_CreateTextureFromSurface(core->renderer, s);
+                    CachedLine cl;
+                    cl.width = s->w;
+                    cl.height = s->h;
+                    SDL_FreeSurface(s);
+                    if (t) {
+                        SDL_SetTextureBlendMode(t, SDL_BLENDMODE_BLEND);
+                        cl.texture.reset(new Texture);
+                        cl.texture->m_texture = t;
+                        cl.texture->m_core = m_device->CoreShared();
+                        cl.texture->m_width = cl.width;
+                        cl.texture->m_height = cl.height;
+                        core->lines.Insert(key, cl);
+                        cached = core->lines.Find(key);
+                    }
+                }
+            }
+            if (cached) {
+                DrawCommand cmd;
+                cmd.kind = DrawCommand::Kind::Texture;
+                cmd.depth = depth;
+                cmd.keep = cached->texture;
+                cmd.texture = static_cast<SDL_Texture*>(cached->texture->m_texture);
+                cmd.colour = colour;
+                cmd.src = {0, 0, cached->width, cached->height};
+                cmd.dst = {float(x), float(y), float(cached->width), float(cached->height)};
+                if (!noClip) {
+                    cmd.clip = true;
+                    cmd.clipRect = {rect.left, rect.top, std::max(0, rect.Width()), std::max(0, rect.Height())};
+                }
+                m_device->Submit(std::move(cmd));
+            }
+        }
+        y += cell;
+    }
+    return total;
+}
+
+} // namespace plat

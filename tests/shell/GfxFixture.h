@@ -1,0 +1,87 @@
+#pragma once
+// A headless 800 x 600 device for picture tests, with the screen globals,
+// the settings the sprites read, and helpers for reading pixels back.
+#include "platform/Image.h"
+#include "shell/Graphics.h"
+#include "shell/Oggetto.h"
+#include "shell/Opzioni.h"
+#include "shell/Sprite.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <memory>
+
+namespace gfx_test {
+
+inline int Channel(plat::Argb p, int shift) { return int((p >> shift) & 0xFF); }
+
+// Colour equality within tol per channel (alpha ignored: the back buffer's
+// alpha is not what the player sees).
+inline ::testing::AssertionResult Near(plat::Argb actual, plat::Argb expected, int tol = 2)
+{
+    for (int s : {16, 8, 0})
+        if (std::abs(Channel(actual, s) - Channel(expected, s)) > tol)
+            return ::testing::AssertionFailure() << std::hex << "pixel 0x" << actual << " expected 0x" << expected;
+    return ::testing::AssertionSuccess();
+}
+
+class GfxTest : public ::testing::Test {
+protected:
+    static constexpr plat::Argb kBlack = 0xFF000000;
+
+    void SetUp() override
+    {
+        g_nScreenW = g_nViewportW = 800;
+        g_nScreenH = g_nViewportH = 600;
+        g_Opzioni.alpha = 1;
+        g_pointer = PointerState{};
+        int st = -1;
+        dev = plat::Device::CreateHeadless(800, 600, &st);
+        ASSERT_TRUE(dev) << plat::StatusName(st);
+        g_pDevice = dev.get();
+        // The shared panel background may still hold objects of an earlier
+        // test's device.
+        g_sprPanelBackground.m_deviceLost = 0;
+        g_sprPanelBackground.Init();
+        dev->Clear(kBlack);
+    }
+
+    void TearDown() override
+    {
+        g_sprPanelBackground.m_deviceLost = 0;
+        g_sprPanelBackground.Init();
+        g_pDevice = nullptr;
+    }
+
+    plat::Argb Px(int x, int y) { return dev->ReadPixel(x, y); }
+
+    // Whether any pixel of the rectangle differs from the colour.
+    bool AnyInk(int left, int top, int right, int bottom, plat::Argb background = kBlack)
+    {
+        plat::Image img;
+        dev->ReadPixels(img);
+        for (int y = std::max(top, 0); y < std::min(bottom, img.height); ++y)
+            for (int x = std::max(left, 0); x < std::min(right, img.width); ++x)
+                if (!Near(img.At(x, y), background, 8))
+                    return true;
+        return false;
+    }
+
+    std::unique_ptr<plat::Device> dev;
+};
+
+// A picture of cols x rows frames of w x h, frame (c, r) filled with
+// FrameColour(c, r).
+inline plat::Argb FrameColour(int c, int r) { return 0xFF000000u | plat::Argb(40 + 50 * c) << 16 | plat::Argb(30 + 100 * r) << 8 | 0x20; }
+
+inline plat::Image FrameSheet(int cols, int rows, int w, int h)
+{
+    plat::Image img(cols * w, rows * h);
+    for (int y = 0; y < img.height; ++y)
+        for (int x = 0; x < img.width; ++x)
+            img.At(x, y) = FrameColour(x / w, y / h);
+    return img;
+}
+
+} // namespace gfx_test

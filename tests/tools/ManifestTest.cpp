@@ -1,0 +1,42 @@
+// Every bitmap the code asks for must be embedded with the size and frame
+// grid the code requests. Add a row here whenever code starts using a bitmap.
+#include "platform/Image.h"
+#include "platform/Resources.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct UsedBitmap {
+    int id;
+    int width, height; // the size the code requests
+    int cols, rows;    // the frame grid the code cuts it into
+    const char* user;
+};
+
+const UsedBitmap kUsedBitmaps[] = {
+    {146, 800, 15, 160, 3, "CBordo: 5 x 5 corners and edge strips"},
+    {155, 800, 600, 1, 1, "g_sprPanelBackground (stretched to the back buffer)"},
+    {257, 451, 10, 11, 1, "CIndPerc: 11 frames of 41 x 10"},
+};
+
+TEST(ManifestTest, EveryBitmapTheCodeUsesIsEmbeddedAtItsSize)
+{
+    for (const auto& b : kUsedBitmaps) {
+        SCOPED_TRACE(b.user);
+        const plat::Resource* r = plat::FindResource(plat::ResourceKind::Bitmap, b.id);
+        ASSERT_NE(nullptr, r) << "bitmap " << b.id;
+        EXPECT_EQ(b.width, r->width);
+        EXPECT_EQ(b.height, r->height);
+        EXPECT_EQ(b.cols, r->frameCols);
+        EXPECT_EQ(b.rows, r->frameRows);
+        EXPECT_EQ(0, b.width % b.cols);
+        EXPECT_EQ(0, b.height % b.rows);
+        plat::Image img;
+        ASSERT_TRUE(plat::DecodeImage(r->data, r->size, img)) << "bitmap " << b.id;
+        EXPECT_EQ(b.width, img.width);
+        EXPECT_EQ(b.height, img.height);
+    }
+}
+
+} // namespace
