@@ -730,14 +730,14 @@ const SpeciesRow kFreshWaterSpecies[] = {
         24, 24, 8, 8, 1, // hooks, hook-link, bite
         {10, 10, 20, 50, 80, 100, 100, 100, 90, 60, 30, 10}, // months
         {20, 100, 100, 20, 0}, {1, 3, 4, 5, 6}, // day phases, regions
-        "Minuscolo pesce americano, introdotto all'inizio del Novecento per combattere la malaria: si nutre "
-        "delle larve di zanzara a pelo d'acqua. Le femmine, pi\xF9 grandi, partoriscono piccoli gi\xE0 formati. "
-        "Vive in branchi nelle acque calde e ferme di stagni, risaie e canali, sempre in superficie. Si "
-        "cattura solo con ami minuscoli e una larva, ed \xE8 pi\xF9 una curiosit\xE0 che una preda.",
-        "A tiny American fish introduced early in the twentieth century to fight malaria: it eats mosquito "
-        "larvae at the surface. The larger females give birth to fully formed young. It lives in shoals in "
-        "the warm, still water of ponds, rice fields and canals, always at the top. It can only be caught "
-        "with the tiniest hooks and a single larva, and is more a curiosity than a quarry.",
+        "Minuscolo pesce americano, introdotto negli anni Venti del Novecento per combattere la malaria: si "
+        "nutre delle larve di zanzara a pelo d'acqua. Le femmine, pi\xF9 grandi, partoriscono piccoli gi\xE0 "
+        "formati. Vive in branchi nelle acque calde e ferme di stagni, risaie e canali, sempre in superficie. "
+        "Si cattura solo con ami minuscoli e una larva, ed \xE8 pi\xF9 una curiosit\xE0 che una preda.",
+        "A tiny American fish introduced in the 1920s to fight malaria: it eats mosquito larvae at the "
+        "surface. The larger females give birth to fully formed young. It lives in shoals in the warm, still "
+        "water of ponds, rice fields and canals, always at the top. It can only be caught with the tiniest "
+        "hooks and a single larva, and is more a curiosity than a quarry.",
     },
     {   // 41 Freshwater Gobiid
         41, "ghiozzoFiume", "Ghiozzo di fiume", "Freshwater Gobiid", 230,
@@ -1232,14 +1232,14 @@ const SpeciesRow kSeaSpecies[] = {
         16, 20, 10, 12, 0, // hooks, hook-link, bite
         {50, 50, 60, 80, 100, 100, 100, 100, 100, 90, 70, 60}, // months
         {20, 100, 100, 20, 0}, {2, 3, 4, 5, 6}, // day phases, regions
-        "Ghiozzo scuro, bruno quasi nero, con la prima pinna dorsale alta e una macchia nera alla sua base. "
-        "Vive su fondi sabbiosi e fangosi, nelle praterie, nei porti e nelle lagune, spesso in acque basse. \xC8 "
-        "un piccolo predatore che caccia vermi, crostacei e pesciolini, e attacca l'esca appena la vede. Si "
-        "cattura facilmente con un vermetto lasciato sul fondo.",
-        "A dark goby, brown to almost black, with a tall first dorsal fin and a black spot at its base. It "
-        "lives over sand and mud, in seagrass, harbours and lagoons, often in shallow water. It is a small "
-        "predator hunting worms, crustaceans and little fish, and attacks a bait as soon as it sees it. It is "
-        "easily caught with a small worm left on the bottom.",
+        "Ghiozzo scuro, bruno quasi nero, con la prima pinna dorsale alta e una macchia nera sul suo bordo "
+        "anteriore. Vive su fondi sabbiosi e fangosi, nelle praterie, nei porti e nelle lagune, spesso in "
+        "acque basse. \xC8 un piccolo predatore che caccia vermi, crostacei e pesciolini, e attacca l'esca "
+        "appena la vede. Si cattura facilmente con un vermetto lasciato sul fondo.",
+        "A dark goby, brown to almost black, with a tall first dorsal fin with a black spot on its leading "
+        "edge. It lives over sand and mud, in seagrass, harbours and lagoons, often in shallow water. It is a "
+        "small predator hunting worms, crustaceans and little fish, and attacks a bait as soon as it sees it. "
+        "It is easily caught with a small worm left on the bottom.",
     },
     {   // 60 Rock Goby
         60, "ghiozzoPaganello", "Ghiozzo Paganello", "Rock Goby", 304,
@@ -1317,12 +1317,12 @@ const SpeciesRow kSeaSpecies[] = {
         8, 14, 16, 22, 1, // hooks, hook-link, bite
         {40, 40, 50, 70, 90, 100, 100, 100, 100, 90, 70, 50}, // months
         {100, 60, 60, 100, 100}, {2, 3, 4, 5, 6}, // day phases, regions
-        "Sparide allungato con il muso appuntito, argenteo con undici-dodici fasce verticali scure regolari. "
-        "Vive in branchi sui fondi sabbiosi vicino alla battigia, dove scava con il muso in cerca di vermi e "
-        "piccoli molluschi. \xC8 la preda regina del surfcasting: si pesca dalla spiaggia con arenicole, bibi e "
-        "cannolicchi, soprattutto con il mare scaduto, all'alba, al tramonto e di notte.",
-        "A long sea bream with a pointed snout, silvery with eleven or twelve regular dark vertical bars. It "
-        "lives in shoals over sand close to the shoreline, where it digs with its snout for worms and small "
+        "Sparide allungato con il muso appuntito, argenteo con numerose fasce verticali scure, sottili e "
+        "regolari. Vive in branchi sui fondi sabbiosi vicino alla battigia, dove scava con il muso in cerca "
+        "di vermi e piccoli molluschi. \xC8 la preda regina del surfcasting: si pesca dalla spiaggia con "
+        "arenicole, bibi e cannolicchi, soprattutto con il mare scaduto, all'alba, al tramonto e di notte.",
+        "A long sea bream with a pointed snout, silvery with many thin, regular dark vertical bars. It lives "
+        "in shoals over sand close to the shoreline, where it digs with its snout for worms and small "
         "molluscs. It is the prize of surfcasting: it is fished from the beach with lugworms, peanut worms "
         "and razor clams, above all as a swell dies down, at dawn, at dusk and at night.",
     },
@@ -2204,14 +2204,14 @@ const SpeciesRow kSeaSpecies[] = {
         -7, -4, 70, 90, 0, // hooks, hook-link, bite
         {20, 20, 30, 50, 70, 90, 100, 100, 100, 80, 50, 30}, // months
         {100, 80, 60, 80, 40}, {3, 4, 5, 6}, // day phases, regions
-        "L'unico marlin residente del Mediterraneo: corpo lungo e sottile, blu scuro sul dorso e argenteo "
-        "sotto, con un rostro breve e una lunga pinna dorsale alta a vela. Vive in alto mare, vicino alla "
-        "superficie, e caccia aguglie, sgombri e calamari. Si cattura raramente, a traina d'altura con esche "
-        "vive o artificiali, e in canna regala salti acrobatici. Va rilasciato.",
-        "The only billfish resident in the Mediterranean: a long, slim body, dark blue above and silver "
-        "below, with a short bill and a long, tall sail-like dorsal fin. It lives offshore near the surface "
-        "and hunts garfish, mackerel and squid. It is caught only rarely, by offshore trolling with live "
-        "baits or lures, and jumps acrobatically when hooked. It should be released.",
+        "L'unico pesce della famiglia dei marlin originario del Mediterraneo: corpo lungo e sottile, blu "
+        "scuro sul dorso e argenteo sotto, con un rostro breve e una lunga pinna dorsale alta a vela. Vive in "
+        "alto mare, vicino alla superficie, e caccia aguglie, sgombri e calamari. Si cattura raramente, a "
+        "traina d'altura con esche vive o artificiali, e in canna regala salti acrobatici. Va rilasciato.",
+        "The only member of the marlin family native to the Mediterranean: a long, slim body, dark blue above "
+        "and silver below, with a short bill and a long, tall sail-like dorsal fin. It lives offshore near "
+        "the surface and hunts garfish, mackerel and squid. It is caught only rarely, by offshore trolling "
+        "with live baits or lures, and jumps acrobatically when hooked. It should be released.",
     },
     {   // 127 White Marlin
         127, "marlinBianco", "Marlin Bianco", "White Marlin", 416,

@@ -252,9 +252,11 @@ TEST_F(PesciTest, CatalogueTotalsHold)
     EXPECT_EQ(depthKinds[100] + depthKinds[150] + depthKinds[200] + depthKinds[300], 6);
 
     auto mostCommon = [](const std::map<std::vector<int>, int>& patterns, const std::vector<int>& expected) {
-        for (const auto& [pattern, count] : patterns)
-            if (pattern != expected)
+        for (const auto& [pattern, count] : patterns) {
+            if (pattern != expected) {
                 EXPECT_LT(count, patterns.at(expected));
+            }
+        }
         return patterns.at(expected);
     };
     EXPECT_EQ(mostCommon(monthPatterns, {70, 80, 90, 100, 100, 100, 100, 100, 100, 100, 90, 80}), 21);
