@@ -49,7 +49,7 @@ const SpeciesRow kFreshWaterSpecies[] = {
     },
     {   // 2 Allis Shad
         2, "alosaCheppia", "Alosacheppia", "Allis Shad", 187,
-        30, 50, 19, 0.0f, 0.0f, 0.79f, // sizes cm; weight law k, c, b, m
+        30, 50, 7, 0.0f, 0.0f, 2.14f, // sizes cm; weight law k, c, b, m
         {0}, {1, 2, 3}, {3, 1}, 2, // venue types, currents, bottoms, clarity
         0, 0, 0, {13, 9, 3}, // depth kind, depth over, groundbait, baits
         6, 12, 16, 22, 0, // hooks, hook-link, bite
@@ -87,7 +87,7 @@ const SpeciesRow kFreshWaterSpecies[] = {
     },
     {   // 4 Crucian Carp
         4, "carassio", "Carassio", "Crucian Carp", 189,
-        12, 30, 17, 0.0f, 0.0f, 0.43f, // sizes cm; weight law k, c, b, m
+        12, 30, 4, 0.0f, 0.0f, 1.83f, // sizes cm; weight law k, c, b, m
         {1, 0}, {0, 1}, {2, 0}, 2, // venue types, currents, bottoms, clarity
         0, 0, 5, {4, 7, 5, 6}, // depth kind, depth over, groundbait, baits
         14, 20, 10, 14, 2, // hooks, hook-link, bite
@@ -142,7 +142,7 @@ const SpeciesRow kFreshWaterSpecies[] = {
     },
     {   // 7 Bullhead Catfish
         7, "pesceGatto", "Pescegatto", "Bullhead Catfish", 192,
-        12, 35, 13, 0.0f, 0.0f, 0.46f, // sizes cm; weight law k, c, b, m
+        12, 35, 3, 0.0f, 0.0f, 1.99f, // sizes cm; weight law k, c, b, m
         {1, 0}, {0, 1}, {2, 0}, 1, // venue types, currents, bottoms, clarity
         0, 0, 0, {7, 10, 4}, // depth kind, depth over, groundbait, baits
         6, 12, 16, 22, 0, // hooks, hook-link, bite
@@ -160,7 +160,7 @@ const SpeciesRow kFreshWaterSpecies[] = {
     },
     {   // 8 Gudgeon
         8, "gobione", "Gobione", "Gudgeon", 193,
-        8, 18, 17, 0.0f, 0.0f, 0.093f, // sizes cm; weight law k, c, b, m
+        8, 18, 1, 0.0f, 0.0f, 1.58f, // sizes cm; weight law k, c, b, m
         {0, 1}, {1, 2, 3}, {1, 3}, 0, // venue types, currents, bottoms, clarity
         0, 0, 2, {4, 7}, // depth kind, depth over, groundbait, baits
         18, 22, 8, 12, 1, // hooks, hook-link, bite
@@ -179,7 +179,7 @@ const SpeciesRow kFreshWaterSpecies[] = {
     },
     {   // 9 South European Nase
         9, "lasca", "Lasca", "South European Nase", 194,
-        12, 30, 6, 0.0f, 0.0f, 0.68f, // sizes cm; weight law k, c, b, m
+        12, 30, 2, 0.0f, 0.0f, 2.04f, // sizes cm; weight law k, c, b, m
         {0}, {2, 3}, {3, 4}, 0, // venue types, currents, bottoms, clarity
         0, 0, 2, {4, 7, 6}, // depth kind, depth over, groundbait, baits
         16, 20, 10, 14, 1, // hooks, hook-link, bite
@@ -215,7 +215,7 @@ const SpeciesRow kFreshWaterSpecies[] = {
     },
     {   // 11 Perch
         11, "pescePersico", "Pesce Persico", "Perch", 196,
-        15, 40, 10, 0.0f, 0.0f, 0.82f, // sizes cm; weight law k, c, b, m
+        15, 40, 4, 0.0f, 0.0f, 2.05f, // sizes cm; weight law k, c, b, m
         {1, 0}, {0, 1}, {4, 0, 3}, 0, // venue types, currents, bottoms, clarity
         0, 0, 2, {8, 7, 4, 13, 9}, // depth kind, depth over, groundbait, baits
         6, 12, 14, 18, 0, // hooks, hook-link, bite
@@ -233,7 +233,7 @@ const SpeciesRow kFreshWaterSpecies[] = {
     },
     {   // 12 Pumpkinseed
         12, "persicoSole", "Persico Sole", "Pumpkinseed", 197,
-        6, 20, 5, 0.0f, 0.0f, 0.5f, // sizes cm; weight law k, c, b, m
+        6, 20, 2, 0.0f, 0.0f, 1.25f, // sizes cm; weight law k, c, b, m
         {1, 0}, {0, 1}, {0, 1}, 0, // venue types, currents, bottoms, clarity
         0, 0, 2, {4, 7, 3}, // depth kind, depth over, groundbait, baits
         16, 20, 10, 14, 1, // hooks, hook-link, bite
@@ -250,7 +250,7 @@ const SpeciesRow kFreshWaterSpecies[] = {
     },
     {   // 13 Largemouth Bass
         13, "persicoTrota", "Persico Trota", "Largemouth Bass", 198,
-        25, 55, 13, 0.0f, 0.0f, 1.6f, // sizes cm; weight law k, c, b, m
+        25, 55, 10, 0.0f, 0.0f, 2.08f, // sizes cm; weight law k, c, b, m
         {1, 0}, {0, 1}, {0, 4}, 2, // venue types, currents, bottoms, clarity
         0, 0, 0, {8, 9, 13, 7, 3}, // depth kind, depth over, groundbait, baits
         -1, 4, 20, 30, 0, // hooks, hook-link, bite
@@ -268,7 +268,7 @@ const SpeciesRow kFreshWaterSpecies[] = {
     },
     {   // 14 Danube Roach
         14, "pigo", "Pigo", "Danube Roach", 199,
-        20, 45, 15, 0.0f, 0.0f, 0.77f, // sizes cm; weight law k, c, b, m
+        20, 45, 6, 0.0f, 0.0f, 1.92f, // sizes cm; weight law k, c, b, m
         {1, 0}, {1, 2}, {3, 4}, 2, // venue types, currents, bottoms, clarity
         0, 0, 5, {4, 5, 7}, // depth kind, depth over, groundbait, baits
         12, 16, 12, 18, 1, // hooks, hook-link, bite
@@ -285,7 +285,7 @@ const SpeciesRow kFreshWaterSpecies[] = {
     },
     {   // 15 Char
         15, "salmerino", "Salmerino", "Char", 200,
-        20, 45, 13, 0.0f, 0.0f, 0.85f, // sizes cm; weight law k, c, b, m
+        20, 45, 6, 0.0f, 0.0f, 1.84f, // sizes cm; weight law k, c, b, m
         {1, 0}, {0, 1, 2, 3}, {4, 3}, 0, // venue types, currents, bottoms, clarity
         0, 0, 0, {8, 7, 3, 13, 9}, // depth kind, depth over, groundbait, baits
         8, 14, 14, 20, 0, // hooks, hook-link, bite
@@ -302,7 +302,7 @@ const SpeciesRow kFreshWaterSpecies[] = {
     },
     {   // 16 Minnow
         16, "sanguinerola", "Sanguinerola", "Minnow", 201,
-        4, 12, 15, 0.0f, 0.0f, 0.043f, // sizes cm; weight law k, c, b, m
+        4, 12, 1, 0.0f, 0.0f, 0.645f, // sizes cm; weight law k, c, b, m
         {0, 1}, {1, 2, 3}, {3, 4}, 0, // venue types, currents, bottoms, clarity
         0, 0, 2, {4, 3, 7}, // depth kind, depth over, groundbait, baits
         20, 24, 8, 10, 1, // hooks, hook-link, bite
@@ -320,7 +320,7 @@ const SpeciesRow kFreshWaterSpecies[] = {
     },
     {   // 17 Italian Nase
         17, "savetta", "Savetta", "Italian Nase", 202,
-        20, 45, 23, 0.0f, 0.0f, 0.41f, // sizes cm; weight law k, c, b, m
+        20, 45, 5, 0.0f, 0.0f, 1.89f, // sizes cm; weight law k, c, b, m
         {0, 1}, {1, 2, 3}, {4, 3}, 2, // venue types, currents, bottoms, clarity
         0, 0, 2, {4, 6, 7}, // depth kind, depth over, groundbait, baits
         14, 18, 12, 16, 1, // hooks, hook-link, bite
@@ -338,7 +338,7 @@ const SpeciesRow kFreshWaterSpecies[] = {
     },
     {   // 18 Rudd
         18, "scardola", "Scardola", "Rudd", 203,
-        15, 35, 9, 0.0f, 0.0f, 0.83f, // sizes cm; weight law k, c, b, m
+        15, 35, 4, 0.0f, 0.0f, 1.87f, // sizes cm; weight law k, c, b, m
         {1, 0}, {0, 1}, {0, 2}, 0, // venue types, currents, bottoms, clarity
         1, 0, 5, {5, 4, 3, 6}, // depth kind, depth over, groundbait, baits
         14, 18, 10, 14, 2, // hooks, hook-link, bite
@@ -355,7 +355,7 @@ const SpeciesRow kFreshWaterSpecies[] = {
     },
     {   // 19 Bullhead
         19, "scazzone", "Scazzone", "Bullhead", 204,
-        6, 15, 3, 0.0f, 0.0f, 0.43f, // sizes cm; weight law k, c, b, m
+        6, 15, 1, 0.0f, 0.0f, 1.29f, // sizes cm; weight law k, c, b, m
         {0, 1}, {2, 3}, {4, 3}, 0, // venue types, currents, bottoms, clarity
         0, 0, 2, {7, 4, 3}, // depth kind, depth over, groundbait, baits
         16, 20, 8, 12, 0, // hooks, hook-link, bite
@@ -372,7 +372,7 @@ const SpeciesRow kFreshWaterSpecies[] = {
     },
     {   // 20 Three-spined Stickleback
         20, "spinarello", "Spinarello", "Three-spined Stickleback", 205,
-        4, 8, 5, 0.0f, 0.0f, 0.079f, // sizes cm; weight law k, c, b, m
+        4, 8, 1, 0.0f, 0.0f, 0.395f, // sizes cm; weight law k, c, b, m
         {0, 1}, {0, 1}, {0, 1}, 0, // venue types, currents, bottoms, clarity
         0, 0, 2, {4, 3, 7}, // depth kind, depth over, groundbait, baits
         22, 24, 8, 8, 1, // hooks, hook-link, bite
@@ -389,7 +389,7 @@ const SpeciesRow kFreshWaterSpecies[] = {
     },
     {   // 21 Grayling
         21, "temolo", "Temolo", "Grayling", 206,
-        25, 45, 14, 0.0f, 0.0f, 0.83f, // sizes cm; weight law k, c, b, m
+        25, 45, 6, 0.0f, 0.0f, 1.94f, // sizes cm; weight law k, c, b, m
         {0}, {2, 3}, {3, 4}, 0, // venue types, currents, bottoms, clarity
         0, 0, 2, {3, 4, 9, 7}, // depth kind, depth over, groundbait, baits
         14, 20, 10, 14, 0, // hooks, hook-link, bite
@@ -406,7 +406,7 @@ const SpeciesRow kFreshWaterSpecies[] = {
     },
     {   // 22 Tench
         22, "tinca", "Tinca", "Tench", 207,
-        25, 50, 13, 0.0f, 0.0f, 1.5f, // sizes cm; weight law k, c, b, m
+        25, 50, 9, 0.0f, 0.0f, 2.17f, // sizes cm; weight law k, c, b, m
         {1, 0}, {0, 1}, {2, 0}, 2, // venue types, currents, bottoms, clarity
         0, 0, 0, {7, 4, 6, 5}, // depth kind, depth over, groundbait, baits
         10, 16, 14, 20, 2, // hooks, hook-link, bite
@@ -424,7 +424,7 @@ const SpeciesRow kFreshWaterSpecies[] = {
     },
     {   // 23 Triotto
         23, "triotto", "Triotto", "Triotto", 208,
-        8, 20, 22, 0.0f, 0.0f, 0.088f, // sizes cm; weight law k, c, b, m
+        8, 20, 1, 0.0f, 0.0f, 1.94f, // sizes cm; weight law k, c, b, m
         {1, 0}, {0, 1}, {0, 1, 2}, 2, // venue types, currents, bottoms, clarity
         100, 0, 2, {4, 5}, // depth kind, depth over, groundbait, baits
         18, 22, 8, 12, 1, // hooks, hook-link, bite
@@ -514,7 +514,7 @@ const SpeciesRow kFreshWaterSpecies[] = {
     },
     {   // 28 Vairone
         28, "vairone", "Vairone", "Vairone", 214,
-        8, 20, 27, 0.0f, 0.0f, 0.068f, // sizes cm; weight law k, c, b, m
+        8, 20, 1, 0.0f, 0.0f, 1.84f, // sizes cm; weight law k, c, b, m
         {0}, {1, 2, 3}, {3, 4}, 0, // venue types, currents, bottoms, clarity
         0, 0, 2, {4, 3, 7}, // depth kind, depth over, groundbait, baits
         18, 22, 8, 12, 1, // hooks, hook-link, bite
@@ -532,7 +532,7 @@ const SpeciesRow kFreshWaterSpecies[] = {
     },
     {   // 29 Brook Barbel
         29, "barboCanino", "Barbo Canino", "Brook Barbel", 218,
-        10, 25, 3, 0.0f, 0.0f, 0.87f, // sizes cm; weight law k, c, b, m
+        10, 25, 2, 0.0f, 0.0f, 1.3f, // sizes cm; weight law k, c, b, m
         {0}, {2, 3}, {4, 3}, 0, // venue types, currents, bottoms, clarity
         0, 0, 2, {4, 7}, // depth kind, depth over, groundbait, baits
         16, 20, 10, 12, 0, // hooks, hook-link, bite
@@ -585,7 +585,7 @@ const SpeciesRow kFreshWaterSpecies[] = {
     },
     {   // 32 Goldfish
         32, "carassioDorato", "Carassio dorato", "Goldfish", 221,
-        8, 30, 5, 0.0f, 0.0f, 1.0f, // sizes cm; weight law k, c, b, m
+        8, 30, 3, 0.0f, 0.0f, 1.67f, // sizes cm; weight law k, c, b, m
         {1, 0}, {0, 1}, {2, 0}, 2, // venue types, currents, bottoms, clarity
         0, 0, 5, {5, 4, 7, 6}, // depth kind, depth over, groundbait, baits
         16, 20, 10, 14, 1, // hooks, hook-link, bite
@@ -672,7 +672,7 @@ const SpeciesRow kFreshWaterSpecies[] = {
     },
     {   // 37 Carpione
         37, "carpione", "Carpione", "Carpione", 226,
-        20, 50, 17, 0.0f, 0.0f, 0.66f, // sizes cm; weight law k, c, b, m
+        20, 50, 6, 0.0f, 0.0f, 1.87f, // sizes cm; weight law k, c, b, m
         {1}, {0}, {3, 4}, 0, // venue types, currents, bottoms, clarity
         0, 0, 0, {8, 13, 3}, // depth kind, depth over, groundbait, baits
         10, 14, 14, 18, 0, // hooks, hook-link, bite
@@ -689,7 +689,7 @@ const SpeciesRow kFreshWaterSpecies[] = {
     },
     {   // 38 Spined Loach
         38, "cobite", "Cobite", "Spined Loach", 227,
-        5, 12, 7, 0.0f, 0.0f, 0.064f, // sizes cm; weight law k, c, b, m
+        5, 12, 1, 0.0f, 0.0f, 0.447f, // sizes cm; weight law k, c, b, m
         {0, 1}, {0, 1, 2}, {1, 2}, 2, // venue types, currents, bottoms, clarity
         0, 0, 2, {4, 7}, // depth kind, depth over, groundbait, baits
         22, 24, 8, 10, 1, // hooks, hook-link, bite
@@ -724,7 +724,7 @@ const SpeciesRow kFreshWaterSpecies[] = {
     },
     {   // 40 Mosquitofish
         40, "gambusia", "Gambusia", "Mosquitofish", 229,
-        4, 7, 6, 0.0f, 0.0f, 0.063f, // sizes cm; weight law k, c, b, m
+        4, 7, 1, 0.0f, 0.0f, 0.378f, // sizes cm; weight law k, c, b, m
         {1, 0}, {0, 1}, {0, 2}, 2, // venue types, currents, bottoms, clarity
         1, 0, 2, {4, 3}, // depth kind, depth over, groundbait, baits
         24, 24, 8, 8, 1, // hooks, hook-link, bite
@@ -741,7 +741,7 @@ const SpeciesRow kFreshWaterSpecies[] = {
     },
     {   // 41 Freshwater Gobiid
         41, "ghiozzoFiume", "Ghiozzo di fiume", "Freshwater Gobiid", 230,
-        5, 10, 7, 0.0f, 0.0f, 0.099f, // sizes cm; weight law k, c, b, m
+        5, 10, 1, 0.0f, 0.0f, 0.693f, // sizes cm; weight law k, c, b, m
         {0, 1}, {1, 2, 3}, {4, 3}, 0, // venue types, currents, bottoms, clarity
         0, 0, 2, {4, 7}, // depth kind, depth over, groundbait, baits
         20, 24, 8, 10, 0, // hooks, hook-link, bite
@@ -828,7 +828,7 @@ const SpeciesRow kFreshWaterSpecies[] = {
     },
     {   // 90 Cavedano Etrusco
         90, "cavedanoEtrusco", "Cavedano Etrusco", "Cavedano Etrusco", 337,
-        12, 30, 6, 0.0f, 0.0f, 0.68f, // sizes cm; weight law k, c, b, m
+        12, 30, 2, 0.0f, 0.0f, 2.04f, // sizes cm; weight law k, c, b, m
         {0}, {1, 2}, {3, 4, 1}, 2, // venue types, currents, bottoms, clarity
         0, 0, 5, {5, 4, 3, 7}, // depth kind, depth over, groundbait, baits
         14, 18, 12, 16, 0, // hooks, hook-link, bite
@@ -862,7 +862,7 @@ const SpeciesRow kFreshWaterSpecies[] = {
     },
     {   // 92 Topmouth Gudgeon
         92, "pseudorasbora", "Pseudorasbora", "Topmouth Gudgeon", 339,
-        4, 10, 6, 0.0f, 0.0f, 0.091f, // sizes cm; weight law k, c, b, m
+        4, 10, 1, 0.0f, 0.0f, 0.548f, // sizes cm; weight law k, c, b, m
         {1, 0}, {0, 1}, {0, 2}, 2, // venue types, currents, bottoms, clarity
         0, 0, 2, {4, 7}, // depth kind, depth over, groundbait, baits
         20, 24, 8, 10, 1, // hooks, hook-link, bite
@@ -879,7 +879,7 @@ const SpeciesRow kFreshWaterSpecies[] = {
     },
     {   // 93 South European Roach
         93, "rovella", "Rovella", "South European Roach", 340,
-        8, 20, 27, 0.0f, 0.0f, 0.068f, // sizes cm; weight law k, c, b, m
+        8, 20, 1, 0.0f, 0.0f, 1.84f, // sizes cm; weight law k, c, b, m
         {0, 1}, {0, 1, 2}, {3, 0}, 2, // venue types, currents, bottoms, clarity
         0, 0, 2, {4, 5, 3}, // depth kind, depth over, groundbait, baits
         18, 22, 8, 12, 1, // hooks, hook-link, bite
