@@ -234,7 +234,7 @@ protected:
 
 TEST_F(SoundDevice, BusyOneBufferSoundIsNotRestartedAndReplaysAfterItEnds)
 {
-    const Bytes wave = Tone(150);
+    const Bytes wave = Tone(400); // long enough to still ring on a loaded machine
     SoundObject* bell = CreateSoundObjectFromWave(wave.data(), wave.size(), 1);
     ASSERT_NE(bell, nullptr);
     ASSERT_NE(bell->buffers[0], nullptr);
