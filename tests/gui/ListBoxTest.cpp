@@ -317,16 +317,4 @@ TEST_F(ListBoxTest, HeightIsAWholeNumberOfRows)
     EXPECT_EQ(list.m_visibleRows, 31); // capped at 500
 }
 
-TEST_F(ListBoxTest, AddingAnItemScrollsBackToTheTop)
-{
-    Fill(20);
-    DrawList();
-    MoveTo(200, 150);
-    list.ScrollDown();
-    ASSERT_EQ(list.m_firstVisible, 1);
-    list.AddItem(99, "", "new", "");
-    EXPECT_EQ(list.m_firstVisible, 0);
-    EXPECT_EQ(list.m_scroll.m_position, 0);
-}
-
 } // namespace

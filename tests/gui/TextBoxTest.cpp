@@ -120,13 +120,4 @@ TEST_F(TextBoxTest, TheCaretBlinksWhileTheBoxIsDrawnAndEditable)
     EXPECT_EQ(std::string(box.GetDisplayText(shown, full.c_str())), full);
 }
 
-TEST_F(TextBoxTest, ReleasesOnTheBoxAreFoundByItsDrawnArea)
-{
-    box.DrawEdit(dev.get(), 100, 100, 200, 30); // drawn 195 x 25
-    MoveTo(150, 110);
-    EXPECT_TRUE(box.IsMouseOver());
-    MoveTo(150, 140);
-    EXPECT_FALSE(box.IsMouseOver());
-}
-
 } // namespace
