@@ -1,5 +1,197 @@
-// Program start-up and shut-down.
+#include "app/Program.h"
+
+#include "app/AppFish.h"
+#include "app/WndProc.h"
+#include "platform/Image.h"
+#include "platform/Locale.h"
+#include "platform/Resources.h"
+#include "platform/Window.h"
+#include "shell/GestFile.h"
+#include "shell/Mouse.h"
+#include "shell/Opzioni.h"
+#include "shell/SoundPlayer.h"
+#include "shell/Utility.h"
+
+const char* const kBuiltInVenueNames[40] = {
+    "Arno",      "Badia00",   "Badia01",     "Badia02",      "Badia03",   "Bari",      "Bellano01", "Bellano02",
+    "Catania",   "Como",      "Elba",        "Genova01",     "Genova02",  "IgeaMarina01", "IgeaMarina02", "Ischia",
+    "Iseo01",    "Iseo02",    "LagoPalu",    "Lambro01",     "Lambro02",  "Lambro03",  "Lambro04",  "Livigno01",
+    "Livigno02", "Livigno03", "Mare01",      "Mare02",       "Mare03",    "Mare04",    "Mare05",    "po01",
+    "po02",      "po03",      "Portofino",   "Salerno",      "Segrino01", "Segrino02", "Segrino03", "ValDiMello",
+};
+
+namespace {
+
+constexpr int kIconId = 107;
+constexpr int kOldVenueFilesBuild = 190730;
+
+struct Resolution {
+    int width, height;
+};
+constexpr Resolution kResolutions[] = {{800, 600},  {1024, 768}, {1280, 720},  {1280, 768},
+                                       {1280, 800}, {1360, 768}, {1366, 768}, {1440, 900}};
+
+} // namespace
+
+void ApplyResolutionSetting()
+{
+    int r = g_Opzioni.resolution;
+    if (r == -1) {
+        int w = 0, h = 0;
+        if (plat::GetDesktopSize(w, h)) {
+            g_nScreenW = w;
+            g_nScreenH = h;
+            return;
+        }
+        r = 0;
+    }
+    if (r < 0 || r > 7)
+        r = 0;
+    g_nScreenW = kResolutions[r].width;
+    g_nScreenH = kResolutions[r].height;
+}
+
+void DeleteVenueFiles(const char* extension)
+{
+    const char* folder = g_GestFile.GetDataSubfolder(CGestFile::D_LUOGHI);
+    for (const char* name : kBuiltInVenueNames)
+        g_GestFile.delFile(folder, name, extension);
+}
+
+void UpgradeSettings()
+{
+    if (g_Opzioni.build == kBuildNumber)
+        return;
+    if (g_Opzioni.build < kOldVenueFilesBuild) {
+        DeleteVenueFiles("kvl");
+        DeleteVenueFiles("jpg");
+    }
+    g_Opzioni.build = kBuildNumber;
+    // No tackle is loaded yet: the configuration name and the bait ids are
+    // written back as they were read.
+    g_Opzioni.Save();
+}
+
+bool ResetVideoSettings()
+{
+    g_Opzioni.Load();
+    g_Opzioni.fullScreen = 0;
+    g_Opzioni.resolution = 0;
+    return g_Opzioni.Save();
+}
+
+void InitApplication()
+{
+    g_pApp = new CAppFish;
+    SDL_Window* window = plat::MainWindow();
+    int status = g_Opzioni.fullScreen == 1 ? g_pApp->CreateDeviceFullScreen(window)
+                                           : g_pApp->CreateDeviceWindowed(window);
+    if (status != 0) {
+        // The next start comes up windowed at 800 x 600.
+        ResetVideoSettings();
+        FatalError(Tr("Errore Inizializzazione", "Initialization Error"),
+                   Tr("Errore durante l'inizializzazione dell'applicazione!", "Error initializing the application!"));
+    }
+    if (g_Opzioni.use3D != 0 && g_pApp->CheckCaps3D() == 0)
+        g_pApp->SetupScene3D();
+    g_pApp->LoadAll();
+
+    g_SndPlayer.Init();
+    g_SndPlayer.StopAll();
+    g_SndPlayer.SetAllEnabled(g_Opzioni.sounds == 1);
+
+    g_Mouse.LoadCursors();
+    g_Mouse.SetCursorMode(0);
+
+    // Once the tackle is built: load the configuration named in the settings
+    // ("LENZA") into the rod assembly (CCannaPesca::LoadConfiguration), select
+    // the three baits in use (CEsca::SelectFromSettings), and only then hand
+    // the settings their tackle source (g_Opzioni.SetTackleSource), so that
+    // no save before this point overwrites those keys with defaults.
+}
+
+void DestroyApplication()
+{
+    if (g_pApp) {
+        delete g_pApp;
+        g_pApp = nullptr;
+    }
+}
+
+int StartProgram()
+{
+    // The window system stands in for the window class.
+    if (!plat::InitWindowSystem())
+        return kExitWindowFailure;
+
+    g_GestFile.Init();
+
+    if (!g_GestFile.FileExistsIn(g_GestFile.GetUserFolder(), "Karvelin.ini")) {
+        g_Opzioni.language = 0;
+        if (plat::UserLanguageId() == plat::kLangItalian)
+            g_Opzioni.language = 1;
+        g_Opzioni.Save();
+        g_GestFile.CopyLineFiles();
+    }
+    g_Opzioni.Load();
+    UpgradeSettings();
+
+    // The player statistics load here (CStatistiche::Load) once built.
+
+    ApplyResolutionSetting();
+
+    plat::Image icon;
+    const plat::Image* iconPtr = nullptr;
+    if (const plat::Resource* res = plat::FindResource(plat::ResourceKind::Icon, kIconId))
+        if (plat::DecodeImage(res->data, res->size, icon))
+            iconPtr = &icon;
+    const char* title = Tr("Karvelin - Simulatore di pesca", "Karvelin - Fishing simulator");
+    if (!plat::CreateMainWindow(title, g_nScreenW, g_nScreenH, g_Opzioni.fullScreen == 1, iconPtr)) {
+        LogError("norva", "CreateWindowEx() error!", 170);
+        plat::QuitWindowSystem();
+        return kExitWindowFailure;
+    }
+
+    InitApplication();
+    return 0;
+}
+
+bool RunMessageLoopTurn(int& exitCode)
+{
+    plat::WindowMessage m;
+    if (plat::PeekWindowMessage(m)) {
+        if (m.kind == plat::MessageKind::Quit) {
+            exitCode = m.code;
+            return false;
+        }
+        WndProc(m);
+    } else if (g_pApp) {
+        g_pApp->Render();
+    }
+    return true;
+}
+
+int RunMessageLoop()
+{
+    int code = 0;
+    while (RunMessageLoopTurn(code)) {
+    }
+    return code;
+}
+
+void ShutDownProgram()
+{
+    DestroyApplication();
+    g_Mouse.FreeCursors();
+    plat::QuitWindowSystem();
+}
+
 int KarvelinMain()
 {
-    return 0;
+    int status = StartProgram();
+    if (status != 0)
+        return status;
+    int code = RunMessageLoop();
+    ShutDownProgram();
+    return code;
 }

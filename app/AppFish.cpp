@@ -1,0 +1,572 @@
+#include "app/AppFish.h"
+
+#include "platform/Clock.h"
+#include "screens/MenuCatture.h"
+#include "screens/MenuConfigura.h"
+#include "screens/MenuEsche.h"
+#include "screens/MenuGara.h"
+#include "screens/MenuLuogo.h"
+#include "screens/MenuOpzioni.h"
+#include "screens/MenuPesci.h"
+#include "screens/MenuPrincipale.h"
+#include "shell/Mouse.h"
+#include "shell/Opzioni.h"
+#include "shell/SoundPlayer.h"
+#include "shell/Utility.h"
+#include "simulation/Gioco.h"
+#include "simulation/Help.h"
+
+#include <cstdio>
+
+CAppFish* g_pApp = nullptr;
+
+namespace {
+
+CAppFish::TraceHook g_trace;
+
+constexpr const char* kLogSource = "AppFish";
+
+} // namespace
+
+void CAppFish::SetTraceHook(TraceHook hook) { g_trace = std::move(hook); }
+
+void CAppFish::Trace(const char* step) const
+{
+    if (g_trace)
+        g_trace(step);
+}
+
+CAppFish::CAppFish() { Init(); }
+
+CAppFish::~CAppFish()
+{
+    if (g_pDevice == m_device.get()) {
+        g_pDevice = nullptr;
+        g_nViewportW = 0;
+        g_nViewportH = 0;
+    }
+    m_device.reset();
+}
+
+void CAppFish::Init()
+{
+    m_device.reset();
+    m_deviceLost = 0;
+    m_3dReady = 0;
+    m_currentScreen = kScreenNone;
+}
+
+// The device becomes the game's: the back buffer is the screen size every
+// object lays itself out in.
+void CAppFish::Adopt(std::unique_ptr<plat::Device> device)
+{
+    m_device = std::move(device);
+    g_pDevice = m_device.get();
+    g_nScreenW = m_device->BackBufferWidth();
+    g_nScreenH = m_device->BackBufferHeight();
+    g_nViewportW = m_device->GetViewport().width;
+    g_nViewportH = m_device->GetViewport().height;
+}
+
+int CAppFish::CreateDeviceWindowed(SDL_Window* window)
+{
+    int status = plat::kOk;
+    auto device = plat::Device::CreateWindowed(window, &status);
+    if (!device) {
+        if (status == plat::kOk)
+            status = plat::kFailed;
+        switch (status) {
+        case plat::kDeviceLost: LogError(kLogSource, "m_pD3D->CreateDevice() error: device lost!", 161); break;
+        case plat::kInvalidCall: LogError(kLogSource, "m_pD3D->CreateDevice() error: invalid call!", 165); break;
+        case plat::kNotAvailable:
+            LogError(kLogSource, "m_pD3D->CreateDevice() error: device doesn't support the queried technique!", 169);
+            break;
+        case plat::kOutOfVideoMemory:
+            LogError(kLogSource, "m_pD3D->CreateDevice() error: out of video memory!", 173);
+            break;
+        default: LogError(kLogSource, "m_pD3D->CreateDevice() error!", 177); break;
+        }
+        return status;
+    }
+    plat::SceneState& scene = device->Scene();
+    scene.linearMagFilter = true;
+    scene.lighting = false;
+    scene.cullNone = true;
+    Adopt(std::move(device));
+    return 0;
+}
+
+int CAppFish::CreateDeviceFullScreen(SDL_Window* window)
+{
+    int status = plat::kOk;
+    auto device = plat::Device::CreateFullScreen(window, g_nScreenW, g_nScreenH, &status);
+    if (!device) {
+        if (status == plat::kOk)
+            status = plat::kFailed;
+        if (status == plat::kModeNotFound)
+            LogError(kLogSource, "bDesiredAdapterModeFound = false!", 241);
+        return status;
+    }
+    device->Scene().linearMagFilter = true;
+    Adopt(std::move(device));
+    return 0;
+}
+
+int CAppFish::CheckCaps3D()
+{
+    if (!m_device)
+        return plat::kInvalidCall;
+    plat::Caps3D caps;
+    int status = m_device->GetCaps3D(caps);
+    if (status != plat::kOk)
+        return status;
+    if (caps.vertexShaderVersion < 1.0f || caps.maxBlendMatrices < 2 || !caps.directionalLights)
+        return 1;
+    return 0;
+}
+
+int CAppFish::SetupScene3D()
+{
+    m_3dReady = 0;
+    if (!m_device)
+        return plat::kInvalidCall;
+    plat::SceneState& scene = m_device->Scene();
+
+    scene.light0 = plat::Light{};
+    scene.light0.diffuse = {0.7f, 0.7f, 0.7f, 1.0f};
+    scene.light0.direction = {-1.0f, -0.3f, -1.0f};
+    scene.light0.enabled = true;
+
+    m_material = plat::Material{};
+    m_material.diffuse = {1, 1, 1, 1};
+    m_material.ambient = {1, 1, 1, 1};
+    scene.material = m_material;
+
+    scene.lighting = true;
+    scene.depthTest = true;
+    scene.ambient = 0xFF323232;
+    scene.blendWeights = 1;
+    scene.wrapU = true;
+
+    scene.view = plat::MatrixLookAtLH({0.0f, 2.8f, 6.0f}, {0.0f, 2.6f, 0.0f}, {0.0f, 1.0f, 0.0f});
+    float aspect = float(GetViewportWidth()) / float(GetViewportHeight());
+    scene.projection = plat::MatrixPerspectiveFovLH(3.14159265f / 4.0f, aspect, 1.0f, 1000.0f);
+
+    m_3dReady = 1;
+    return 0;
+}
+
+int CAppFish::LoadAll()
+{
+    plat::Device* dev = m_device.get();
+    m_progress.Create(dev);
+    m_progress.m_relative = 1;
+
+    Trace("load main menu");
+    g_MenuPrincipale.Load(dev);
+    ShowProgress(0);
+
+    // The species catalogue loads here once it is built.
+    ShowProgress(10);
+
+    // The venue catalogue loads here once it is built.
+    ShowProgress(20);
+
+    Trace("load fishing session");
+    g_Gioco.Load(dev);
+    ShowProgress(30);
+
+    Trace("load tackle box");
+    g_MenuConfigura.Load(dev);
+    ShowProgress(40);
+
+    Trace("load options");
+    g_MenuOpzioni.Load(dev);
+    ShowProgress(50);
+
+    Trace("load venues");
+    g_MenuLuogo.Load(dev);
+    ShowProgress(60);
+
+    Trace("load fishes");
+    g_MenuPesci.Load(dev);
+    ShowProgress(70);
+
+    Trace("load baits");
+    g_MenuEsche.Load(dev);
+    ShowProgress(80);
+
+    Trace("load records");
+    g_MenuCatture.Load(dev);
+    Trace("load tournament");
+    g_MenuGara.Load(dev);
+    ShowProgress(90);
+
+    // The tackle box shows the rod assembly's rig here (CMenuConfigura::SyncFromRig) once both are built.
+    Trace("load help");
+    g_Help.Load(dev);
+    ShowProgress(100);
+
+    m_currentScreen = kScreenMainMenu;
+    return 0;
+}
+
+int CAppFish::ShowProgress(int percent)
+{
+    char step[32];
+    std::snprintf(step, sizeof step, "progress %d", percent);
+    plat::Device* dev = m_device.get();
+    dev->Clear(0xFF000000);
+    dev->BeginScene();
+    g_MenuPrincipale.m_picture.DrawAt(dev, 400, 450);
+    m_progress.Draw(dev, 400, 450, percent);
+    m_progress.DrawOutline(dev);
+    dev->EndScene();
+    int status = dev->Present();
+    Trace(step);
+    return status;
+}
+
+int CAppFish::Render()
+{
+    plat::Device* dev = m_device.get();
+    if (!dev)
+        return plat::kInvalidCall;
+    if (m_deviceLost) {
+        plat::SleepMs(100);
+        int status = dev->TestCooperativeLevel();
+        if (status == plat::kDeviceNotReset) {
+            OnLostDevice();
+            status = dev->Reset();
+            if (status != plat::kOk)
+                return status;
+            OnResetDevice();
+            return plat::kOk; // the next frame finds the device good
+        }
+        if (status != plat::kOk)
+            return status;
+        m_deviceLost = 0;
+    }
+
+    dev->Clear(kFrameClearColour);
+    dev->BeginScene();
+
+    // Each test reads the screen number afresh: a screen that switches to a
+    // later one while drawing is followed by that screen in the same frame.
+    if (m_currentScreen == kScreenMainMenu) {
+        Trace("render 1");
+        g_MenuPrincipale.Render(dev);
+    }
+    if (m_currentScreen == kScreenTackleBox) {
+        Trace("render 2");
+        g_MenuConfigura.Render(dev);
+    }
+    if (m_currentScreen == kScreenOptions) {
+        Trace("render 3");
+        g_MenuOpzioni.Render(dev);
+    }
+    if (m_currentScreen == kScreenVenues) {
+        Trace("render 4");
+        g_MenuLuogo.Render(dev);
+    }
+    if (m_currentScreen == kScreenFishes) {
+        Trace("render 5");
+        g_MenuPesci.Render(dev);
+    }
+    if (m_currentScreen == kScreenBaits) {
+        Trace("render 6");
+        g_MenuEsche.Render(dev);
+    }
+    if (m_currentScreen == kScreenRecords) {
+        Trace("render 7");
+        g_MenuCatture.Render(dev);
+    }
+    if (m_currentScreen == kScreenSession) {
+        Trace("update 9");
+        g_Gioco.Update();
+        Trace("render 9");
+        g_Gioco.Render(dev);
+    }
+    // While a tournament runs and the session screen is not current, its
+    // timed operation 1 is polled here so the tournament clock keeps going
+    // (g_Gioco.RunTimer1()); that needs the tournament's running flag.
+    if (m_currentScreen == kScreenTournament) {
+        Trace("render 10");
+        g_MenuGara.Render(dev);
+    }
+
+    if (g_Help.IsShown()) {
+        Trace("render help");
+        g_Help.Render(dev);
+    }
+
+    dev->EndScene();
+    int status = dev->Present();
+    if (status == plat::kDeviceLost)
+        m_deviceLost = 1;
+    return status;
+}
+
+void CAppFish::OnLostDevice()
+{
+    Trace("lost progress bar");
+    m_progress.OnLostDevice();
+    // Once built, in this place: species catalogue, venue catalogue.
+    Trace("lost fishing session");
+    g_Gioco.OnLostDevice();
+    // Once built, in this place: weather, venue background, bait catalogue,
+    // rod assembly, fish on the line, landing net, water effects, ring pool.
+    Trace("lost main menu");
+    g_MenuPrincipale.OnLostDevice();
+    Trace("lost tackle box");
+    g_MenuConfigura.OnLostDevice();
+    Trace("lost options");
+    g_MenuOpzioni.OnLostDevice();
+    Trace("lost venues");
+    g_MenuLuogo.OnLostDevice();
+    Trace("lost fishes");
+    g_MenuPesci.OnLostDevice();
+    Trace("lost baits");
+    g_MenuEsche.OnLostDevice();
+    Trace("lost records");
+    g_MenuCatture.OnLostDevice();
+    Trace("lost tournament");
+    g_MenuGara.OnLostDevice();
+    Trace("lost help");
+    g_Help.OnLostDevice();
+}
+
+void CAppFish::OnResetDevice()
+{
+    plat::Device* dev = m_device.get();
+    if (g_Opzioni.use3D != 0 && CheckCaps3D() == 0) {
+        Trace("reset scene 3d");
+        SetupScene3D();
+    }
+    Trace("reset progress bar");
+    m_progress.OnResetDevice(dev);
+    // Once built, in this place: species catalogue, venue catalogue.
+    Trace("reset fishing session");
+    g_Gioco.OnResetDevice(dev);
+    // Once built, in this place: weather, venue background, rod assembly,
+    // bait catalogue, fish on the line, landing net, ring pool, water effects
+    // (the rod before the baits and the rings before the effects).
+    Trace("reset main menu");
+    g_MenuPrincipale.OnResetDevice(dev);
+    Trace("reset tackle box");
+    g_MenuConfigura.OnResetDevice(dev);
+    Trace("reset options");
+    g_MenuOpzioni.OnResetDevice(dev);
+    Trace("reset venues");
+    g_MenuLuogo.OnResetDevice(dev);
+    Trace("reset fishes");
+    g_MenuPesci.OnResetDevice(dev);
+    Trace("reset baits");
+    g_MenuEsche.OnResetDevice(dev);
+    Trace("reset records");
+    g_MenuCatture.OnResetDevice(dev);
+    Trace("reset tournament");
+    g_MenuGara.OnResetDevice(dev);
+    Trace("reset cursor");
+    g_Mouse.SetCursorMode(g_Mouse.GetCursorMode());
+    Trace("reset help");
+    g_Help.OnResetDevice(dev);
+}
+
+int CAppFish::GetViewportWidth() const { return m_device ? m_device->GetViewport().width : 0; }
+
+int CAppFish::GetViewportHeight() const { return m_device ? m_device->GetViewport().height : 0; }
+
+int CAppFish::GetGuiOffsetX() const { return GuiOffsetX(GetViewportWidth()); }
+
+int CAppFish::GetGuiOffsetY() const { return GuiOffsetY(GetViewportHeight()); }
+
+// ---- input ---------------------------------------------------------------
+
+void CAppFish::OnLButtonDown()
+{
+    if (g_Help.IsShown()) {
+        Trace("down help");
+        g_Help.OnMouseDown();
+        return;
+    }
+    switch (m_currentScreen) {
+    case kScreenMainMenu: Trace("down 1"); g_MenuPrincipale.OnMouseDown(); break;
+    case kScreenTackleBox: Trace("down 2"); g_MenuConfigura.OnMouseDown(); break;
+    case kScreenOptions: Trace("down 3"); g_MenuOpzioni.OnMouseDown(); break;
+    case kScreenVenues: Trace("down 4"); g_MenuLuogo.OnMouseDown(); break;
+    case kScreenFishes: Trace("down 5"); g_MenuPesci.OnMouseDown(); break;
+    case kScreenBaits: Trace("down 6"); g_MenuEsche.OnMouseDown(); break;
+    case kScreenRecords: Trace("down 7"); g_MenuCatture.OnMouseDown(); break;
+    case kScreenSession: Trace("down 9"); g_Gioco.OnMouseDown(); break;
+    case kScreenTournament: Trace("down 10"); g_MenuGara.OnMouseDown(); break;
+    default: break;
+    }
+}
+
+void CAppFish::OnLButtonUp()
+{
+    if (g_Help.IsShown()) {
+        Trace("up help");
+        g_Help.OnMouseUp();
+        return;
+    }
+    switch (m_currentScreen) {
+    case kScreenMainMenu: Trace("up 1"); g_MenuPrincipale.OnMouseUp(); break;
+    case kScreenTackleBox: Trace("up 2"); g_MenuConfigura.OnMouseUp(); break;
+    case kScreenOptions: Trace("up 3"); g_MenuOpzioni.OnMouseUp(); break;
+    case kScreenVenues: Trace("up 4"); g_MenuLuogo.OnMouseUp(); break;
+    case kScreenFishes: Trace("up 5"); g_MenuPesci.OnMouseUp(); break;
+    case kScreenBaits: Trace("up 6"); g_MenuEsche.OnMouseUp(); break;
+    case kScreenRecords: Trace("up 7"); g_MenuCatture.OnMouseUp(); break;
+    case kScreenSession: Trace("up 9"); g_Gioco.OnMouseUp(); break;
+    case kScreenTournament: Trace("up 10"); g_MenuGara.OnMouseUp(); break;
+    default: break;
+    }
+}
+
+void CAppFish::OnRButtonDown()
+{
+    if (m_currentScreen == kScreenSession) {
+        Trace("right down 9");
+        g_Gioco.OnRightDown();
+    }
+}
+
+void CAppFish::OnRButtonUp()
+{
+    if (m_currentScreen == kScreenSession) {
+        Trace("right up 9");
+        g_Gioco.OnRightUp();
+    }
+}
+
+void CAppFish::OnMouseMove()
+{
+    if (m_currentScreen == kScreenTackleBox) {
+        Trace("move 2");
+        g_MenuConfigura.OnMouseMove();
+    } else if (m_currentScreen == kScreenSession) {
+        Trace("move 9");
+        g_Gioco.OnMouseMove();
+    }
+}
+
+void CAppFish::OnChar(unsigned char ch)
+{
+    if (m_currentScreen == kScreenTackleBox) {
+        Trace("char 2");
+        g_MenuConfigura.OnChar(ch);
+    } else if (m_currentScreen == kScreenOptions) {
+        Trace("char 3");
+        g_MenuOpzioni.OnChar(ch);
+    }
+}
+
+void CAppFish::OnWheelDown()
+{
+    switch (m_currentScreen) {
+    case kScreenTackleBox: Trace("wheel down 2"); g_MenuConfigura.OnWheelDown(); break;
+    case kScreenOptions: Trace("wheel down 3"); g_MenuOpzioni.OnWheelDown(); break;
+    case kScreenVenues: Trace("wheel down 4"); g_MenuLuogo.OnWheelDown(); break;
+    case kScreenFishes: Trace("wheel down 5"); g_MenuPesci.OnWheelDown(); break;
+    case kScreenBaits: Trace("wheel down 6"); g_MenuEsche.OnWheelDown(); break;
+    case kScreenRecords: Trace("wheel down 7"); g_MenuCatture.OnWheelDown(); break;
+    case kScreenTournament: Trace("wheel down 10"); g_MenuGara.OnWheelDown(); break;
+    case kScreenSession:
+        // With a reel on the rod, the drag eases by kDragStep here, once the
+        // rod assembly and the reel are built.
+        Trace("wheel down 9");
+        break;
+    default: break;
+    }
+}
+
+void CAppFish::OnWheelUp()
+{
+    switch (m_currentScreen) {
+    case kScreenTackleBox: Trace("wheel up 2"); g_MenuConfigura.OnWheelUp(); break;
+    case kScreenOptions: Trace("wheel up 3"); g_MenuOpzioni.OnWheelUp(); break;
+    case kScreenVenues: Trace("wheel up 4"); g_MenuLuogo.OnWheelUp(); break;
+    case kScreenFishes: Trace("wheel up 5"); g_MenuPesci.OnWheelUp(); break;
+    case kScreenBaits: Trace("wheel up 6"); g_MenuEsche.OnWheelUp(); break;
+    case kScreenRecords: Trace("wheel up 7"); g_MenuCatture.OnWheelUp(); break;
+    case kScreenTournament: Trace("wheel up 10"); g_MenuGara.OnWheelUp(); break;
+    case kScreenSession:
+        // With a reel on the rod, the drag tightens by kDragStep here, once
+        // the rod assembly and the reel are built.
+        Trace("wheel up 9");
+        break;
+    default: break;
+    }
+}
+
+// ---- screen switching -----------------------------------------------------
+
+void CAppFish::NewSession()
+{
+    // Once built, in this order: the rod back to rest (CCannaPesca::NewCast),
+    // the selected venue's bottom (CLuogo::ApplyBottom).
+    g_Gioco.NewSession();
+    // Once built, in this order: the fish zones for the level
+    // (CFondale::PlaceFishZones with COpzioni::GetLevelValueA), no
+    // groundbait, clear weather, no water effects, a new catch log.
+    m_currentScreen = kScreenSession;
+}
+
+void CAppFish::BeginFishing()
+{
+    g_Gioco.EnterFishing();
+    m_currentScreen = kScreenSession;
+}
+
+void CAppFish::GoToRecords()
+{
+    g_MenuCatture.Activate();
+    m_currentScreen = kScreenRecords;
+}
+
+void CAppFish::GoToTackleBox()
+{
+    // The rod goes back to rest here (CCannaPesca::NewCast) once built.
+    g_MenuConfigura.Activate();
+    m_currentScreen = kScreenTackleBox;
+}
+
+void CAppFish::GoToTournament()
+{
+    g_MenuGara.Activate();
+    m_currentScreen = kScreenTournament;
+}
+
+void CAppFish::GoToVenues()
+{
+    // The venue list is filtered by the waters mode here (CLuogo::FilterVenueList) once built.
+    m_currentScreen = kScreenVenues;
+}
+
+void CAppFish::GoToFishes()
+{
+    g_MenuPesci.Activate();
+    m_currentScreen = kScreenFishes;
+}
+
+void CAppFish::ReturnToGameMenu(bool resetRod)
+{
+    // With resetRod, the rod goes back to rest here (CCannaPesca::NewCast) once built.
+    (void)resetRod;
+    g_Gioco.ShowGameMenu();
+    m_currentScreen = kScreenSession;
+}
+
+void CAppFish::ReturnFromScreen(bool resetRod)
+{
+    g_SndPlayer.StopAll();
+    if (g_Gioco.GetState() == kSessionGameMenu) {
+        ReturnToGameMenu(resetRod);
+        return;
+    }
+    // A running tournament (CGara's running flag) goes to the tournament
+    // screen here (GoToTournament) once the tournament is built.
+    m_currentScreen = kScreenMainMenu;
+}

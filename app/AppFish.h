@@ -1,0 +1,107 @@
+#pragma once
+// CAppFish: the application object. It owns the drawing device, loads every
+// object's pictures while showing the loading progress, runs one frame per
+// idle turn of the message loop (clear, the current screen, the help overlay,
+// present), recovers from a lost device, routes the input to the current
+// screen and switches screens.
+#include "platform/Device.h"
+#include "shell/Sprite.h"
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+
+struct SDL_Window;
+
+// Screen numbers (no screen has the number 8).
+enum ScreenId : int {
+    kScreenNone = -1, // loading has not ended
+    kScreenMainMenu = 1,
+    kScreenTackleBox = 2,
+    kScreenOptions = 3,
+    kScreenVenues = 4,
+    kScreenFishes = 5,
+    kScreenBaits = 6,
+    kScreenRecords = 7,
+    kScreenSession = 9,
+    kScreenTournament = 10,
+};
+
+// The colour a frame starts from: the pictures' colour key.
+constexpr plat::Argb kFrameClearColour = 0xFF8603BD;
+// The wheel and the arrow keys change the reel's drag by this much.
+constexpr float kDragStep = 0.43333334f;
+
+class CAppFish {
+public:
+    CAppFish();
+    ~CAppFish();
+    CAppFish(const CAppFish&) = delete;
+    CAppFish& operator=(const CAppFish&) = delete;
+
+    void Init();
+
+    // 0 on success; otherwise the failure, logged.
+    int CreateDeviceWindowed(SDL_Window* window);
+    int CreateDeviceFullScreen(SDL_Window* window);
+    // 0: the device can draw the 3D scene; 1: it cannot; else the query's failure.
+    int CheckCaps3D();
+    int SetupScene3D();
+
+    int LoadAll();
+    int ShowProgress(int percent);
+    int Render();
+    void OnLostDevice();
+    void OnResetDevice();
+
+    int GetViewportWidth() const;
+    int GetViewportHeight() const;
+    int GetGuiOffsetX() const;
+    int GetGuiOffsetY() const;
+
+    // Input, called by the window procedure.
+    void OnLButtonDown();
+    void OnLButtonUp();
+    void OnRButtonDown();
+    void OnRButtonUp();
+    void OnMouseMove();
+    void OnChar(unsigned char ch);
+    void OnWheelDown();
+    void OnWheelUp();
+
+    // Screen switching.
+    void NewSession();
+    void BeginFishing();
+    void GoToRecords();
+    void GoToTackleBox();
+    void GoToTournament();
+    void GoToVenues();
+    void GoToFishes();
+    void ReturnToGameMenu(bool resetRod);
+    void ReturnFromScreen(bool resetRod);
+
+    int GetCurrentScreen() const { return m_currentScreen; }
+    void SetCurrentScreen(int screen) { m_currentScreen = screen; }
+    bool IsDeviceLost() const { return m_deviceLost != 0; }
+    bool Is3DReady() const { return m_3dReady != 0; }
+    plat::Device* GetDevice() const { return m_device.get(); }
+
+    // Test seam: every step of the loading, the frame, the routing and the
+    // device-loss orders is reported by name while a hook is set.
+    using TraceHook = std::function<void(const char* step)>;
+    static void SetTraceHook(TraceHook hook);
+
+    // Fields, in order.
+    std::unique_ptr<plat::Device> m_device;
+    std::uint32_t m_deviceLost;
+    std::int32_t m_currentScreen;
+    std::uint8_t m_3dReady;
+    CIndPerc m_progress;
+    plat::Material m_material;
+
+private:
+    void Trace(const char* step) const;
+    void Adopt(std::unique_ptr<plat::Device> device);
+};
+
+extern CAppFish* g_pApp;

@@ -1,0 +1,16 @@
+#include "screens/MenuBackground.h"
+
+void LoadMenuBackground(CSprite& background, plat::Device* dev)
+{
+    background.Reset(dev);
+    int w = dev->BackBufferWidth();
+    int h = dev->BackBufferHeight();
+    background.CreateFromResource(dev, kBitmapMenuBackground, w, h);
+    int x = w / 2, y = h / 2;
+    if (background.m_relative == 1) {
+        x += background.m_offsetX;
+        y += background.m_offsetY;
+    }
+    background.SetX(x);
+    background.SetY(y);
+}

@@ -1,0 +1,80 @@
+#include "simulation/Gioco.h"
+
+#include "shell/Globals.h"
+#include "shell/Mouse.h"
+#include "shell/SoundPlayer.h"
+
+KARVELIN_GLOBAL(8) CGioco g_Gioco;
+
+CGioco::CGioco() : m_state(kSessionIdle) {}
+
+void CGioco::Load(plat::Device*)
+{
+    InitScreen();
+    // Still to come here, in this order: the venue background and the
+    // built-in venue of the waters setting, the rod assembly, baits,
+    // groundbait, fish, net, rings, weather and water effects, the bottom,
+    // and the panels' widgets.
+    m_state = kSessionIdle;
+    m_timer[0].interval = 3000; // ambient sounds
+    m_timer[1].interval = 1000; // tournament clock
+    m_timer[2].interval = 1000; // bottom tick
+}
+
+// The game clock, tide, bottom, groundbait and spawn steps come with the
+// session's world objects.
+void CGioco::Update() {}
+
+// The venue background and the scene are not built yet: the screen shows
+// the clear colour.
+void CGioco::Render(plat::Device*) {}
+
+void CGioco::OnLostDevice() {}
+
+void CGioco::OnResetDevice(plat::Device*) {}
+
+void CGioco::OnMouseDown() {}
+
+void CGioco::OnMouseUp() {}
+
+void CGioco::OnRightDown() {}
+
+void CGioco::OnRightUp() {}
+
+void CGioco::OnMouseMove() {}
+
+// The start panel's spinners and bait photos come with the panels.
+void CGioco::NewSession() { m_state = kSessionStartPanel; }
+
+void CGioco::EnterFishing()
+{
+    m_state = kSessionFishing;
+    ResetTimers();
+    g_Mouse.SetCursorMode(1);
+    // Ending any bite or fight (the rod assembly's loss reason 0) comes with the rod assembly.
+}
+
+void CGioco::ShowGameMenu()
+{
+    m_state = kSessionGameMenu;
+    StopSounds();
+    g_Mouse.SetCursorMode(0);
+    // Ending any bite or fight and lowering the net come with the rod assembly and the net.
+}
+
+void CGioco::ShowCatches()
+{
+    m_state = kSessionCatchList;
+    StopSounds();
+    g_Mouse.SetCursorMode(0);
+    // Ending any bite or fight, lowering the net and filling the catch list
+    // come with the rod assembly, the net and the catch list.
+}
+
+// The question "end the session?" comes with the question box.
+void CGioco::AskQuit() {}
+
+// Comes with the groundbait.
+void CGioco::ThrowGroundbait() {}
+
+void CGioco::StopSounds() { g_SndPlayer.StopAll(); }

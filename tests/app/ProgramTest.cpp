@@ -1,0 +1,191 @@
+// Start-up, first run, settings upgrade, loading frames and quitting.
+#include "app/Program.h"
+#include "platform/Locale.h"
+#include "platform/Window.h"
+#include "shell/GestFile.h"
+#include "shell/Graphics.h"
+#include "shell/Opzioni.h"
+#include "shell/Utility.h"
+#include "tests/app/AppHarness.h"
+
+#include <SDL.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+bool Has(const std::string& text, const std::string& line) { return text.find(line) != std::string::npos; }
+
+} // namespace
+
+TEST_F(AppTest, FirstRunInItalyIsItalianAndReachesTheMainMenu)
+{
+    plat::SetUserLanguageForTests(plat::kLangItalian);
+    std::vector<std::vector<plat::Argb>> bars;
+    std::vector<plat::Argb> picture;
+    CAppFish::SetTraceHook([&](const char* step) {
+        trace.emplace_back(step);
+        if (std::string(step).rfind("progress", 0) == 0) {
+            std::vector<plat::Argb> bar;
+            for (int x = 381; x < 420; x += 2)
+                bar.push_back(g_pDevice->ReadPixel(x, 454));
+            bars.push_back(bar);
+            picture.push_back(g_pDevice->ReadPixel(400, 200));
+            EXPECT_EQ(g_pDevice->ReadPixel(2, 2), 0xFF000000u) << step; // the loading frame is black around
+        }
+    });
+    ASSERT_EQ(Start(), 0);
+
+    std::string ini = Settings();
+    EXPECT_TRUE(Has(ini, "LINGUA=1")) << ini;
+    EXPECT_TRUE(Has(ini, "BUILD=232005")) << ini;
+    EXPECT_TRUE(IsItalian());
+    EXPECT_STREQ(SDL_GetWindowTitle(plat::MainWindow()), "Karvelin - Simulatore di pesca");
+
+    std::vector<std::string> progress;
+    for (const std::string& s : trace)
+        if (s.rfind("progress", 0) == 0)
+            progress.push_back(s);
+    EXPECT_EQ(progress, (std::vector<std::string>{"progress 0", "progress 10", "progress 20", "progress 30",
+                                                  "progress 40", "progress 50", "progress 60", "progress 70",
+                                                  "progress 80", "progress 90", "progress 100"}));
+    ASSERT_EQ(bars.size(), 11u);
+    EXPECT_NE(bars.front(), bars.back()); // the bar fills up
+    for (plat::Argb p : picture)
+        EXPECT_NE(p, 0xFF000000u); // the main menu's picture stands behind the bar
+
+    EXPECT_EQ(Screen(), kScreenMainMenu);
+    Frame(3);
+    // The menu background covers the frame: no colour-key pixel left.
+    EXPECT_NE(Pixel(5, 5), kFrameClearColour);
+    EXPECT_NE(Pixel(790, 590), kFrameClearColour);
+
+    EXPECT_TRUE(Key('Q'));
+    EXPECT_EQ(quitCode, 0);
+}
+
+TEST_F(AppTest, FirstRunInSwitzerlandIsEnglish)
+{
+    plat::SetUserLanguageForTests(plat::kLangItalianSwiss);
+    ASSERT_EQ(Start(), 0);
+    EXPECT_TRUE(Has(Settings(), "LINGUA=0"));
+    EXPECT_FALSE(IsItalian());
+    EXPECT_STREQ(SDL_GetWindowTitle(plat::MainWindow()), "Karvelin - Fishing simulator");
+}
+
+// The settings of an older build: the venues' old files go below build
+// 190730, and the saved rig and baits survive the upgrade's save.
+TEST_F(AppTest, SettingsUpgrade)
+{
+    struct Case {
+        int build;
+        bool deletes;
+    } cases[] = {{190729, true}, {190730, false}, {231000, false}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.build);
+        testing_support::TempFolders f;
+        f.Write("appdata/Karvelin/Karvelin.ini", "[KARVELIN]\nBUILD=" + std::to_string(c.build) +
+                                                    "\nLENZA=My float rig\nESCA_FI=Maggot\nESCA_B1=Worm\n"
+                                                    "ESCA_B2=Corn\nLINGUA=0\n");
+        const char* files[] = {"Arno.kvl", "Arno.jpg", "ValDiMello.kvl", "po02.jpg", "Arno.kvs", "MyLake.kvl"};
+        for (const char* name : files)
+            f.Write(std::string("appdata/Karvelin/Luoghi/") + name, "x");
+        g_Opzioni = COpzioni();
+        ASSERT_EQ(StartProgram(), 0);
+        ShutDownProgram();
+
+        std::string luoghi = f.Data() + "/Luoghi/";
+        for (const char* name : {"Arno.kvl", "Arno.jpg", "ValDiMello.kvl", "po02.jpg"})
+            EXPECT_EQ(fs::exists(luoghi + name), !c.deletes) << name;
+        EXPECT_TRUE(fs::exists(luoghi + "Arno.kvs"));
+        EXPECT_TRUE(fs::exists(luoghi + "MyLake.kvl"));
+
+        std::string ini = f.Read("appdata/Karvelin/Karvelin.ini");
+        EXPECT_TRUE(Has(ini, "BUILD=232005")) << ini;
+        EXPECT_TRUE(Has(ini, "LENZA=My float rig")) << ini;
+        EXPECT_TRUE(Has(ini, "ESCA_FI=Maggot")) << ini;
+        EXPECT_TRUE(Has(ini, "ESCA_B1=Worm")) << ini;
+        EXPECT_TRUE(Has(ini, "ESCA_B2=Corn")) << ini;
+    }
+}
+
+// After a device failure the next start must come up windowed at 800 x 600,
+// and the player's rig and baits stay as they were.
+TEST_F(AppTest, ResetVideoSettingsKeepsTheRig)
+{
+    folders.Write("appdata/Karvelin/Karvelin.ini",
+                  "[KARVELIN]\nBUILD=232005\nFULLSCREEN=1\nRISOLUZIONE=7\nLENZA=Sea rig\nESCA_FI=Squid\n");
+    g_GestFile.Init();
+    ASSERT_TRUE(ResetVideoSettings());
+    std::string ini = Settings();
+    EXPECT_TRUE(Has(ini, "FULLSCREEN=0")) << ini;
+    EXPECT_TRUE(Has(ini, "RISOLUZIONE=0")) << ini;
+    EXPECT_TRUE(Has(ini, "LENZA=Sea rig")) << ini;
+    EXPECT_TRUE(Has(ini, "ESCA_FI=Squid")) << ini;
+}
+
+TEST_F(AppTest, ResolutionTable)
+{
+    struct Case {
+        int setting, w, h;
+    } cases[] = {{0, 800, 600},  {1, 1024, 768}, {2, 1280, 720}, {3, 1280, 768}, {4, 1280, 800},
+                 {5, 1360, 768}, {6, 1366, 768}, {7, 1440, 900}, {8, 800, 600},  {-2, 800, 600}};
+    for (const Case& c : cases) {
+        g_Opzioni.resolution = c.setting;
+        ApplyResolutionSetting();
+        EXPECT_EQ(g_nScreenW, c.w) << c.setting;
+        EXPECT_EQ(g_nScreenH, c.h) << c.setting;
+    }
+    ASSERT_TRUE(plat::InitWindowSystem());
+    int dw = 0, dh = 0;
+    ASSERT_TRUE(plat::GetDesktopSize(dw, dh));
+    g_Opzioni.resolution = -1;
+    ApplyResolutionSetting();
+    EXPECT_EQ(g_nScreenW, dw);
+    EXPECT_EQ(g_nScreenH, dh);
+    plat::QuitWindowSystem();
+}
+
+TEST_F(AppTest, ClientAreaIsTheChosenResolution)
+{
+    folders.Write("appdata/Karvelin/Karvelin.ini", "[KARVELIN]\nBUILD=232005\nRISOLUZIONE=1\n");
+    ASSERT_EQ(Start(), 0);
+    int w = 0, h = 0;
+    ASSERT_TRUE(plat::GetClientSize(w, h));
+    EXPECT_EQ(w, 1024);
+    EXPECT_EQ(h, 768);
+    EXPECT_EQ(g_pApp->GetViewportWidth(), 1024);
+    EXPECT_EQ(g_pApp->GetGuiOffsetX(), 112);
+    EXPECT_EQ(g_pApp->GetGuiOffsetY(), 84);
+}
+
+// The whole program in a child process: a quit posted before it starts is
+// taken once the start-up's own messages are handled, and the exit status is 0.
+TEST(ProgramExit, PostedQuitEndsWithStatusZero)
+{
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(
+        {
+            testing_support::TempFolders f;
+            plat::PostQuitMessage(0);
+            std::exit(KarvelinMain());
+        },
+        testing::ExitedWithCode(0), "");
+}
+
+TEST(ProgramExit, NoWindowSystemEndsWithStatusFive)
+{
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(
+        {
+            testing_support::TempFolders f;
+            SDL_SetHintWithPriority(SDL_HINT_VIDEODRIVER, "no_such_driver", SDL_HINT_OVERRIDE);
+            plat::PostQuitMessage(0); // should the window come up after all
+            std::exit(KarvelinMain());
+        },
+        testing::ExitedWithCode(5), "");
+}
