@@ -598,7 +598,7 @@ private:
         }
         if (s_.lips > 0)
             Line(mouth, s_.lips, Mix(Hex(s_.back), Hex(s_.belly), 0.6f), 0.95f);
-        Line(mouth, 0.007f, dark, 0.85f);
+        Line(mouth, 0.005f + 0.03f * ml, dark, 0.85f);
         if (s_.teeth)
             for (std::size_t k = 0; k + 1 < mouth.size(); ++k)
                 for (int i = 0; i < 4; ++i) {
@@ -634,7 +634,9 @@ private:
             Line(BarbelLine(b), b.width, Mix(back, flank, 0.3f) * 0.8f, 0.95f);
         if (s_.bill > 0) {
             const float sy = o_.Snout();
-            Polygon bill{{0.05f, sy - 0.02f}, {-s_.bill * 0.5f, sy - 0.009f}, {-s_.bill, sy}, {-s_.bill * 0.5f, sy + 0.004f}, {0.05f, sy + 0.012f}};
+            // The longer the bill, the broader its root (a swordfish's sword is flat and wide).
+            const float w = 0.012f + 0.025f * s_.bill;
+            Polygon bill{{0.05f, sy - w}, {-s_.bill * 0.5f, sy - w * 0.4f}, {-s_.bill, sy}, {-s_.bill * 0.5f, sy + w * 0.2f}, {0.05f, sy + w * 0.6f}};
             canvas_.FillPolygon(frame_.ToPhoto(bill), Darker(back, 0.85f), 1);
         }
         for (int k = 0; k < s_.gillSlits; ++k) {

@@ -447,7 +447,7 @@ std::vector<FishSpec> Build()
                     .Stripes(Band(0.45f, 0.08f, 0x404838, 0.5f, 0.1f, 0.98f)).Fins(0x909078)
                     .With([](FishSpec& s) { s.pectoral.colour = s.pelvic.colour = s.anal.colour = 0xD08050; }));
     // 10 luccio: pike, long duckbill snout, dorsal far back, green with pale bean spots.
-    t.push_back(Cyprinid().Key("luccio").Fresh(G::Weed).Body(0.17f, 0.52f, 0.62f).Head(0.95f, 1, 1, 1, 0.15f).Rear(1, 0.42f).Mouth(M::Terminal, 0.17f)
+    t.push_back(Cyprinid().Key("luccio").Fresh(G::Weed).Body(0.165f, 0.5f, 0.5f).Head(1, 1.3f, 1, 1.25f, 0.1f).Rear(0.6f, 0.45f).Mouth(M::Terminal, 0.17f)
                     .Eye(0.14f, 0.3f, 0.02f, 0xC8B048).Colours(0x344424, 0x6E8040, 0xE8E6C8, 0.5f).Fins(0x8A6A40).Look(0.3f, 0.2f, 0.3f)
                     .Spots(Stretched(Dots(55, 0.01f, 0xD4D09A, 0.24f, 0.97f, 0.12f, 0.8f), 1.9f)).Tail(T::Forked, 0.22f, 0.16f, 0.35f)
                     .With([](FishSpec& s) {
@@ -672,7 +672,7 @@ std::vector<FishSpec> Build()
     // 43 siluro: wels, huge flat head, two long barbels, tiny dorsal, long anal fin.
     t.push_back(Catfish().Key("siluro").Body(0.17f, 0.5f, 0.2f).Head(2.6f, 2.2f, 2, 1.8f, 0.1f).Rear(0.7f, 0.3f).Mouth(M::Terminal, 0.15f, 0.008f)
                     .Eye(0.1f, 0.3f, 0.011f, 0xA08040).Colours(0x2A2A22, 0x5A5A48, 0xC8C0A8, 0.6f).Fins(0x2E2E26)
-                    .Mottling(Blotches(0x1E1E18, 0.7f, 8, 0.52f)).Tail(T::Rounded, 0.14f, 0.1f, 0)
+                    .Mottling(Blotches(0x1E1E18, 0.6f, 16, 0.55f)).Tail(T::Rounded, 0.14f, 0.1f, 0)
                     .With([](FishSpec& s) {
                         s.dorsal = F(0.3f, 0.35f, 0.05f, 1, 0.2f, 0.4f, 1.5f, 0.4f);
                         s.adipose = Fin{};
@@ -682,8 +682,8 @@ std::vector<FishSpec> Build()
                     })
                     .Barbels({Whisker(0.05f, 0.35f, 0.42f, 200, -70, 0.009f), Whisker(0.06f, 0.97f, 0.08f, 110, 20), Whisker(0.09f, 0.98f, 0.07f, 95, 15)}));
     // 44 aguglia: garfish, needle body and long beak, green-blue back.
-    t.push_back(Cyprinid().Key("aguglia").Sea(G::Open).Body(0.075f, 0.5f, 0.45f).Head(1.6f, 1.2f, 1.6f, 1.2f, 0).Rear(0.9f, 0.45f).Mouth(M::Terminal, 0.03f)
-                    .Eye(0.05f, 0.35f, 0.014f, 0xD0D0C0).Colours(0x2A6A7A, 0xC8D8D8, 0xF4F4F4, 0.45f).Fins(0x4A7A80).Look(0.6f, 0, 0).Bend(0.012f, 0.8f)
+    t.push_back(Cyprinid().Key("aguglia").Sea(G::Open).Body(0.085f, 0.5f, 0.45f).Head(1.6f, 1.2f, 1.6f, 1.2f, 0).Rear(0.9f, 0.45f).Mouth(M::Terminal, 0.03f)
+                    .Eye(0.05f, 0.35f, 0.014f, 0xD0D0C0).Colours(0x1E5A6E, 0xB8CCD0, 0xF4F4F4, 0.5f).Fins(0x4A7A80).Look(0.4f, 0, 0).Bend(0.012f, 0.8f)
                     .Tail(T::Forked, 0.14f, 0.08f, 0.5f)
                     .With([](FishSpec& s) {
                         s.bill = 0.26f;
@@ -934,7 +934,7 @@ std::vector<FishSpec> Build()
                     .Bar(Slanted(Bands(6, 0x60A0D0, 0.7f, 0.9f, 0.15f, 1, 0.02f, 0.22f), 0.3f))
                     .With([](FishSpec& s) { s.Tail(T::Truncate, 0.18f, 0.16f, 0); }));
     // 100 pesceSanPietro: John Dory, tall oval body, long dorsal spines, ringed black spot.
-    t.push_back(Sparid().Key("pesceSanPietro").Body(0.62f, 0.5f, 0.46f).Head(1.5f, 1.1f, 1.3f, 1, 0.05f).Rear(0.7f, 0.18f).Mouth(M::Superior, 0.16f, 0.01f)
+    t.push_back(Sparid().Key("pesceSanPietro").Body(0.62f, 0.5f, 0.44f).Head(1.9f, 1.3f, 1.8f, 1.25f, 0.05f).Rear(0.7f, 0.18f).Mouth(M::Superior, 0.16f, 0.01f)
                     .Eye(0.16f, 0.3f, 0.03f, 0xD8C060).Colours(0x6A6A50, 0xB8A878, 0xD8CCA8, 0.5f).Fins(0x7A7458).Look(0.3f, 0, 0.3f)
                     .Mark(Ringed(Spot(0.48f, 0.5f, 0.055f, 0x1A1A14), 0xE8D890, 0.014f)).Tail(T::Rounded, 0.16f, 0.12f, 0)
                     .Mottling(Blotches(0x8A8060, 0.35f, 8, 0.6f))
@@ -1047,9 +1047,9 @@ std::vector<FishSpec> Build()
     t.push_back(Tuna().Key("palamita").Body(0.24f, 0.52f, 0.42f).Colours(0x2A4A68, 0xC0C8D0, 0xF4F4F4, 0.45f).Fins(0x3A5068)
                     .Bar(Slanted(Bands(9, 0x102030, 0.8f, 0.5f, 0.35f, 1, 0.12f, 0.98f), 3.5f)));
     // 118 ranaPescatrice: angler, enormous flat head and mouth, fishing lure, mottled brown.
-    t.push_back(Goby().Key("ranaPescatrice").Sea(G::Sand).Body(0.36f, 0.36f, 0.2f).Head(2, 1.1f, 2.5f, 2.2f, -0.6f).Rear(1.7f, 0.2f).Mouth(M::Superior, 0.24f)
+    t.push_back(Goby().Key("ranaPescatrice").Sea(G::Sand).Body(0.3f, 0.4f, 0.2f).Head(2, 1.1f, 2.5f, 2.2f, -0.6f).Rear(1.4f, 0.2f).Mouth(M::Superior, 0.24f)
                     .Eye(0.18f, 0.08f, 0.02f, 0xB09060).Colours(0x5A4430, 0x7A6040, 0xC8B898, 0.6f).Fins(0x5A4430)
-                    .Mottling(Blotches(0x3A2A1A, 0.6f, 14, 0.52f)).Mottling(Blotches(0xA88A68, 0.4f, 20, 0.65f)).Tail(T::Truncate, 0.16f, 0.1f, 0)
+                    .Mottling(Blotches(0x3A2A1A, 0.6f, 14, 0.52f)).Mottling(Blotches(0xA88A68, 0.4f, 20, 0.65f)).Tail(T::Rounded, 0.15f, 0.07f, 0)
                     .With([](FishSpec& s) {
                         s.teeth = true;
                         s.lure = true;
@@ -1063,7 +1063,7 @@ std::vector<FishSpec> Build()
                     }));
     // 119 ricciola: greater amberjack, dark band through the eye, amber side stripe.
     t.push_back(Carangid().Key("ricciola").Body(0.27f, 0.53f, 0.42f).Colours(0x4A5A70, 0xC0C4C8, 0xF0F0F0, 0.45f).Fins(0x5A6470)
-                    .Bar(Slanted(Bands(1, 0x2A2418, 0.7f, 0.6f, 0.35f, 1, 0.04f, 0.3f), -0.8f)).Stripes(Band(0.5f, 0.06f, 0xD8B040, 0.6f, 0.15f, 0.98f))
+                    .Bar(Slanted(Bands(1, 0x2A2418, 0.65f, 0.6f, 0.2f, 1, 0.0f, 0.6f), -0.83f)).Stripes(Band(0.5f, 0.06f, 0xD8B040, 0.6f, 0.15f, 0.98f))
                     .With([](FishSpec& s) { s.tail.colour = 0xA89040; }));
     // 120 sciabola: silver scabbardfish, ribbon body, long low dorsal, fangs.
     t.push_back(Cyprinid().Key("sciabola").Sea(G::Open).Body(0.075f, 0.5f, 0.35f).Head(1.1f, 1, 1.1f, 1, 0.1f).Rear(0.7f, 0.35f).Mouth(M::Superior, 0.09f)
@@ -1115,7 +1115,7 @@ std::vector<FishSpec> Build()
     t.push_back(Billfish().Key("spada").Body(0.25f, 0.52f, 0.36f).Colours(0x2E2834, 0x6A6270, 0xC8C4C8, 0.55f).Fins(0x3A2A38)
                     .With([](FishSpec& s) {
                         s.bill = 0.42f;
-                        s.dorsal = F(0.22f, 0.31f, 0.2f, 1, 0, 0.1f, 0.4f, 0.55f);
+                        s.dorsal = F(0.22f, 0.32f, 0.26f, 1, 0, 0.1f, 0.4f, 0.5f);
                         s.anal = F(0.7f, 0.76f, 0.06f, 1, 0, 0.2f, 0.6f, 0.5f);
                         s.pelvic = FanFin{};
                         s.pectoral = Fan(0.25f, 0.8f, 0.17f, 40, 12, 1, 0, 0.2f, 1);
