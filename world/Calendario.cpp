@@ -1,11 +1,12 @@
 #include "world/Calendario.h"
+#include "shell/Globals.h"
 
 #include "platform/Random.h"
 #include "shell/Utility.h"
 
 #include <cstdio>
 
-CCalendario g_Calendario;
+KARVELIN_GLOBAL(30) CCalendario g_Calendario;
 
 namespace {
 

@@ -1,8 +1,9 @@
 #include "world/Marea.h"
+#include "shell/Globals.h"
 
 #include "shell/Utility.h"
 
-CMarea g_Marea;
+KARVELIN_GLOBAL(11) CMarea g_Marea;
 
 namespace {
 

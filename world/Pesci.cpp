@@ -1,4 +1,5 @@
 #include "world/Pesci.h"
+#include "shell/Globals.h"
 
 #include "platform/Random.h"
 #include "shell/Utility.h"
@@ -8,7 +9,7 @@
 #include <cmath>
 #include <cstring>
 
-CPesci g_Pesci;
+KARVELIN_GLOBAL(25) CPesci g_Pesci;
 
 float ComputeFishWeight(const PesceRecord& record, double lengthCm, bool withRandom)
 {
@@ -156,11 +157,41 @@ void CPesci::FillSea()
         ApplyRow(m_records[kSeaSpecies[i].index], kSeaSpecies[i]);
 }
 
-void CPesci::Load()
+void CPesci::FillRecords()
 {
     SetDefaults();
     FillFreshWater();
     FillSea();
+}
+
+void CPesci::Load(plat::Device* dev)
+{
+    m_photo.Init(dev);
+    m_list.Create(dev);
+    FillRecords();
+    m_list.Clear();
+    for (int i = 0; i < kCount; ++i)
+        m_list.AddItem(i, "", m_records[i].name, m_records[i].description);
+    m_list.Sort(CListBox::kByCol0);
+}
+
+void CPesci::OnLostDevice()
+{
+    m_list.OnLostDevice();
+    m_photo.OnLostDevice();
+}
+
+void CPesci::OnResetDevice(plat::Device* dev)
+{
+    m_list.OnResetDevice(dev);
+    m_photo.OnResetDevice(dev);
+}
+
+bool CPesci::LoadPhoto(plat::Device* dev, unsigned index)
+{
+    if (index >= static_cast<unsigned>(kCount))
+        return false;
+    return m_photo.CreateFromResource(dev, std::uint32_t(m_records[index].photoBitmapId), 180, 120) == 0;
 }
 
 const PesceRecord& CPesci::Rec(unsigned index) const

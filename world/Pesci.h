@@ -4,6 +4,8 @@
 // file. The species index 0..129 is the key every other part of the game
 // uses for a species (venue presence, groundbait flags, spawn, catch logs,
 // statistics), so a species never changes its index.
+#include "gui/ListBox.h"
+#include "shell/SpriteBordo.h"
 
 struct PesceRecord {
     char name[129];         // in the language set when the catalogue loaded
@@ -45,9 +47,17 @@ public:
 
     CPesci(); // every record holds the defaults until Load
 
-    // Sets the defaults and fills the fresh-water, then the sea records,
-    // names and descriptions in the language set at this moment.
-    void Load();
+    // Creates the photo and the list, sets the defaults and fills the
+    // fresh-water, then the sea records (names and descriptions in the
+    // language set at this moment), then lists every species by name.
+    void Load(plat::Device* dev);
+    void OnLostDevice();
+    void OnResetDevice(plat::Device* dev);
+    // The one photo sprite shows the species' picture; false above 129.
+    bool LoadPhoto(plat::Device* dev, unsigned index);
+
+    CListBox& List() { return m_list; }
+    CSpriteBordo& Photo() { return m_photo; }
 
     // An index above 129 is answered with species 1, like every look-up
     // of a record; GetKey answers "" instead.
@@ -93,12 +103,15 @@ public:
     static const char* FormatWeightText(float grams);
 
 private:
+    void FillRecords();
     void SetDefaults();
     void FillFreshWater();
     void FillSea();
     const PesceRecord& Rec(unsigned index) const;
 
     PesceRecord m_records[kCount];
+    CListBox m_list;
+    CSpriteBordo m_photo;
 };
 
 extern CPesci g_Pesci;

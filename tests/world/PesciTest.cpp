@@ -2,6 +2,7 @@
 
 #include "platform/Random.h"
 #include "shell/Opzioni.h"
+#include "tests/shell/GfxFixture.h"
 
 #include <gtest/gtest.h>
 
@@ -16,10 +17,11 @@ namespace {
 
 // Language and units for one test, restored afterwards. The catalogue is
 // reloaded so the names follow the language, as they would at start-up.
-class PesciTest : public ::testing::Test {
+class PesciTest : public gfx_test::GfxTest {
 protected:
     void SetUp() override
     {
+        GfxTest::SetUp();
         m_italian = g_Opzioni.italian;
         m_units = g_Opzioni.units;
         Use(false, 0);
@@ -28,12 +30,13 @@ protected:
     {
         g_Opzioni.italian = m_italian;
         g_Opzioni.units = m_units;
+        GfxTest::TearDown();
     }
     void Use(bool italian, int units)
     {
         g_Opzioni.italian = italian;
         g_Opzioni.units = units;
-        pesci.Load();
+        pesci.Load(dev.get());
     }
 
     CPesci pesci;
@@ -54,6 +57,29 @@ TEST_F(PesciTest, AnIndexPastTheEndAnswersWithTheBleak)
     EXPECT_STREQ(pesci.GetKey(130), "");
     Use(true, 0);
     EXPECT_STREQ(pesci.GetRecord(130).name, "Alborella");
+}
+
+TEST_F(PesciTest, TheListShowsEverySpeciesByNameAndThePhotoComesFromItsBitmap)
+{
+    CListBox& list = pesci.List();
+    ASSERT_EQ(list.GetCount(), CPesci::kCount);
+    std::set<int> ids;
+    for (int i = 0; i < list.GetCount(); ++i) {
+        const ListItem* row = list.GetItem(i);
+        ids.insert(row->id);
+        EXPECT_STREQ(row->col0, pesci.GetName(unsigned(row->id)));
+        if (i > 0) {
+            EXPECT_LE(std::strcmp(list.GetItem(i - 1)->col0, row->col0), 0) << row->col0;
+        }
+    }
+    EXPECT_EQ(ids.size(), size_t(CPesci::kCount));
+
+    EXPECT_FALSE(pesci.LoadPhoto(dev.get(), 130));
+    ASSERT_TRUE(pesci.LoadPhoto(dev.get(), kWels));
+    dev->BeginScene();
+    pesci.Photo().DrawAt(dev.get(), 100, 100);
+    dev->EndScene();
+    EXPECT_TRUE(AnyInk(110, 110, 270, 210));
 }
 
 TEST_F(PesciTest, NamesAreCopiedInTheLanguageSetAtLoadAndTextsFollowTheFlag)
