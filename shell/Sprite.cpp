@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <string>
 
 plat::Device* g_pDevice = nullptr;
 PointerState g_pointer;
@@ -159,20 +160,10 @@ int CSprite::TryCreateFromFile(plat::Device* dev, const char* path, int width, i
 
 int CSprite::CreateFromFile(plat::Device* dev, const char* path, int width, int height)
 {
-    Release();
-    CopyString(m_path, path ? path : "", 644);
-    m_fromResource = 0;
-    if (!path || !*path)
-        return 0;
-    int st = LoadTextureFromFile(dev, m_path, width, height);
-    if (st == plat::kOk)
-        st = CreateDeviceObjects(dev);
+    const std::string name = path ? path : ""; // path may be m_path, which a failure clears
+    int st = TryCreateFromFile(dev, path, width, height);
     if (st != plat::kOk)
-        FatalError(Caption(), SpriteErrorText(st == plat::kNotFound ? plat::kFailed : st, false, m_path));
-    if (!m_deviceLost) {
-        m_frameW = width;
-        m_frameH = height;
-    }
+        FatalError(Caption(), SpriteErrorText(st == plat::kNotFound ? plat::kFailed : st, false, name.c_str()));
     return 0;
 }
 
