@@ -15,6 +15,7 @@
 #include "shell/Utility.h"
 #include "simulation/Gioco.h"
 #include "simulation/Help.h"
+#include "world/Pesci.h"
 
 #include <cstdio>
 
@@ -166,7 +167,8 @@ int CAppFish::LoadAll()
     g_MenuPrincipale.Load(dev);
     ShowProgress(0);
 
-    // The species catalogue loads here once it is built.
+    Trace("load species catalogue");
+    g_Pesci.Load(dev);
     ShowProgress(10);
 
     // The venue catalogue loads here once it is built.
@@ -311,7 +313,9 @@ void CAppFish::OnLostDevice()
 {
     Trace("lost progress bar");
     m_progress.OnLostDevice();
-    // Once built, in this place: species catalogue, venue catalogue.
+    Trace("lost species catalogue");
+    g_Pesci.OnLostDevice();
+    // The venue catalogue joins here once built.
     Trace("lost fishing session");
     g_Gioco.OnLostDevice();
     // Once built, in this place: weather, venue background, bait catalogue,
@@ -345,7 +349,9 @@ void CAppFish::OnResetDevice()
     }
     Trace("reset progress bar");
     m_progress.OnResetDevice(dev);
-    // Once built, in this place: species catalogue, venue catalogue.
+    Trace("reset species catalogue");
+    g_Pesci.OnResetDevice(dev);
+    // The venue catalogue joins here once built.
     Trace("reset fishing session");
     g_Gioco.OnResetDevice(dev);
     // Once built, in this place: weather, venue background, rod assembly,
