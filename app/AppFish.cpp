@@ -69,7 +69,7 @@ void CAppFish::Adopt(std::unique_ptr<plat::Device> device)
     g_nViewportH = m_device->GetViewport().height;
 }
 
-int CAppFish::CreateDeviceWindowed(SDL_Window* window)
+int CAppFish::CreateDeviceWindowed(plat::NativeWindow* window)
 {
     int status = plat::kOk;
     auto device = plat::Device::CreateWindowed(window, &status);
@@ -97,7 +97,7 @@ int CAppFish::CreateDeviceWindowed(SDL_Window* window)
     return 0;
 }
 
-int CAppFish::CreateDeviceFullScreen(SDL_Window* window)
+int CAppFish::CreateDeviceFullScreen(plat::NativeWindow* window)
 {
     int status = plat::kOk;
     auto device = plat::Device::CreateFullScreen(window, g_nScreenW, g_nScreenH, &status);

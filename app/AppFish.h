@@ -11,7 +11,6 @@
 #include <functional>
 #include <memory>
 
-struct SDL_Window;
 
 // Screen numbers (no screen has the number 8).
 enum ScreenId : int {
@@ -42,8 +41,8 @@ public:
     void Init();
 
     // 0 on success; otherwise the failure, logged.
-    int CreateDeviceWindowed(SDL_Window* window);
-    int CreateDeviceFullScreen(SDL_Window* window);
+    int CreateDeviceWindowed(plat::NativeWindow* window);
+    int CreateDeviceFullScreen(plat::NativeWindow* window);
     // 0: the device can draw the 3D scene; 1: it cannot; else the query's failure.
     int CheckCaps3D();
     int SetupScene3D();

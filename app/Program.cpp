@@ -83,7 +83,7 @@ bool ResetVideoSettings()
 void InitApplication()
 {
     g_pApp = new CAppFish;
-    SDL_Window* window = plat::MainWindow();
+    plat::NativeWindow* window = plat::MainWindow();
     int status = g_Opzioni.fullScreen == 1 ? g_pApp->CreateDeviceFullScreen(window)
                                            : g_pApp->CreateDeviceWindowed(window);
     if (status != 0) {

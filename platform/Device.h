@@ -23,6 +23,10 @@ struct SDL_Window;
 
 namespace plat {
 
+// The system window the device draws into; code above the platform only
+// passes it along.
+using NativeWindow = SDL_Window;
+
 using Argb = std::uint32_t;
 
 // The colour every frame is cleared to; pixels of exactly this colour in a
