@@ -71,7 +71,9 @@ void CSpinner::Disable()
     m_arrowDown.m_state = CPulsante::kDisabled;
 }
 
-void CSpinner::SetValue(std::int32_t value)
+void CSpinner::SetValue(std::int32_t value) { Settle(value); }
+
+void CSpinner::Settle(std::int64_t value)
 {
     if (m_wrap) {
         if (value > m_max)
@@ -84,8 +86,12 @@ void CSpinner::SetValue(std::int32_t value)
         if (value < m_min)
             value = m_min;
     }
-    m_value = value;
+    m_value = static_cast<std::int32_t>(value);
 }
+
+// Worked out wide, so a step past either end of the integer range still
+// clamps or wraps instead of overflowing.
+void CSpinner::StepBy(int direction) { Settle(std::int64_t(m_value) + std::int64_t(direction) * m_step); }
 
 void CSpinner::SetMin(std::int32_t value)
 {
@@ -169,11 +175,11 @@ bool CSpinner::OnMouseUp()
 {
     bool clicked = false;
     if (m_arrowUp.OnMouseUp()) {
-        SetValue(m_value + m_step);
+        StepBy(1);
         clicked = true;
     }
     if (m_arrowDown.OnMouseUp()) {
-        SetValue(m_value - m_step);
+        StepBy(-1);
         clicked = true;
     }
     // Holding an arrow may have changed the value although the release
@@ -191,9 +197,9 @@ void CSpinner::OnTimer0()
     if (!up && !down)
         return;
     if (up)
-        SetValue(m_value + m_step);
+        StepBy(1);
     if (down)
-        SetValue(m_value - m_step);
+        StepBy(-1);
     if (m_timer[0].interval >= 51)
         m_timer[0].interval /= 2;
 }

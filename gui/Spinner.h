@@ -72,4 +72,8 @@ public:
     // The value when an arrow was pressed, and whether one was.
     std::int32_t m_valueAtPress;
     std::uint8_t m_held;
+
+private:
+    void Settle(std::int64_t value); // the clamp or wrap rule
+    void StepBy(int direction);      // one step up (1) or down (-1)
 };

@@ -2,6 +2,8 @@
 
 #include "WidgetFixture.h"
 
+#include <cstdint>
+#include <limits>
 #include <vector>
 
 namespace {
@@ -93,6 +95,27 @@ TEST_F(SpinnerTest, BoundsAndStepFollowTheRange)
     spin.Reset();
     spin.SetStep(3);
     EXPECT_EQ(spin.m_step, 0); // the maximum must come first
+}
+
+TEST_F(SpinnerTest, StepsPastTheIntegerRangeStillClampOrWrap)
+{
+    constexpr std::int32_t lo = std::numeric_limits<std::int32_t>::min();
+    constexpr std::int32_t hi = std::numeric_limits<std::int32_t>::max();
+    const struct {
+        bool wrap;
+        int x;
+        std::int32_t value, expect;
+    } cases[] = {
+        {false, kUpX, hi - 1, hi},
+        {true, kUpX, hi - 1, lo},
+        {false, kDownX, lo + 1, lo},
+        {true, kDownX, lo + 1, hi},
+    };
+    for (const auto& c : cases) {
+        Setup(lo, hi, hi, c.value, c.wrap);
+        EXPECT_TRUE(ClickArrow(c.x));
+        EXPECT_EQ(spin.GetValue(), c.expect) << c.wrap << " from " << c.value;
+    }
 }
 
 TEST_F(SpinnerTest, HoldingAnArrowRepeatsFasterAndFaster)
