@@ -377,7 +377,7 @@ void CListBox::ScrollUp()
 
 void CListBox::ScrollTo(std::int32_t index)
 {
-    if (index + m_visibleRows < m_count)
+    if (index < m_count - m_visibleRows) // index + visible rows < count, without overflow
         m_firstVisible = index;
     else
         m_firstVisible = LastFirstVisible();

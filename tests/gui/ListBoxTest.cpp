@@ -2,6 +2,8 @@
 
 #include "WidgetFixture.h"
 
+#include <cstdint>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -81,12 +83,13 @@ TEST_F(ListBoxTest, ScrollingStopsWhereTheLastRowsShow)
     EXPECT_EQ(list.m_firstVisible, 0);
 }
 
-TEST_F(ListBoxTest, DraggingTheThumbPagesTowardsTheRelease)
+TEST_F(ListBoxTest, APressOnTheThumbPagesTowardsWhereItIsReleased)
 {
     Fill(12);
     DrawList();
     ASSERT_EQ(list.m_scroll.m_range, 7);
-    // Grab the thumb and drop it lower on the track: one page down.
+    // The thumb does not follow the pointer: released lower on the track,
+    // a press on it asks for one page down.
     Press(list, 405, ThumbY());
     EXPECT_EQ(Release(list, 405, 175), CListBox::kPage);
     EXPECT_EQ(list.m_firstVisible, 5);
@@ -214,6 +217,8 @@ TEST_F(ListBoxTest, SelectingWithScrollBringsTheRowIntoView)
     EXPECT_EQ(list.m_firstVisible, 25); // the last page
     list.ScrollTo(-4);
     EXPECT_EQ(list.m_firstVisible, 0);
+    list.ScrollTo(std::numeric_limits<std::int32_t>::max());
+    EXPECT_EQ(list.m_firstVisible, 25);
 }
 
 std::vector<std::string> Col0(CListBox& list)
