@@ -19,7 +19,7 @@ const SpeciesRow kFreshWaterSpecies[] = {
         {100, 50, 50, 100, 0}, {0, 2, 3}, // day phases, regions
         "Forma d'acqua dolce dell'alosa, rimasta chiusa nei grandi laghi prealpini e in alcuni laghi del "
         "centro. Corpo alto e compresso, dorso blu-verde, fianchi argentei con una fila di macchie scure "
-        "dietro l'opercolo. Vive in branchi in acque aperte e sale a riva per la frega tra maggio e luglio, "
+        "dietro l'opercolo. Vive in branchi in acque aperte e si avvicina alle rive per la frega tra maggio e luglio, "
         "quando si cattura a galla con larve, piccole esche vive o minuscoli cucchiaini. Essiccato e salato "
         "diventa il celebre missoltino del lago di Como.",
         "The fresh-water form of the shad, landlocked in the great pre-Alpine lakes and a few lakes of "
@@ -55,7 +55,7 @@ const SpeciesRow kFreshWaterSpecies[] = {
         6, 12, 16, 22, 0, // hooks, hook-link, bite
         {0, 0, 20, 80, 100, 100, 60, 20, 10, 0, 0, 0}, // months
         {100, 60, 40, 100, 20}, {1, 2, 3}, // day phases, regions
-        "Migratrice che vive in mare e risale i fiumi in primavera per deporre le uova su fondali di ghiaia. "
+        "Specie migratrice che vive in mare e risale i fiumi in primavera per deporre le uova su fondali di ghiaia. "
         "Corpo alto e argenteo, dorso blu, una o pi\xF9 macchie scure dietro l'opercolo, ventre carenato. "
         "Durante la risalita non si nutre quasi, ma attacca per istinto piccoli cucchiaini, ondulanti e "
         "mosche colorate lanciati nella corrente sotto le dighe. In Italia la si incontra soprattutto nel Po, "
@@ -77,7 +77,7 @@ const SpeciesRow kFreshWaterSpecies[] = {
         "Ciprinide di fondo dal corpo affusolato e dal muso lungo, con quattro barbigli attorno alla bocca "
         "rivolta verso il basso. Ama le correnti vive e i fondali di ghiaia e sassi, dove fruga in cerca di "
         "larve e piccoli crostacei. Combattente tenace e potente, si pesca a fondo o a passata radente con "
-        "bigattini, lombrichi o cubetti di formaggio. I suoi fili di uova sono tossici: non vanno mai "
+        "bigattini, lombrichi o cubetti di formaggio. Le sue uova sono tossiche: non vanno mai "
         "mangiate.",
         "A bottom-living cyprinid with a streamlined body, a long snout and four barbels around its "
         "down-turned mouth. It loves lively currents over gravel and stones, where it roots for larvae and "
@@ -112,12 +112,12 @@ const SpeciesRow kFreshWaterSpecies[] = {
         {100, 60, 50, 100, 80}, {1, 2, 3, 4, 5, 6}, // day phases, regions
         "La regina del carpfishing: corpo robusto coperto di grandi squame dorate, due paia di barbigli e "
         "bocca protrattile che aspira il cibo dal fondo. Vive in laghi, canali e fiumi lenti di tutta Italia "
-        "e pu\xF2 superare i venti chili. Diffidente e intelligente, va pasturata con pazienza; mais, patate, "
+        "e pu\xF2 superare i quindici chili. Diffidente e intelligente, va pasturata con pazienza; mais, patate, "
         "pane e polenta sono le esche classiche. Dopo qualche toccata parte con una fuga potente che mette "
         "alla prova frizione e lenza.",
         "The queen of carp fishing: a sturdy body covered with large golden scales, two pairs of barbels and "
         "a protrusible mouth that sucks food off the bottom. It lives in lakes, canals and slow rivers all "
-        "over Italy and can top twenty kilos. Wary and clever, it needs patient baiting; sweetcorn, potatoes, "
+        "over Italy and can top fifteen kilos. Wary and clever, it needs patient baiting; sweetcorn, potatoes, "
         "bread and polenta are the classic baits. After a few taps it takes off in a powerful run that tests "
         "drag and line.",
     },
@@ -360,7 +360,7 @@ const SpeciesRow kFreshWaterSpecies[] = {
         0, 0, 2, {7, 4, 3}, // depth kind, depth over, groundbait, baits
         16, 20, 8, 12, 0, // hooks, hook-link, bite
         {50, 50, 60, 80, 100, 100, 100, 100, 90, 70, 60, 50}, // months
-        {60, 40, 40, 60, 100}, {0, 2}, // day phases, regions
+        {60, 40, 40, 60, 100}, {0, 2, 3}, // day phases, regions
         "Pesciolino dalla testa larga e appiattita e dal corpo senza squame, mimetico sui sassi dei torrenti "
         "alpini e appenninici. Di giorno resta nascosto sotto le pietre, di notte esce a caccia di larve di "
         "insetti. Ha bisogno di acque fredde, pulite e ossigenate ed \xE8 quindi un buon indicatore della salute "
@@ -484,12 +484,12 @@ const SpeciesRow kFreshWaterSpecies[] = {
         {20, 30, 80, 100, 100, 90, 70, 60, 80, 60, 30, 20}, // months
         {100, 40, 30, 100, 60}, {0, 2}, // day phases, regions
         "La grande trota dei fiumi alpini del versante padano e dell'Isonzo, con la livrea marmorizzata di "
-        "verde e bruno senza macchie rosse. Pu\xF2 superare il metro e i venti chili, e da adulta diventa un "
+        "verde e bruno senza macchie rosse. Pu\xF2 superare il metro e i quindici chili, e da adulta diventa un "
         "predatore che caccia pesci nelle buche profonde e sotto le rive scavate. Rara e protetta in molte "
         "acque, si insidia con pesciolini, grossi artificiali e minnow, all'alba, al tramonto e con l'acqua "
         "velata.",
         "The great trout of the Alpine rivers of the Po basin and the Isonzo, with a marbled green and brown "
-        "coat and no red spots. It can exceed a metre and twenty kilos, and as an adult becomes a predator "
+        "coat and no red spots. It can exceed a metre and fifteen kilos, and as an adult becomes a predator "
         "hunting fish in deep pools and under undercut banks. Rare and protected in many waters, it is fished "
         "with small fish, big lures and minnows at dawn, at dusk and when the water is slightly coloured.",
     },
@@ -502,12 +502,12 @@ const SpeciesRow kFreshWaterSpecies[] = {
         {60, 60, 70, 100, 100, 80, 60, 60, 80, 90, 70, 60}, // months
         {100, 60, 40, 100, 20}, {0, 2}, // day phases, regions
         "Forma lacustre della trota, argentea con piccole macchie nere a forma di croce, che vive nei grandi "
-        "laghi prealpini cacciando agoni e coregoni in acque aperte. Cresce molto e pu\xF2 superare i dieci "
+        "laghi prealpini cacciando agoni e coregoni in acque aperte. Cresce molto e pu\xF2 superare gli otto "
         "chili. In autunno risale gli immissari per deporre le uova. Si pesca soprattutto a traina con "
         "pesciolini, cucchiaini e minnow, ma in primavera e in autunno si avvicina alle rive ed \xE8 "
         "raggiungibile da terra.",
         "The lake form of the trout, silvery with small black cross-shaped spots, living in the great "
-        "pre-Alpine lakes where it hunts shad and whitefish in open water. It grows large and can exceed ten "
+        "pre-Alpine lakes where it hunts shad and whitefish in open water. It grows large and can exceed eight "
         "kilos. In autumn it runs up the inflowing streams to spawn. It is fished mostly by trolling with "
         "small fish, spoons and minnows, but in spring and autumn it comes close inshore within reach of the "
         "bank angler.",
@@ -903,11 +903,11 @@ const SpeciesRow kFreshWaterSpecies[] = {
         {30, 30, 40, 60, 80, 100, 100, 100, 80, 60, 40, 30}, // months
         {80, 60, 60, 80, 100}, {1, 2}, // day phases, regions
         "Lo storione cobice dell'Adriatico e del Po: pesce antichissimo dal corpo allungato protetto da "
-        "cinque file di scudi ossei, muso appuntito e quattro barbigli davanti alla bocca protrattile, senza "
+        "cinque file di scudi ossei, muso corto e arrotondato e quattro barbigli davanti alla bocca protrattile, senza "
         "denti. Vive sul fondo dei grandi fiumi e scava la sabbia in cerca di vermi, molluschi e crostacei. "
         "Quasi scomparso in natura, sopravvive grazie ai ripopolamenti ed \xE8 protetto: va rilasciato.",
         "The Adriatic sturgeon of the Po: an ancient fish with a long body armoured by five rows of bony "
-        "plates, a pointed snout and four barbels in front of its toothless, protrusible mouth. It lives on "
+        "plates, a short, rounded snout and four barbels in front of its toothless, protrusible mouth. It lives on "
         "the bottom of large rivers and digs in the sand for worms, molluscs and crustaceans. Almost gone "
         "from the wild, it survives thanks to restocking and is protected: it must be released.",
     },
@@ -936,11 +936,11 @@ const SpeciesRow kFreshWaterSpecies[] = {
         2, 8, 20, 30, 0, // hooks, hook-link, bite
         {30, 30, 40, 60, 80, 100, 100, 100, 100, 80, 50, 30}, // months
         {100, 60, 40, 100, 30}, {1}, // day phases, regions
-        "Unico ciprinide predatore europeo: corpo slanciato e argenteo, bocca grande con la mandibola che "
+        "Il ciprinide predatore per eccellenza: corpo slanciato e argenteo, bocca grande con la mandibola che "
         "sporge oltre la mascella superiore. Introdotto dall'Europa orientale nel Po, vi si \xE8 diffuso "
         "velocemente. Caccia in superficie le alborelle con attacchi violenti e rumorosi, soprattutto "
         "all'alba e al tramonto, nelle correnti sotto le dighe. Si pesca a spinning con artificiali veloci.",
-        "Europe's only predatory cyprinid: a slim silvery body and a big mouth whose lower jaw juts beyond "
+        "The predatory cyprinid par excellence: a slim silvery body and a big mouth whose lower jaw juts beyond "
         "the upper. Brought into the Po from eastern Europe, it has spread quickly. It hunts bleak at the "
         "surface with violent, noisy attacks, above all at dawn and dusk in the currents below weirs. It is "
         "fished by spinning with fast lures.",
@@ -1437,8 +1437,8 @@ const SpeciesRow kSeaSpecies[] = {
         6, 12, 16, 25, 1, // hooks, hook-link, bite
         {80, 80, 80, 70, 70, 70, 80, 80, 90, 100, 100, 90}, // months
         {100, 40, 30, 100, 100}, {2, 3, 4, 5, 6}, // day phases, regions
-        "Il sarago per eccellenza: corpo ovale argenteo con nove sottili fasce verticali scure alternate "
-        "chiare e scure e una macchia nera sul peduncolo. Vive lungo le coste rocciose e le scogliere "
+        "Il sarago per eccellenza: corpo ovale argenteo con nove sottili fasce verticali scure, alternate "
+        "pi\xF9 marcate e pi\xF9 chiare, e una macchia nera sul peduncolo. Vive lungo le coste rocciose e le scogliere "
         "frangiflutti, e si avvicina con il mare mosso e l'acqua bianca di schiuma. Si pesca a fondo o a "
         "galleggiante con cozze, gamberi, bigattini e vermi, soprattutto d'autunno e d'inverno.",
         "The white bream par excellence: an oval silver body with nine thin dark vertical bars, alternately "
@@ -1968,11 +1968,11 @@ const SpeciesRow kSeaSpecies[] = {
         {100, 80, 60, 100, 40}, {4, 5, 6}, // day phases, regions
         "Cernia dal corpo pi\xF9 slanciato delle altre, bruna con strisce longitudinali scure nei giovani e una "
         "macchia dorata sul fianco negli adulti. Vive sui fondi rocciosi e misti dei mari caldi, soprattutto "
-        "nel sud e nelle isole, tra i venti e i cento metri, e si muove di pi\xF9 della cernia bruna. Si pesca "
+        "nel sud e nelle isole, tra i trenta e i cento metri, e si muove di pi\xF9 della cernia bruna. Si pesca "
         "con il vivo e con i calamari, a bolentino o a traina lenta.",
         "A grouper with a slimmer body than the others, brown with dark lengthwise stripes when young and a "
         "golden patch on the flank as an adult. It lives over rocky and mixed ground in the warm seas, mostly "
-        "in the south and the islands, between twenty and a hundred metres, and roams more than the dusky "
+        "in the south and the islands, between thirty and a hundred metres, and roams more than the dusky "
         "grouper. It is fished with live bait and squid, on a bottom rig or by slow trolling.",
     },
     {   // 111 Atlantic Wreckfish
@@ -1985,11 +1985,11 @@ const SpeciesRow kSeaSpecies[] = {
         {100, 80, 80, 100, 60}, {3, 4, 5, 6}, // day phases, regions
         "La cernia di profondit\xE0: corpo massiccio grigio-bruno, testa con una cresta ossea sull'opercolo, "
         "mandibola sporgente. Da giovane segue i relitti galleggianti in superficie, da adulta vive tra i "
-        "cento e gli ottocento metri su fondi rocciosi e fangosi. Supera i cento chili. Si pesca solo dalla "
+        "cento e gli ottocento metri su fondi rocciosi e fangosi. Pu\xF2 superare i settanta chili. Si pesca solo dalla "
         "barca in acque molto profonde, con grossi calamari o pesci vivi e attrezzature pesanti.",
         "The deep-water grouper: a massive grey-brown body, a bony ridge on the gill cover and a jutting "
         "lower jaw. The young follow floating wreckage at the surface, the adults live between a hundred and "
-        "eight hundred metres over rock and mud. It can exceed a hundred kilos. It is fished only from a boat "
+        "eight hundred metres over rock and mud. It can exceed seventy kilos. It is fished only from a boat "
         "in very deep water with big squid or live fish on heavy tackle.",
     },
     {   // 112 Common Dentex
@@ -2136,11 +2136,11 @@ const SpeciesRow kSeaSpecies[] = {
         0, 4, 40, 60, 0, // hooks, hook-link, bite
         {80, 80, 80, 70, 60, 50, 50, 50, 60, 70, 80, 80}, // months
         {100, 20, 20, 100, 100}, {2, 3, 4, 5, 6}, // day phases, regions
-        "Il pesce spatola: corpo lunghissimo e nastriforme, argento lucente, senza pinne ventrali e con una "
+        "Il pesce spatola: corpo lunghissimo e nastriforme, argento lucente, con le pinne ventrali ridotte a due scagliette e una "
         "bocca armata di denti a zanna. Vive in profondit\xE0 e di notte sale verso la superficie a caccia di "
         "pesciolini, calamari e gamberi. D'inverno si avvicina alla costa e si pesca di notte dai porti e "
         "dalle barche con pesce, spesso con una luce, usando terminali resistenti ai denti.",
-        "The scabbardfish: a very long, ribbon-like body of shining silver, without pelvic fins and with a "
+        "The scabbardfish: a very long, ribbon-like body of shining silver, pelvic fins reduced to two tiny scales and a "
         "mouth armed with fangs. It lives in deep water and rises towards the surface at night to hunt small "
         "fish, squid and prawns. In winter it comes close to the coast and is fished at night from harbours "
         "and boats with fish bait, often with a light, on traces that resist its teeth.",
