@@ -22,11 +22,6 @@ CMarea::CMarea() : m_amplitude(20), m_minutesInto(0), m_tideFlag(0), m_cycleDay(
 {
 }
 
-int CMarea::GetFirstTideTime(int cycleDay)
-{
-    return cycleDay >= 0 && cycleDay < kCycleDays ? kFirstTide[cycleDay] : kFirstTide[0];
-}
-
 void CMarea::UpdateMoonQuarter(int dayOfYear)
 {
     m_cycleDay = ((dayOfYear % kCycleDays) + kCycleDays) % kCycleDays;

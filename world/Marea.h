@@ -26,8 +26,6 @@ public:
     int GetCycleDay() const { return m_cycleDay; }
     int GetMoonQuarter() const { return m_moonQuarter; }
     int GetTideLevel() const { return m_tideLevel; }
-    // The first of the four tide times of a cycle day 0..28, minute of day.
-    static int GetFirstTideTime(int cycleDay);
 
 private:
     int m_amplitude;

@@ -29,13 +29,15 @@ float ComputeFishWeight(const PesceRecord& record, double lengthCm, bool withRan
 
 namespace {
 
-const SpeciesRow* FindRow(int index)
+// The first constant row, fresh-water block first, that the test accepts.
+template <typename Test>
+const SpeciesRow* FindRow(Test accepts)
 {
     for (int i = 0; i < kFreshWaterSpeciesCount; ++i)
-        if (kFreshWaterSpecies[i].index == index)
+        if (accepts(kFreshWaterSpecies[i]))
             return &kFreshWaterSpecies[i];
     for (int i = 0; i < kSeaSpeciesCount; ++i)
-        if (kSeaSpecies[i].index == index)
+        if (accepts(kSeaSpecies[i]))
             return &kSeaSpecies[i];
     return nullptr;
 }
@@ -246,7 +248,7 @@ const char* CPesci::GetKey(unsigned index) const
 {
     if (index >= static_cast<unsigned>(kCount))
         return "";
-    const SpeciesRow* row = FindRow(static_cast<int>(index));
+    const SpeciesRow* row = FindRow([index](const SpeciesRow& r) { return r.index == static_cast<int>(index); });
     return row ? row->key : "";
 }
 
@@ -254,12 +256,8 @@ unsigned CPesci::GetIndex(const char* key) const
 {
     if (key == nullptr)
         return 1;
-    for (int i = 0; i < kCount; ++i) {
-        const SpeciesRow* row = FindRow(i);
-        if (row && std::strcmp(row->key, key) == 0)
-            return static_cast<unsigned>(i);
-    }
-    return 1;
+    const SpeciesRow* row = FindRow([key](const SpeciesRow& r) { return std::strcmp(r.key, key) == 0; });
+    return row ? static_cast<unsigned>(row->index) : 1u;
 }
 
 const char* CPesci::GetBiteText(unsigned index) const

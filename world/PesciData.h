@@ -5,6 +5,7 @@
 #include <initializer_list>
 
 // A multi-slot field: the codes in the order they are listed, the rest -1.
+// n counts every listed code, also any that found no slot.
 struct SpeciesCodes {
     int v[14];
     int n;
@@ -12,9 +13,11 @@ struct SpeciesCodes {
     {
         for (int& slot : v)
             slot = -1;
-        for (int code : codes)
+        for (int code : codes) {
             if (n < 14)
-                v[n++] = code;
+                v[n] = code;
+            ++n;
+        }
     }
 };
 

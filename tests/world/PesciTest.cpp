@@ -1,4 +1,5 @@
 #include "world/Pesci.h"
+#include "world/PesciData.h"
 
 #include "platform/Random.h"
 #include "shell/Opzioni.h"
@@ -287,6 +288,25 @@ TEST_F(PesciTest, CatalogueTotalsHold)
     };
     EXPECT_EQ(mostCommon(monthPatterns, {70, 80, 90, 100, 100, 100, 100, 100, 100, 100, 90, 80}), 21);
     EXPECT_EQ(mostCommon(phasePatterns, {20, 100, 100, 20, 0}), 24);
+}
+
+// A row that lists more codes than its record field holds would lose the
+// extra codes without a word when the catalogue fills the records.
+TEST(PesciData, EveryRowListsNoMoreCodesThanItsFieldHolds)
+{
+    auto check = [](const SpeciesRow& row) {
+        SCOPED_TRACE(row.key);
+        EXPECT_LE(row.venues.n, 3);
+        EXPECT_LE(row.currents.n, 4);
+        EXPECT_LE(row.bottoms.n, 5);
+        EXPECT_LE(row.regions.n, 7);
+        EXPECT_LE(row.baits.n, 14);
+    };
+    for (int i = 0; i < kFreshWaterSpeciesCount; ++i)
+        check(kFreshWaterSpecies[i]);
+    for (int i = 0; i < kSeaSpeciesCount; ++i)
+        check(kSeaSpecies[i]);
+    EXPECT_EQ(kFreshWaterSpeciesCount + kSeaSpeciesCount, CPesci::kCount);
 }
 
 TEST_F(PesciTest, EveryWeightIsPositiveGrowsWithLengthAndIsPlausible)
