@@ -322,6 +322,16 @@ bool CListBox::OnMouseDown()
 
 int CListBox::LastFirstVisible() const { return m_count - m_visibleRows > 0 ? m_count - m_visibleRows : 0; }
 
+// Up stops at the top row; down stops where the last rows fill the list.
+void CListBox::MoveBy(int rows)
+{
+    const int next = m_firstVisible + rows;
+    if (rows < 0)
+        m_firstVisible = next > 0 ? next : 0;
+    else
+        m_firstVisible = next < LastFirstVisible() ? next : LastFirstVisible();
+}
+
 void CListBox::SyncScrollPosition() { m_scroll.m_position = Clamp(m_firstVisible, 0, m_scroll.m_range); }
 
 int CListBox::OnMouseUp()
@@ -329,21 +339,19 @@ int CListBox::OnMouseUp()
     int code = kNothing;
     if (m_active) {
         if (m_arrowUp.OnMouseUp()) {
-            m_firstVisible = m_firstVisible - 1 > 0 ? m_firstVisible - 1 : 0;
+            MoveBy(-1);
             code = kArrowUp;
         }
         if (m_arrowDown.OnMouseUp()) {
-            const int next = m_firstVisible + 1;
-            m_firstVisible = next < LastFirstVisible() ? next : LastFirstVisible();
+            MoveBy(1);
             code = kArrowDown;
         }
         if (m_scroll.OnMouseUp()) {
             if (m_scroll.m_page == CScroll::kPageUp) {
-                m_firstVisible = m_firstVisible - m_visibleRows > 0 ? m_firstVisible - m_visibleRows : 0;
+                MoveBy(-m_visibleRows);
                 code = kPage;
             } else if (m_scroll.m_page == CScroll::kPageDown) {
-                const int next = m_firstVisible + m_visibleRows;
-                m_firstVisible = next < LastFirstVisible() ? next : LastFirstVisible();
+                MoveBy(m_visibleRows);
                 code = kPage;
             }
         }
@@ -362,8 +370,7 @@ void CListBox::ScrollDown()
 {
     if (!m_active || !IsMouseOverRows())
         return;
-    const int next = m_firstVisible + 1;
-    m_firstVisible = next < LastFirstVisible() ? next : LastFirstVisible();
+    MoveBy(1);
     SyncScrollPosition();
 }
 
@@ -371,7 +378,7 @@ void CListBox::ScrollUp()
 {
     if (!m_active || !IsMouseOverRows())
         return;
-    m_firstVisible = m_firstVisible - 1 > 0 ? m_firstVisible - 1 : 0;
+    MoveBy(-1);
     SyncScrollPosition();
 }
 
@@ -455,9 +462,8 @@ bool CListBox::SelectFirst(bool scroll)
     return false;
 }
 
-bool CListBox::SelectById(std::int32_t id, bool scroll)
+bool CListBox::SelectFound(const ListItem* item, bool scroll)
 {
-    ListItem* item = FindById(id);
     if (!item || item->enabled != 1)
         return false;
     m_selected = static_cast<std::int32_t>(item - m_items.data());
@@ -466,16 +472,9 @@ bool CListBox::SelectById(std::int32_t id, bool scroll)
     return true;
 }
 
-bool CListBox::SelectByKey(const char* key, bool scroll)
-{
-    ListItem* item = FindByKey(key);
-    if (!item || item->enabled != 1)
-        return false;
-    m_selected = static_cast<std::int32_t>(item - m_items.data());
-    if (scroll)
-        ScrollTo(m_selected);
-    return true;
-}
+bool CListBox::SelectById(std::int32_t id, bool scroll) { return SelectFound(FindById(id), scroll); }
+
+bool CListBox::SelectByKey(const char* key, bool scroll) { return SelectFound(FindByKey(key), scroll); }
 
 // ---------------------------------------------------------------------------
 // Row data

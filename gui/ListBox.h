@@ -159,5 +159,7 @@ private:
     bool Greater(const ListItem& a, const ListItem& b, int column) const;
     void SyncScrollPosition();
     int LastFirstVisible() const; // the largest first visible row, at least 0
+    void MoveBy(int rows);        // up (negative) or down, stopping at the ends
+    bool SelectFound(const ListItem* item, bool scroll); // enabled items only
     template <class Match, class Apply> void ForEachMatch(Match match, Apply apply);
 };
