@@ -92,7 +92,9 @@ COpzioni::COpzioni()
     italian = true;
 }
 
-const char* COpzioni::Path() { return Concat3(g_GestFile.GetUserFolder(), "/", "Karvelin.ini"); }
+// Joined like every other data path, so it names the same file as the
+// first-run check even when the data folder is unset (never the root).
+std::string COpzioni::Path() { return plat::JoinPath(g_GestFile.GetUserFolder(), "Karvelin.ini"); }
 
 void COpzioni::Load()
 {
@@ -157,7 +159,7 @@ void COpzioni::SaveBaits()
 void COpzioni::SaveLine()
 {
     std::string name = TackleText(-1, line);
-    g_GestFile.WriteString(kMain, "LENZA", name.c_str(), Path());
+    g_GestFile.WriteString(kMain, "LENZA", name.c_str(), Path().c_str());
     CopyString(line, name.c_str(), 644);
 }
 

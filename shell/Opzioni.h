@@ -2,6 +2,7 @@
 // Every option of the game, the player's name, city and nation, and the names
 // of the tackle configuration and the three baits in use. Kept in
 // "Karvelin.ini" in the data folder, sections "KARVELIN" and "VIDEO".
+#include <string>
 
 constexpr int kBuildNumber = 232005;
 
@@ -30,7 +31,7 @@ public:
     using TackleSource = const char* (*)(int slot);
     void SetTackleSource(TackleSource source) { m_tackleSource = source; }
 
-    static const char* Path(); // data folder + "/Karvelin.ini"
+    static std::string Path(); // "Karvelin.ini" in the data folder
 
     // Fields, in the order of the settings file.
     int build;

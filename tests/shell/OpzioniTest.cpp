@@ -99,6 +99,14 @@ TEST_F(OpzioniTest, SavesTakeTackleFromItsSourceOnlyOnceThereIsOne)
     EXPECT_STREQ(o.baitDropper2, "bread.kve");
 }
 
+TEST(OpzioniPath, AnUnsetDataFolderNeverMeansTheFilesystemRoot)
+{
+    CGestFile saved = g_GestFile;
+    g_GestFile = CGestFile();
+    EXPECT_EQ(COpzioni::Path(), "Karvelin.ini"); // the same file the first-run check looks for
+    g_GestFile = saved;
+}
+
 TEST(OpzioniLookups, LevelsSensitivityAndProfile)
 {
     COpzioni o;
