@@ -97,12 +97,20 @@ std::string Utf8ToCp1252(std::string_view text)
             ++i;
             continue;
         }
-        if (i + len > text.size()) {
-            out += '?';
-            break;
+        // A cut or malformed sequence, or an overlong form (which could
+        // smuggle a NUL or a line break in), is one unknown character.
+        static const char32_t kShortest[5] = {0, 0, 0x80, 0x800, 0x10000};
+        bool valid = i + len <= text.size();
+        for (std::size_t k = 1; valid && k < len; ++k) {
+            unsigned char c = static_cast<unsigned char>(text[i + k]);
+            valid = (c & 0xC0) == 0x80;
+            cp = (cp << 6) | (c & 0x3F);
         }
-        for (std::size_t k = 1; k < len; ++k)
-            cp = (cp << 6) | (static_cast<unsigned char>(text[i + k]) & 0x3F);
+        if (!valid || cp < kShortest[len]) {
+            out += '?';
+            ++i;
+            continue;
+        }
         i += len;
         char mapped = '?';
         if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF)) {

@@ -47,19 +47,39 @@ TEST(Files, DeleteNeverRemovesFoldersAndCopyReplaces)
 
 TEST(Files, DataRootIsNeverEmpty)
 {
-    const char* old = std::getenv("XDG_DATA_HOME");
-    std::string saved = old ? old : "";
+    // The real rule, not the test seam; HOME points into the temporary folder
+    // so nothing is created in the real one.
+    struct SavedEnv {
+        const char* name;
+        bool set;
+        std::string value;
+    } saved[] = {{"XDG_DATA_HOME", false, ""}, {"HOME", false, ""}};
+    for (auto& s : saved)
+        if (const char* v = std::getenv(s.name))
+            s.set = true, s.value = v;
     testing_support::TempFolders tmp;
-    plat::SetDataRootForTests(""); // the real rule, not the test seam
-    setenv("XDG_DATA_HOME", (tmp.Root() + "/xdg").c_str(), 1);
-    EXPECT_EQ(plat::DataRoot(), tmp.Root() + "/xdg");
-    setenv("XDG_DATA_HOME", "relative/path", 1); // not absolute: ignored
-    EXPECT_NE(plat::DataRoot(), "relative/path");
-    EXPECT_FALSE(plat::DataRoot().empty());
-    if (old)
-        setenv("XDG_DATA_HOME", saved.c_str(), 1);
-    else
-        unsetenv("XDG_DATA_HOME");
+    plat::SetDataRootForTests("");
+    setenv("HOME", (tmp.Root() + "/home").c_str(), 1);
+
+    const struct {
+        const char* xdg; // null: unset
+        std::string expected;
+    } cases[] = {
+        {"/xdg", tmp.Root() + "/xdg"},
+        {"relative/path", tmp.Root() + "/home/.local/share"}, // not absolute: ignored
+        {"", tmp.Root() + "/home/.local/share"},
+        {nullptr, tmp.Root() + "/home/.local/share"},
+    };
+    for (const auto& c : cases) {
+        if (c.xdg)
+            setenv("XDG_DATA_HOME", c.xdg[0] == '/' ? (tmp.Root() + c.xdg).c_str() : c.xdg, 1);
+        else
+            unsetenv("XDG_DATA_HOME");
+        EXPECT_EQ(plat::DataRoot(), c.expected) << (c.xdg ? c.xdg : "unset");
+        EXPECT_TRUE(plat::IsFolder(c.expected)); // created with its parents
+    }
+    for (const auto& s : saved)
+        s.set ? setenv(s.name, s.value.c_str(), 1) : unsetenv(s.name);
 }
 
 TEST(Locale, LanguageFromLocaleNames)
@@ -79,7 +99,17 @@ TEST(Locale, Windows1252RoundTrip)
     for (int b = 1; b < 256; ++b)
         all += char(b);
     EXPECT_EQ(plat::Utf8ToCp1252(plat::Cp1252ToUtf8(all)), all);
-    EXPECT_EQ(plat::Utf8ToCp1252("\xE4\xB8\xAD"), "?"); // no Windows-1252 form
+    const struct {
+        const char* utf8;
+        const char* cp1252;
+    } odd[] = {
+        {"\xE4\xB8\xAD", "?"},      // no Windows-1252 form
+        {"\xC3" "A", "?A"},          // cut sequence: the next letter survives
+        {"\xC0\x80x", "??x"},        // overlong NUL stays out of the text
+        {"\xE2\x82", "??"},          // cut at the end
+    };
+    for (const auto& c : odd)
+        EXPECT_EQ(plat::Utf8ToCp1252(c.utf8), c.cp1252) << c.cp1252;
 }
 
 } // namespace
