@@ -34,17 +34,22 @@ bool FromSurface(SDL_Surface* s, Image& out, std::string* error)
     return true;
 }
 
+// A reader over the bytes, or null (with the error set) when there are none
+// or too many for SDL's int sizes.
+SDL_RWops* OpenBytes(const void* data, std::size_t size, std::string* error)
+{
+    SDL_RWops* rw = (data && size > 0 && size <= 0x7fffffff) ? SDL_RWFromConstMem(data, int(size)) : nullptr;
+    if (!rw && error)
+        *error = "empty picture";
+    return rw;
+}
+
 } // namespace
 
 bool DecodeImage(const void* data, std::size_t size, Image& out, std::string* error)
 {
-    if (!data || size == 0 || size > 0x7fffffff) {
-        if (error)
-            *error = "empty picture";
-        return false;
-    }
-    SDL_RWops* rw = SDL_RWFromConstMem(data, int(size));
-    return FromSurface(IMG_Load_RW(rw, 1), out, error);
+    SDL_RWops* rw = OpenBytes(data, size, error);
+    return rw && FromSurface(IMG_Load_RW(rw, 1), out, error);
 }
 
 bool LoadImageFile(const std::string& path, Image& out, std::string* error)
@@ -54,15 +59,20 @@ bool LoadImageFile(const std::string& path, Image& out, std::string* error)
 
 bool RasteriseSvg(const void* data, std::size_t size, int w, int h, Image& out, std::string* error)
 {
-    SDL_RWops* rw = SDL_RWFromConstMem(data, int(size));
-    Image raw;
-    if (!FromSurface(IMG_LoadSizedSVG_RW(rw, w, h), raw, error)) {
-        SDL_RWclose(rw);
+    if (w <= 0 || h <= 0) {
+        if (error)
+            *error = "no size";
         return false;
     }
+    SDL_RWops* rw = OpenBytes(data, size, error);
+    if (!rw)
+        return false;
+    Image raw;
+    bool ok = FromSurface(IMG_LoadSizedSVG_RW(rw, w, h), raw, error);
     SDL_RWclose(rw);
-    out = Stretch(raw, w, h);
-    return true;
+    if (ok)
+        out = Stretch(raw, w, h);
+    return ok;
 }
 
 Image Stretch(const Image& src, int w, int h)

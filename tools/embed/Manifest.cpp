@@ -1,6 +1,9 @@
 #include "tools/embed/Manifest.h"
 
+#include <climits>
+#include <cstdlib>
 #include <fstream>
+#include <iterator>
 #include <sstream>
 
 namespace manifest {
@@ -38,9 +41,22 @@ std::vector<Entry> Read(const std::string& path, std::string& error)
         }
         if (e.name == "-")
             e.name.clear();
-        if (ls >> e.width >> e.height) {
-            if (ls >> e.cols >> e.rows)
-                ls >> e.hotX >> e.hotY;
+        // The optional numbers come in pairs, each a whole number: a typo must
+        // stop the build rather than turn into a size or frame count of 0.
+        std::vector<long> numbers;
+        bool ok = true;
+        for (std::string token; ok && ls >> token;) {
+            char* end = nullptr;
+            numbers.push_back(std::strtol(token.c_str(), &end, 10));
+            ok = *end == '\0' && numbers.back() >= INT_MIN && numbers.back() <= INT_MAX;
+        }
+        int* const fields[] = {&e.width, &e.height, &e.cols, &e.rows, &e.hotX, &e.hotY};
+        ok = ok && numbers.size() % 2 == 0 && numbers.size() <= std::size(fields);
+        for (std::size_t i = 0; ok && i < numbers.size(); ++i)
+            *fields[i] = int(numbers[i]);
+        if (!ok || e.cols <= 0 || e.rows <= 0) {
+            error = path + ":" + std::to_string(lineNo) + ": malformed numbers";
+            return out;
         }
         if (e.source.rfind("svg:", 0) == 0 && (e.width <= 0 || e.height <= 0)) {
             error = path + ":" + std::to_string(lineNo) + ": an SVG needs a size";
