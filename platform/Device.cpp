@@ -794,36 +794,4 @@ Argb Device::ReadPixel(int x, int y)
     return p;
 }
 
-// ---------------------------------------------------------------- line cache
-
-const CachedLine* LineCache::Find(const std::string& key)
-{
-    auto it = m_index.find(key);
-    if (it == m_index.end())
-        return nullptr;
-    m_order.splice(m_order.begin(), m_order, it->second);
-    return &it->second->second;
-}
-
-void LineCache::Insert(const std::string& key, CachedLine line)
-{
-    auto it = m_index.find(key);
-    if (it != m_index.end()) {
-        m_order.erase(it->second);
-        m_index.erase(it);
-    }
-    m_order.emplace_front(key, std::move(line));
-    m_index[key] = m_order.begin();
-    while (m_order.size() > m_capacity) {
-        m_index.erase(m_order.back().first);
-        m_order.pop_back();
-    }
-}
-
-void LineCache::Clear()
-{
-    m_order.clear();
-    m_index.clear();
-}
-
 } // namespace plat

@@ -18,21 +18,53 @@ struct CachedLine {
     int width = 0, height = 0;
 };
 
-// Least recently used first out; keyed by font face and text.
-class LineCache {
+// Least recently used first out, keyed by text. Find and Insert return a
+// pointer that stays valid until the next Insert or Clear.
+template <class V>
+class LruCache {
 public:
-    explicit LineCache(std::size_t capacity) : m_capacity(capacity) {}
-    const CachedLine* Find(const std::string& key);
-    void Insert(const std::string& key, CachedLine line);
-    void Clear();
+    explicit LruCache(std::size_t capacity) : m_capacity(capacity) {}
+
+    V* Find(const std::string& key)
+    {
+        auto it = m_index.find(key);
+        if (it == m_index.end())
+            return nullptr;
+        m_order.splice(m_order.begin(), m_order, it->second);
+        return &it->second->second;
+    }
+
+    V* Insert(const std::string& key, V value)
+    {
+        if (auto it = m_index.find(key); it != m_index.end()) {
+            m_order.erase(it->second);
+            m_index.erase(it);
+        }
+        m_order.emplace_front(key, std::move(value));
+        m_index[key] = m_order.begin();
+        while (m_order.size() > m_capacity) {
+            m_index.erase(m_order.back().first);
+            m_order.pop_back();
+        }
+        return &m_order.front().second;
+    }
+
+    void Clear()
+    {
+        m_order.clear();
+        m_index.clear();
+    }
     std::size_t Size() const { return m_order.size(); }
 
 private:
-    using Entry = std::pair<std::string, CachedLine>;
+    using Entry = std::pair<std::string, V>;
     std::size_t m_capacity;
     std::list<Entry> m_order; // most recent first
-    std::unordered_map<std::string, std::list<Entry>::iterator> m_index;
+    std::unordered_map<std::string, typename std::list<Entry>::iterator> m_index;
 };
+
+// Rendered lines, keyed by font face and text.
+using LineCache = LruCache<CachedLine>;
 
 struct RendererCore {
     SDL_Renderer* renderer = nullptr;

@@ -9,15 +9,24 @@
 
 #include <algorithm>
 #include <map>
-#include <mutex>
 
 namespace plat {
+
+// One laid-out line: its text in UTF-8 and its width in pixels.
+struct LaidLine {
+    std::string text;
+    int width = 0;
+};
+using Layout = std::vector<LaidLine>;
 
 struct FontFace {
     TTF_Font* font = nullptr;
     std::string path;
     std::string key; // identifies the face in the line cache
     int lineHeight = 0;
+    // Texts already broken into lines, keyed by how they were laid out, so
+    // that a text drawn every frame is measured once.
+    LruCache<Layout> layouts{256};
     ~FontFace()
     {
         if (font && TTF_WasInit())
@@ -89,11 +98,6 @@ std::shared_ptr<FontFace> OpenFace(const std::string& path, int cellHeight, bool
     return face;
 }
 
-struct Line {
-    std::string text; // UTF-8
-    int width = 0;
-};
-
 int Width(TTF_Font* font, const std::string& utf8)
 {
     if (utf8.empty())
@@ -105,7 +109,7 @@ int Width(TTF_Font* font, const std::string& utf8)
 
 // Greedy word wrap of one paragraph: spaces separate words; a word wider
 // than the box stands on its own line (and is clipped).
-void Wrap(TTF_Font* font, const std::string& para, int maxWidth, std::vector<Line>& out)
+void Wrap(TTF_Font* font, const std::string& para, int maxWidth, Layout& out)
 {
     std::size_t pos = 0;
     std::string current;
@@ -124,6 +128,37 @@ void Wrap(TTF_Font* font, const std::string& para, int maxWidth, std::vector<Lin
         pos = next + 1;
     }
     out.push_back({current, Width(font, current)});
+}
+
+// Breaks a text into lines: one line for a single-line draw (line breaks
+// become spaces), else one per line break, each wrapped in maxWidth when
+// wrapping.
+Layout LayOut(TTF_Font* font, const std::string& utf8, bool single, bool wrap, int maxWidth)
+{
+    Layout lines;
+    if (single) {
+        std::string one;
+        for (char ch : utf8)
+            if (ch != '\r')
+                one += ch == '\n' ? ' ' : ch;
+        lines.push_back({one, Width(font, one)});
+        return lines;
+    }
+    std::size_t pos = 0;
+    while (pos <= utf8.size()) {
+        std::size_t nl = utf8.find('\n', pos);
+        if (nl == std::string::npos)
+            nl = utf8.size();
+        std::string para = utf8.substr(pos, nl - pos);
+        if (!para.empty() && para.back() == '\r')
+            para.pop_back();
+        if (wrap)
+            Wrap(font, para, maxWidth, lines);
+        else
+            lines.push_back({para, Width(font, para)});
+        pos = nl + 1;
+    }
+    return lines;
 }
 
 } // namespace
@@ -190,40 +225,44 @@ int Font::MeasureWidth(const char* text, int count) const
     return Width(m_face->font, Cp1252ToUtf8(s));
 }
 
+// Renders one line white on transparent into the device's line cache.
+const CachedLine* Font::RenderLine(const std::string& utf8, const std::string& key)
+{
+    SDL_Surface* s = TTF_RenderUTF8_Blended(m_face->font, utf8.c_str(), SDL_Color{255, 255, 255, 255});
+    if (!s)
+        return nullptr;
+    RendererCore* core = m_device->Core();
+    SDL_Texture* t = SDL_CreateTextureFromSurface(core->renderer, s);
+    const int w = s->w, h = s->h;
+    SDL_FreeSurface(s);
+    if (!t)
+        return nullptr;
+    SDL_SetTextureBlendMode(t, SDL_BLENDMODE_BLEND);
+    CachedLine line;
+    line.texture.reset(new Texture);
+    line.texture->m_texture = t;
+    line.texture->m_core = m_device->CoreShared();
+    line.texture->m_width = line.width = w;
+    line.texture->m_height = line.height = h;
+    return core->lines.Insert(key, std::move(line));
+}
+
 int Font::DrawText(const char* text, int count, const Rect& rect, unsigned format, Argb colour, float depth)
 {
     if (!text || !m_face || !m_device)
         return 0;
-    std::string raw = count < 0 ? std::string(text) : std::string(text, std::size_t(std::max(count, 0)));
-    std::string utf8 = Cp1252ToUtf8(raw);
-    TTF_Font* font = m_face->font;
     const bool noClip = format & kTextNoClip;
     const bool single = format & kTextSingleLine;
     const bool wrap = (format & kTextWordBreak) && !single;
-
-    std::vector<Line> lines;
-    if (single) {
-        std::string one;
-        for (char ch : utf8)
-            if (ch != '\r')
-                one += ch == '\n' ? ' ' : ch;
-        lines.push_back({one, Width(font, one)});
-    } else {
-        std::size_t pos = 0;
-        while (pos <= utf8.size()) {
-            std::size_t nl = utf8.find('\n', pos);
-            if (nl == std::string::npos)
-                nl = utf8.size();
-            std::string para = utf8.substr(pos, nl - pos);
-            if (!para.empty() && para.back() == '\r')
-                para.pop_back();
-            if (wrap)
-                Wrap(font, para, std::max(0, rect.Width()), lines);
-            else
-                lines.push_back({para, Width(font, para)});
-            pos = nl + 1;
-        }
-    }
+    const std::string raw = count < 0 ? std::string(text) : std::string(text, std::size_t(std::max(count, 0)));
+    const std::string layoutKey =
+        (single ? std::string("s") : wrap ? "w" + std::to_string(std::max(0, rect.Width())) : std::string("n")) +
+        '\x1f' + raw;
+    const Layout* cachedLayout = m_face->layouts.Find(layoutKey);
+    if (!cachedLayout)
+        cachedLayout = m_face->layouts.Insert(layoutKey, LayOut(m_face->font, Cp1252ToUtf8(raw), single, wrap,
+                                                                std::max(0, rect.Width())));
+    const Layout& lines = *cachedLayout;
     const int cell = m_cellHeight;
     const int total = int(lines.size()) * cell;
 
@@ -234,8 +273,10 @@ int Font::DrawText(const char* text, int count, const Rect& rect, unsigned forma
         y = rect.bottom - cell;
 
     RendererCore* core = m_device->Core();
-    for (const Line& line : lines) {
-        if (!line.text.empty()) {
+    for (const LaidLine& line : lines) {
+        // Lines wholly outside a clipped box are never seen: not rendered.
+        const bool hidden = !noClip && (y >= rect.bottom || y + cell <= rect.top);
+        if (!line.text.empty() && !hidden) {
             int x = rect.left;
             if (noClip) {
                 if (format & kTextCentre)
@@ -247,28 +288,10 @@ int Font::DrawText(const char* text, int count, const Rect& rect, unsigned forma
             } else if (format & kTextRight) {
                 x = rect.right - line.width;
             }
-            std::string key = m_face->key + '\x1f' + line.text;
+            const std::string key = m_face->key + '\x1f' + line.text;
             const CachedLine* cached = core->lines.Find(key);
-            if (!cached) {
-                SDL_Surface* s = TTF_RenderUTF8_Blended(font, line.text.c_str(), SDL_Color{255, 255, 255, 255});
-                if (s) {
-                    SDL_Texture* t = SDL_CreateTextureFromSurface(core->renderer, s);
-                    CachedLine cl;
-                    cl.width = s->w;
-                    cl.height = s->h;
-                    SDL_FreeSurface(s);
-                    if (t) {
-                        SDL_SetTextureBlendMode(t, SDL_BLENDMODE_BLEND);
-                        cl.texture.reset(new Texture);
-                        cl.texture->m_texture = t;
-                        cl.texture->m_core = m_device->CoreShared();
-                        cl.texture->m_width = cl.width;
-                        cl.texture->m_height = cl.height;
-                        core->lines.Insert(key, cl);
-                        cached = core->lines.Find(key);
-                    }
-                }
-            }
+            if (!cached)
+                cached = RenderLine(line.text, key);
             if (cached) {
                 DrawCommand cmd;
                 cmd.kind = DrawCommand::Kind::Texture;

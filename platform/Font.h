@@ -24,6 +24,7 @@ enum TextFormat : unsigned {
 };
 
 struct FontFace; // the opened face, shared by fonts of the same file, size and weight
+struct CachedLine;
 
 class Font {
 public:
@@ -48,6 +49,7 @@ public:
 private:
     friend class Device;
     Font() = default;
+    const CachedLine* RenderLine(const std::string& utf8, const std::string& key);
     Device* m_device = nullptr;
     std::shared_ptr<FontFace> m_face;
     int m_cellHeight = 0;

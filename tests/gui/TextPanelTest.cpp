@@ -2,6 +2,7 @@
 
 #include "gui/Finestra.h"
 #include "gui/Testo.h"
+#include "platform/DeviceInternal.h"
 #include "shell/SpriteBordo.h"
 
 #include <cmath>
@@ -80,6 +81,34 @@ TEST_F(TextTest, BoxDrawWrapsClipsAndReturnsTheHeight)
     EXPECT_EQ(30, text.DrawAt(dev.get(), "first line\nsecond", 10, 10));
     EXPECT_EQ(15, text.DrawAt(dev.get(), kLong, 10, 500));
     EXPECT_GT(Ink(0, 495, 800, 520).right, 400);
+}
+
+// Rendering text is the slow part: a line is rendered once and then drawn
+// from the device's cache, lines clipped away are never rendered, and a
+// reset drops the cache.
+TEST_F(TextTest, LinesAreRenderedOnceAndOnlyWhenSeen)
+{
+    const plat::LineCache& cache = dev->Core()->lines;
+    text.Draw(dev.get(), kLong, 100, 100, 200, 0);
+    EXPECT_EQ(1u, cache.Size()) << "only the one line that shows";
+
+    std::size_t afterFirstFrame = 0;
+    for (int frame = 0; frame < 3; ++frame) {
+        dev->BeginScene();
+        const int h = text.Draw(dev.get(), kLong, 100, 100, 200, 200);
+        text.DrawAt(dev.get(), "Presenza 25", 10, 10);
+        dev->EndScene();
+        if (frame == 0) {
+            afterFirstFrame = cache.Size();
+            EXPECT_EQ(std::size_t(h / 15 + 1), afterFirstFrame);
+        }
+    }
+    EXPECT_EQ(afterFirstFrame, cache.Size()) << "unchanged texts are not rendered again";
+
+    dev->SimulateLoss();
+    text.OnLostDevice();
+    ASSERT_EQ(plat::kOk, dev->Reset());
+    EXPECT_EQ(0u, cache.Size());
 }
 
 TEST_F(TextTest, CentredAndRightAligned)
