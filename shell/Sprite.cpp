@@ -48,7 +48,7 @@ const char* SpriteErrorText(int status, bool fromResource, const char* path)
     }
 }
 
-CSprite::CSprite() : m_deviceLost(0)
+CSprite::CSprite() : m_deviceLost(0), m_pressed(0)
 {
     m_path[0] = 0;
     Init();
@@ -89,7 +89,6 @@ void CSprite::Release()
         m_alpha = m_red = m_green = m_blue = 1.0f;
         m_visible = 1;
         m_hot = 0;
-        m_pressed = 0;
         m_deviceLost = 0;
     }
 }

@@ -18,6 +18,12 @@ const UsedBitmap kUsedBitmaps[] = {
     {146, 800, 15, 160, 3, "CBordo: 5 x 5 corners and edge strips"},
     {155, 800, 600, 1, 1, "g_sprPanelBackground (stretched to the back buffer)"},
     {257, 451, 10, 11, 1, "CIndPerc: 11 frames of 41 x 10"},
+    {156, 130, 25, 1, 1, "CPulsante: normal look"},
+    {173, 130, 25, 1, 1, "CPulsante: toggled look"},
+    {157, 270, 16, 18, 1, "CPulsante: 18 icons of 15 x 16"},
+    {159, 20, 5, 1, 1, "CScroll: thumb"},
+    {216, 415, 560, 1, 1, "CMenuPrincipale: picture"},
+    {217, 800, 600, 1, 1, "menu screens' background (stretched to the back buffer)"},
 };
 
 TEST(ManifestTest, EveryBitmapTheCodeUsesIsEmbeddedAtItsSize)
