@@ -90,9 +90,11 @@ bool CGestFile::FileExistsIn(const char* folder, const char* name)
     return folder && name && FileExists(plat::JoinPath(folder, name).c_str());
 }
 
+// The file services join their paths in strings of their own: a caller's
+// Concat or IntToText result must survive a call here.
 bool CGestFile::FileExistsWithExt(const char* folder, const char* name, const char* extension)
 {
-    return name && extension && FileExistsIn(folder, Concat3(name, ".", extension));
+    return name && extension && FileExistsIn(folder, (std::string(name) + "." + extension).c_str());
 }
 
 bool CGestFile::RemoveFile(const char* path) { return path && plat::DeleteFile(path); }
@@ -134,12 +136,11 @@ bool CGestFile::ReadString(const char* section, const char* key, const char* def
 
 int CGestFile::ReadInt(const char* section, const char* key, int def, const char* path)
 {
-    std::memset(m_scratch, 0, sizeof m_scratch);
-    if (!ReadString(section, key, "ERROR", m_scratch, 512, path))
+    // Its own buffer, so a StripExtension result survives the read.
+    char text[513] = {};
+    if (!ReadString(section, key, "ERROR", text, 512, path) || std::strcmp(text, "ERROR") == 0)
         return def;
-    if (std::strcmp(m_scratch, "ERROR") == 0)
-        return def;
-    return TextToInt(m_scratch);
+    return TextToInt(text);
 }
 
 bool CGestFile::WriteString(const char* section, const char* key, const char* value, const char* path)
@@ -151,5 +152,5 @@ bool CGestFile::WriteString(const char* section, const char* key, const char* va
 
 bool CGestFile::WriteInt(const char* section, const char* key, int value, const char* path)
 {
-    return WriteString(section, key, IntToText(value), path);
+    return WriteString(section, key, std::to_string(value).c_str(), path);
 }

@@ -1,4 +1,5 @@
 #include "shell/GestFile.h"
+#include "shell/Utility.h"
 #include "platform/Files.h"
 #include "tests/support/TempFolders.h"
 
@@ -58,6 +59,20 @@ TEST_F(GestFileTest, EnumerationAndDeletion)
     EXPECT_FALSE(files.delFile(folder, "b", "kvl"));
     EXPECT_STREQ(files.StripExtension("a.b.kvl"), "a.b");
     EXPECT_STREQ(files.StripExtension("plain"), "plain");
+}
+
+TEST_F(GestFileTest, CallersKeepTheirHelperResultsAcrossFileCalls)
+{
+    std::string path = Ini("[S]\nN=5\n");
+    const char* bare = files.StripExtension("Arno.kvl");
+    const char* joined = Concat3("a", "b", "c");
+    const char* number = IntToText(77);
+    EXPECT_EQ(files.ReadInt("S", "N", 0, path.c_str()), 5);
+    files.FileExistsWithExt(tmp.Root().c_str(), "s", "ini");
+    files.WriteInt("S", "M", 12, path.c_str());
+    EXPECT_STREQ(bare, "Arno");
+    EXPECT_STREQ(joined, "abc");
+    EXPECT_STREQ(number, "77");
 }
 
 TEST_F(GestFileTest, ReadIntRules)
