@@ -13,8 +13,9 @@ void CGioco::Load(plat::Device*)
     InitScreen();
     // Still to come here, in this order: the venue background and the
     // built-in venue of the waters setting, the rod assembly, baits,
-    // groundbait, fish, net, rings, weather and water effects, the bottom,
-    // and the panels' widgets.
+    // groundbait, fish, net, rings, weather and water effects, the level
+    // setting forced into 0..2, a new bottom, the panels' widgets and the
+    // four timestamps set to now.
     m_state = kSessionIdle;
     m_timer[0].interval = 3000; // ambient sounds
     m_timer[1].interval = 1000; // tournament clock
@@ -49,7 +50,8 @@ void CGioco::NewSession() { m_state = kSessionStartPanel; }
 void CGioco::EnterFishing()
 {
     m_state = kSessionFishing;
-    ResetTimers();
+    // The four timestamps (fish on, spawn attempt, clock step, tide step) are
+    // set to now here once the session's clocks are built.
     g_Mouse.SetCursorMode(1);
     // Ending any bite or fight (the rod assembly's loss reason 0) comes with the rod assembly.
 }
