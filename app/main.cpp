@@ -1,5 +1,4 @@
-// The game's entry point.
-int KarvelinMain();
+#include "app/Program.h"
 
 int main()
 {

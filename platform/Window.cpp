@@ -227,9 +227,11 @@ SDL_Window* CreateMainWindow(const char* title, int width, int height, bool full
         return nullptr;
     std::string utf8 = Cp1252ToUtf8(title ? title : "");
     Uint32 flags = SDL_WINDOW_SHOWN | (fullScreen ? SDL_WINDOW_BORDERLESS : 0);
-    int x = fullScreen ? 0 : int(SDL_WINDOWPOS_CENTERED);
+    // A captioned window is centred: placing its client area at the corner
+    // would push the caption off the screen.
+    int pos = fullScreen ? 0 : int(SDL_WINDOWPOS_CENTERED);
     // SDL sizes the client area, so the 800 x 600 layout is never cut by the frame.
-    g_window = SDL_CreateWindow(utf8.c_str(), x, fullScreen ? 0 : int(SDL_WINDOWPOS_CENTERED), width, height, flags);
+    g_window = SDL_CreateWindow(utf8.c_str(), pos, pos, width, height, flags);
     if (!g_window)
         return nullptr;
     if (icon) {
