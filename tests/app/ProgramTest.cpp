@@ -1,5 +1,6 @@
 // Start-up, first run, settings upgrade, loading frames and quitting.
 #include "app/Program.h"
+#include "platform/Dialog.h"
 #include "platform/Locale.h"
 #include "platform/Window.h"
 #include "shell/GestFile.h"
@@ -126,6 +127,31 @@ TEST_F(AppTest, ResetVideoSettingsKeepsTheRig)
     EXPECT_TRUE(Has(ini, "RISOLUZIONE=0")) << ini;
     EXPECT_TRUE(Has(ini, "LENZA=Sea rig")) << ini;
     EXPECT_TRUE(Has(ini, "ESCA_FI=Squid")) << ini;
+}
+
+// A full-screen size the display does not offer: the failure is logged, the
+// settings are put back to windowed 800 x 600 (the rig kept) before the
+// fatal box, so the next start comes up.
+TEST_F(AppTest, DeviceFailureResetsTheVideoSettingsBeforeTheFatalBox)
+{
+    folders.Write("appdata/Karvelin/Karvelin.ini",
+                  "[KARVELIN]\nBUILD=232005\nLINGUA=0\nLENZA=Sea rig\nFULLSCREEN=1\nRISOLUZIONE=7\n");
+    struct Fatal {};
+    std::string box, iniAtBox;
+    plat::SetMessageSink([&](const std::string& caption, const std::string& text, plat::MessageIcon) {
+        box = caption + ": " + text;
+        iniAtBox = Settings();
+        throw Fatal{}; // stands in for the end of the process
+    });
+    EXPECT_THROW(StartProgram(), Fatal);
+    plat::SetMessageSink(nullptr);
+    started = true;
+
+    EXPECT_EQ(box, "Initialization Error: Error initializing the application!");
+    EXPECT_TRUE(Has(iniAtBox, "FULLSCREEN=0")) << iniAtBox;
+    EXPECT_TRUE(Has(iniAtBox, "RISOLUZIONE=0")) << iniAtBox;
+    EXPECT_TRUE(Has(iniAtBox, "LENZA=Sea rig")) << iniAtBox;
+    EXPECT_TRUE(Has(folders.Read("appdata/Karvelin/norva_error.log"), "AppFish 241 err> bDesiredAdapterModeFound = false!"));
 }
 
 TEST_F(AppTest, ResolutionTable)
