@@ -299,16 +299,19 @@ TEST_F(SoundDevice, SamplesOfOtherFormatsAreConvertedAndUnplayableOnesGiveASilen
 {
     struct Case {
         std::uint16_t tag, channels, bits;
+        std::uint32_t rate;
         bool playable;
     };
-    const Case cases[] = {{1, 1, 8, true}, {1, 2, 16, true}, {1, 2, 32, true}, {3, 1, 32, true},
-                          {1, 1, 24, false}, {2, 1, 4, false}};
+    const Case cases[] = {{1, 1, 8, 8000, true},   {1, 2, 16, 8000, true}, {1, 2, 32, 8000, true},
+                          {3, 1, 32, 8000, true},  {1, 1, 24, 8000, false}, {2, 1, 4, 8000, false},
+                          // Converting this many samples up from 8 Hz would overflow the converter.
+                          {1, 1, 16, 8, false}};
     for (const Case& c : cases) {
-        Bytes fmt = FmtPayload(c.channels, 8000, c.bits);
+        Bytes fmt = FmtPayload(c.channels, c.rate, c.bits);
         fmt[0] = std::uint8_t(c.tag);
         Bytes chunks;
         PutChunk(chunks, "fmt ", fmt);
-        PutChunk(chunks, "data", Bytes(std::size_t(c.channels) * 8000 / 10 * 4, 0));
+        PutChunk(chunks, "data", Bytes(std::size_t(c.channels) * 3200 * 20, 0));
         const Bytes wave = Riff(chunks);
         SoundObject* s = CreateSoundObjectFromWave(wave.data(), wave.size(), 1);
         ASSERT_NE(s, nullptr) << c.tag << "/" << c.bits;
