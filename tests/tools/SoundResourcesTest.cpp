@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
@@ -45,8 +46,9 @@ Wave ParseWave(const plat::Resource& r)
         ADD_FAILURE() << r.name << ": not RIFF/WAVE";
         return w;
     }
-    const std::size_t end = 8 + std::size_t(Le32(p + 4));
-    EXPECT_LE(end, r.size) << r.name;
+    const std::size_t riffEnd = 8 + std::size_t(Le32(p + 4));
+    EXPECT_LE(riffEnd, r.size) << r.name;
+    const std::size_t end = std::min(riffEnd, std::size_t(r.size));
     bool haveData = false;
     for (std::size_t at = 12; at + 8 <= end;) {
         const std::uint32_t size = Le32(p + at + 4);
