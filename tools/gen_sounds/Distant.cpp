@@ -12,7 +12,8 @@ namespace {
 
 // Thunder: low-passed brown noise driven by a handful of rolls (the sound
 // arriving from farther and farther parts of the bolt), brighter while loud,
-// optionally opened by the ripping crack of a near strike.
+// with a rattle of crackles over it and optionally opened by the ripping
+// crack of a near strike.
 struct ThunderSpec {
     std::uint32_t seed;
     float length;
@@ -21,7 +22,19 @@ struct ThunderSpec {
     int rolls;
     float firstRoll, lastRoll;
     float rollRise;   // seconds for a roll to swell
+    float rattle;     // strength of the crackling over the rumble
+    float rattleHz;   // highest pitch of a crackle
 };
+
+// One crackle of the rattle: a short burst of band-passed noise.
+Buffer Crackle(float hz, float decay, Rng& rng)
+{
+    Buffer b(std::size_t(Samples(decay * 5)));
+    Svf band(hz, 1.2f);
+    for (std::size_t i = 0; i < b.size(); ++i)
+        b[i] = band.BandPass(rng.Bipolar()) * AttackDecay(Seconds(int(i)), 0.002f, decay);
+    return b;
+}
 
 Buffer Thunder(const ThunderSpec& s)
 {
@@ -44,6 +57,18 @@ Buffer Thunder(const ThunderSpec& s)
         const float n = brown.Next();
         b[i] = e * (body.LowPass(n) + 0.8f * sub.LowPass(n));
     }
+    // The rattle: crackles in the middle register, thickest where the roll is
+    // loudest. Small speakers that cannot play the rumble still carry the
+    // storm through them.
+    const float envPeak = *std::max_element(env.begin(), env.end());
+    for (int k = 0; k < int(250 * s.length); ++k) {
+        const int at = rng.Below(int(b.size()));
+        const float level = env[std::size_t(at)] / envPeak;
+        if (rng.Unit() > level)
+            continue;
+        const float hz = rng.PitchRange(180, s.rattleHz * std::sqrt(level));
+        MixInto(b, Crackle(hz, rng.Range(0.015f, 0.07f), rng), at, s.rattle * level * rng.Range(0.3f, 1.0f));
+    }
     if (s.crack > 0) {
         // A sharp tearing burst with a shower of crackles trailing off.
         Svf tear(2500, 0.6f);
@@ -65,12 +90,12 @@ Buffer Thunder(const ThunderSpec& s)
 
 Buffer NearThunder()
 {
-    return Thunder({0x7A1, 4.6f, 0.6f, 320, 7, 0.05f, 3.0f, 0.08f});
+    return Thunder({0x7A1, 4.6f, 0.6f, 320, 7, 0.05f, 3.0f, 0.08f, 4.0f, 1400});
 }
 
 Buffer FarThunder()
 {
-    return Thunder({0x7A2, 4.4f, 0, 240, 6, 0.3f, 3.0f, 0.4f});
+    return Thunder({0x7A2, 4.4f, 0, 240, 6, 0.3f, 3.0f, 0.4f, 3.2f, 700});
 }
 
 Buffer ShipHorn()
@@ -107,19 +132,20 @@ Buffer ShipEngine()
     for (int k = 0; k * (1 / firingHz) < length; ++k) {
         Buffer knock = Ping(52 * rng.Range(0.97f, 1.03f), 0.07f, 0.35f);
         MixInto(knock, Ping(150, 0.03f, 0.2f), 0, 0.5f);
-        Svf clatter(500, 0.7f);
+        // The valves' clatter: what is left of the engine on small speakers.
+        Svf clatter(750, 0.9f);
         for (int i = 0; i < Samples(0.15f); ++i)
-            knock[std::size_t(i)] += 0.6f * clatter.LowPass(rng.Bipolar()) * AttackDecay(Seconds(i), 0.002f, 0.025f);
+            knock[std::size_t(i)] += 1.6f * clatter.BandPass(rng.Bipolar()) * AttackDecay(Seconds(i), 0.002f, 0.03f);
         const float at = (float(k) + 0.05f * rng.Bipolar()) / firingHz;
         MixInto(b, knock, Samples(std::max(0.0f, at)), kAccent[k % 4] * rng.Range(0.9f, 1.0f));
     }
-    const float hum[] = {1, 0.5f, 0.3f, 0.2f};
+    const float hum[] = {1, 0.5f, 0.35f, 0.25f, 0.2f, 0.15f, 0.12f, 0.1f};
     Osc hull;
     Svf wash(300, 0.7f);
     for (std::size_t i = 0; i < b.size(); ++i) {
         const float t = Seconds(int(i));
         const float blades = 0.6f + 0.4f * std::sin(2 * kPi * 2.4f * t);
-        b[i] += 0.25f * hull.Harmonics(44, hum, 4) + 0.5f * blades * wash.LowPass(brown.Next());
+        b[i] += 0.25f * hull.Harmonics(44, hum, 8) + 0.5f * blades * wash.LowPass(brown.Next());
         b[i] *= Swell(t / length, 0.3f, 0.35f);
     }
     return b;

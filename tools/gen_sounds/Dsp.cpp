@@ -36,26 +36,22 @@ float Osc::Sine(float hz)
     return v;
 }
 
-// Smooths the step of a naive sawtooth over one sample on either side.
-static float PolyBlep(float t, float dt)
+// A harmonic's weight by its frequency: full up to 3/4 of the Nyquist limit,
+// fading to nothing at 9/10, so a gliding pitch never switches one on or off
+// with a click.
+static float BandEdge(float hz)
 {
-    if (t < dt) {
-        t /= dt;
-        return t + t - t * t - 1;
-    }
-    if (t > 1 - dt) {
-        t = (t - 1) / dt;
-        return t * t + t + t + 1;
-    }
-    return 0;
+    return Clamp01((kNyquist * 0.9f - hz) / (kNyquist * 0.15f));
 }
 
 float Osc::Saw(float hz)
 {
-    const float t = float(phase_);
-    const float v = 2 * t - 1 - PolyBlep(t, hz / kRate);
+    float v = 0;
+    const float p = 2 * kPi * float(phase_);
+    for (int k = 1; k <= 512 && k * hz < kNyquist * 0.9f; ++k)
+        v += BandEdge(k * hz) * std::sin(k * p) / float(k);
     Advance(hz);
-    return v;
+    return -2 / kPi * v; // rising ramp from -1 to 1, like a plain sawtooth
 }
 
 float Osc::Harmonics(float hz, const float* amps, int n)
@@ -63,7 +59,7 @@ float Osc::Harmonics(float hz, const float* amps, int n)
     float v = 0;
     const float p = 2 * kPi * float(phase_);
     for (int k = 1; k <= n && k * hz < kNyquist * 0.9f; ++k)
-        v += amps[k - 1] * std::sin(k * p);
+        v += BandEdge(k * hz) * amps[k - 1] * std::sin(k * p);
     Advance(hz);
     return v;
 }
@@ -124,6 +120,13 @@ void AddReflections(Buffer& b, const std::vector<Reflection>& taps)
         for (std::size_t i = 0; i < dry.size(); ++i)
             b[i + d] += t.gain * dull.LowPass(dry[i]);
     }
+}
+
+void HighPass(Buffer& b, float hz)
+{
+    OnePole filter(hz);
+    for (float& v : b)
+        v = filter.HighPass(v);
 }
 
 void FadeEdges(Buffer& b, float inSeconds, float outSeconds)

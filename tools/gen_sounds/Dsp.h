@@ -128,10 +128,11 @@ private:
 class Osc {
 public:
     float Sine(float hz);
-    // Band-limited sawtooth (polyBLEP), for buzzy voiced sources.
+    // Sawtooth for buzzy voiced sources, summed from its harmonics so that
+    // nothing folds back from above the Nyquist limit, even on high calls.
     float Saw(float hz);
-    // Sum of harmonics 1..n with the given amplitudes; those above the
-    // Nyquist limit are left out.
+    // Sum of harmonics 1..n with the given amplitudes; those near the Nyquist
+    // limit fade out and those above it are left out.
     float Harmonics(float hz, const float* amps, int n);
     float Phase() const { return float(phase_); }
 
@@ -171,6 +172,8 @@ struct Reflection {
 // Adds a few late copies (open-air reflections); lengthens the buffer.
 void AddReflections(Buffer& b, const std::vector<Reflection>& taps);
 
+// A gentle one-pole high pass over the whole buffer.
+void HighPass(Buffer& b, float hz);
 void FadeEdges(Buffer& b, float inSeconds, float outSeconds);
 void Normalise(Buffer& b, float peakDb);
 float Peak(const Buffer& b);

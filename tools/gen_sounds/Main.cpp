@@ -109,8 +109,12 @@ int main(int argc, char** argv)
     const std::filesystem::path folder = argv[1];
     for (const Entry& e : kSounds) {
         Buffer b = e.make();
-        if (e.shape == Shape::OneShot)
+        if (e.shape == Shape::OneShot) {
+            // No speaker plays anything below 25 Hz: there the rumbles would
+            // only drift off the centre line and eat headroom.
+            dsp::HighPass(b, 25);
             dsp::FadeEdges(b, 0.003f, 0.03f);
+        }
         dsp::Normalise(b, -3);
         std::ofstream out(folder / (std::string(e.name) + ".wav"), std::ios::binary);
         const std::string bytes = EncodeWave(b);
