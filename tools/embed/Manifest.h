@@ -9,7 +9,9 @@
 // source  svg:<path under resources/>   rasterised at width x height
 //         gen:<generator>/<file>        written by tools/gen_<generator>
 //         file:<path under resources/>  embedded as it is
-// Blank lines and lines starting with # are ignored.
+// The numbers after the source come in pairs; anything else there, or a
+// frame count below 1, is an error. Blank lines and lines starting with #
+// are ignored.
 #include <string>
 #include <vector>
 
