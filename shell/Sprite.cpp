@@ -144,10 +144,7 @@ int CSprite::TryCreateFromFile(plat::Device* dev, const char* path, int width, i
     if (st == plat::kOk)
         st = CreateDeviceObjects(dev);
     if (st != plat::kOk) {
-        const bool lost = m_deviceLost;
-        m_deviceLost = 0;
         Release();
-        m_deviceLost = lost;
         return st;
     }
     if (!m_deviceLost) {

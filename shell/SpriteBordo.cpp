@@ -33,8 +33,10 @@ int CSpriteBordo::LoadPhoto(plat::Device* dev, const char* folder, const char* f
             // A file that is there but is no picture (or is a folder) falls
             // back like a missing one instead of ending the program.
             const char* path = Concat3(folder ? folder : "", "\\", fileName);
-            if (TryCreateFromFile(dev, path, width, height) == 0)
+            if (TryCreateFromFile(dev, path, width, height) == 0) {
+                m_bitmapId = bitmapId; // the fallback, should the file fail after a lost device
                 return 0;
+            }
         }
         int r = CreateFromResource(dev, bitmapId, width, height);
         m_alpha = 0.2f;
@@ -62,6 +64,16 @@ void CSpriteBordo::OnLostDevice()
 
 void CSpriteBordo::OnResetDevice(plat::Device* dev)
 {
-    CSprite::OnResetDevice(dev);
+    if (m_deviceLost == 1 && m_fromResource == 0 && m_path[0]) {
+        // The photo file may have gone or gone bad since it was shown: its
+        // fallback then, as when the photo is loaded.
+        if (TryCreateFromFile(dev, m_path, m_requestedW, m_requestedH) != 0) {
+            CreateFromResource(dev, m_bitmapId, m_requestedW, m_requestedH);
+            m_alpha = 0.2f;
+        }
+        m_deviceLost = 0;
+    } else {
+        CSprite::OnResetDevice(dev);
+    }
     m_bordo.OnResetDevice(dev);
 }

@@ -4,6 +4,7 @@
 #include "gui/Testo.h"
 #include "platform/DeviceInternal.h"
 #include "shell/SpriteBordo.h"
+#include "tests/support/TempFolders.h"
 
 #include <cmath>
 
@@ -273,7 +274,8 @@ TEST_F(PanelTest, DemoPicture)
             photoPic.At(x, y) = water ? 0xFF000000u | plat::Argb(30) << 16 | plat::Argb(shade / 2 + 40) << 8 | plat::Argb(shade)
                                       : 0xFF000000u | plat::Argb(120 + y) << 16 | plat::Argb(170 + y / 2) << 8 | 235;
         }
-    const std::string photoPath = "demo_photo.png";
+    testing_support::TempFolders folders;
+    const std::string photoPath = folders.Program() + "/demo_photo.png";
     plat::SavePng(photoPath, photoPic);
 
     CSpriteBordo photo;

@@ -62,6 +62,32 @@ TEST_F(PhotoTest, BitmapIdZeroKeepsThePreviousPicture)
     EXPECT_TRUE(photo.HasDrawer());
 }
 
+// After a lost device the photo is made again from its file; a file that
+// has gone (or gone bad) meanwhile shows the fallback instead of ending the
+// program. Either way the look stays.
+TEST_F(PhotoTest, ResetRemakesThePhotoOrFallsBackWhenTheFileWentBad)
+{
+    for (bool fileStays : {true, false}) {
+        SCOPED_TRACE(fileStays);
+        plat::SavePng(folder + "/lake.png", plat::Image(64, 32, 0xFF20A040));
+        photo.LoadPhoto(dev.get(), folder.c_str(), "lake.png", kBitmapProgressBar, 180, 120);
+        ASSERT_EQ(0, photo.m_fromResource);
+        photo.m_scale = 0.5f;
+        photo.OnLostDevice();
+        if (!fileStays)
+            folders.Write("program/Photos/lake.png", "no longer a picture");
+        ASSERT_EQ(plat::kOk, dev->Reset());
+        photo.OnResetDevice(dev.get());
+        EXPECT_EQ(0, photo.m_deviceLost);
+        EXPECT_TRUE(photo.HasDrawer());
+        EXPECT_EQ(fileStays ? 0 : 1, photo.m_fromResource);
+        EXPECT_FLOAT_EQ(fileStays ? 1.0f : 0.2f, photo.m_alpha);
+        EXPECT_FLOAT_EQ(0.5f, photo.m_scale);
+        EXPECT_EQ(180, photo.m_frameW);
+        EXPECT_EQ(120, photo.m_frameH);
+    }
+}
+
 TEST_F(PhotoTest, PhotoIsStretchedAndFramedAtItsScale)
 {
     photo.LoadPhoto(dev.get(), folder.c_str(), "fish.png", kBitmapProgressBar, 200, 150);
