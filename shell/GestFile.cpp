@@ -27,20 +27,22 @@ bool CGestFile::Init()
 
     std::string program = plat::ProgramFolder();
     // A folder that does not fit would be silently cut into another path.
-    if (program.empty() || program.size() > 260)
+    if (program.empty() || program.size() > std::size_t(kFolderMax))
         return false;
-    CopyString(m_programFolder, program.c_str(), 260);
+    CopyString(m_programFolder, program.c_str(), kFolderMax);
 
     std::string data = plat::JoinPath(plat::DataRoot(), "Karvelin");
-    if (data.size() <= 260) {
-        CopyString(m_dataFolder, data.c_str(), 260);
+    if (data.size() <= std::size_t(kFolderMax)) {
+        CopyString(m_dataFolder, data.c_str(), kFolderMax);
         plat::MakeFolder(data);
     }
 
     for (int i = 0; i < P_COUNT; ++i)
-        CopyString(m_programSub[i], plat::JoinPath(m_programFolder, kProgramNames[i]).c_str(), 275);
-    for (int i = 0; i < D_COUNT; ++i)
-        CopyString(m_dataSub[i], plat::JoinPath(m_dataFolder, kDataNames[i]).c_str(), 275);
+        CopyString(m_programSub[i], plat::JoinPath(m_programFolder, kProgramNames[i]).c_str(), kFolderMax + 15);
+    // Without a data folder the data subfolders stay empty too, rather than
+    // turning into folders relative to wherever the game was started.
+    for (int i = 0; m_dataFolder[0] && i < D_COUNT; ++i)
+        CopyString(m_dataSub[i], plat::JoinPath(m_dataFolder, kDataNames[i]).c_str(), kFolderMax + 15);
     CreateFolders();
     return true;
 }

@@ -41,10 +41,13 @@ private:
     long m_findIndex = -1; // -1 when no enumeration is open
     char m_findName[261] = {};
     char m_scratch[513] = {};
-    char m_programFolder[261] = {};
-    char m_dataFolder[261] = {};
-    char m_programSub[P_COUNT][276] = {};
-    char m_dataSub[D_COUNT][276] = {};
+    // Folder texts hold any real path on this system; a longer one is not
+    // cut (that would name another folder) but left empty.
+    static constexpr int kFolderMax = 1024;
+    char m_programFolder[kFolderMax + 1] = {};
+    char m_dataFolder[kFolderMax + 1] = {};
+    char m_programSub[P_COUNT][kFolderMax + 16] = {};
+    char m_dataSub[D_COUNT][kFolderMax + 16] = {};
 };
 
 extern CGestFile g_GestFile;
