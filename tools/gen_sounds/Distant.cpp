@@ -90,12 +90,31 @@ Buffer Thunder(const ThunderSpec& s)
 
 Buffer NearThunder()
 {
-    return Thunder({0x7A1, 4.6f, 0.6f, 320, 7, 0.05f, 3.0f, 0.08f, 4.0f, 1400});
+    return Thunder({.seed = 0x7A1,
+                    .length = 4.6f,
+                    .crack = 0.6f,
+                    .cutoffHz = 320,
+                    .rolls = 7,
+                    .firstRoll = 0.05f,
+                    .lastRoll = 3.0f,
+                    .rollRise = 0.08f,
+                    .rattle = 4.0f,
+                    .rattleHz = 1400});
 }
 
 Buffer FarThunder()
 {
-    return Thunder({0x7A2, 4.4f, 0, 240, 6, 0.3f, 3.0f, 0.4f, 3.2f, 700});
+    // Duller and slower to swell: the crackles come from miles away.
+    return Thunder({.seed = 0x7A2,
+                    .length = 4.4f,
+                    .crack = 0,
+                    .cutoffHz = 240,
+                    .rolls = 6,
+                    .firstRoll = 0.3f,
+                    .lastRoll = 3.0f,
+                    .rollRise = 0.4f,
+                    .rattle = 3.2f,
+                    .rattleHz = 700});
 }
 
 Buffer ShipHorn()
