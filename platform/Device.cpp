@@ -179,18 +179,6 @@ Texture::~Texture()
 
 // ---------------------------------------------------------------- drawers
 
-int SpriteDrawer::Begin()
-{
-    m_begun = true;
-    return kOk;
-}
-
-int SpriteDrawer::End()
-{
-    m_begun = false;
-    return kOk;
-}
-
 int SpriteDrawer::Draw(const Texture* texture, const Rect* source, const Vec3& pos, Argb colour)
 {
     if (!texture || !texture->m_texture || !m_device)
@@ -259,18 +247,6 @@ int SpriteDrawer::Draw(const Texture* texture, const Rect* source, const Vec3& p
             cmd.centre = {cx, cy};
             m_device->Submit(std::move(cmd));
         }
-    return kOk;
-}
-
-int LineDrawer::Begin()
-{
-    m_begun = true;
-    return kOk;
-}
-
-int LineDrawer::End()
-{
-    m_begun = false;
     return kOk;
 }
 
@@ -485,6 +461,7 @@ bool Device::MakeBackBuffer()
 
 int Device::Clear(Argb colour)
 {
+    m_queue.clear(); // what the scene drew so far is cleared away with it
     SDL_Renderer* r = m_core->renderer;
     SDL_SetRenderTarget(r, m_core->backBuffer);
     SDL_RenderSetClipRect(r, nullptr);
@@ -527,7 +504,6 @@ void Device::Submit(DrawCommand&& command)
 void Device::Execute(const DrawCommand& c)
 {
     SDL_Renderer* r = m_core->renderer;
-    ++m_drawCount;
     const std::uint8_t ca = std::uint8_t(c.colour >> 24), cr = std::uint8_t(c.colour >> 16),
                        cg = std::uint8_t(c.colour >> 8), cb = std::uint8_t(c.colour);
     switch (c.kind) {

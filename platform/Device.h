@@ -139,9 +139,9 @@ class SpriteDrawer {
 public:
     explicit SpriteDrawer(Device* device) : m_device(device) {}
     void SetTransform(const Matrix& m) { m_transform = m; }
-    const Matrix& GetTransform() const { return m_transform; }
-    int Begin();
-    int End();
+    // Nothing to set up or flush: draws go to the device's scene.
+    int Begin() { return kOk; }
+    int End() { return kOk; }
     // Draws the source rectangle (the whole texture when null) with its top
     // left at pos, through the transform, at depth pos.z. Parts of the source
     // outside the texture repeat the nearest edge pixels.
@@ -150,7 +150,6 @@ public:
 private:
     Device* m_device;
     Matrix m_transform = MatrixIdentity();
-    bool m_begun = false;
 };
 
 // Draws polylines of a width: each segment a quad, no caps, no joins, no
@@ -159,9 +158,8 @@ class LineDrawer {
 public:
     explicit LineDrawer(Device* device) : m_device(device) {}
     void SetWidth(float width) { m_width = width; }
-    float GetWidth() const { return m_width; }
-    int Begin();
-    int End();
+    int Begin() { return kOk; }
+    int End() { return kOk; }
     // Screen points at depth 0.
     int Draw(const Vec2* points, int count, Argb colour);
     // Points through a matrix to clip space, then to the viewport; each
@@ -171,7 +169,6 @@ public:
 private:
     Device* m_device;
     float m_width = 1.0f;
-    bool m_begun = false;
 };
 
 // What the next creation of a kind should fail with (test seam).
@@ -189,7 +186,7 @@ public:
     // Takes the first display mode of exactly width x height; none gives
     // kModeNotFound.
     static std::unique_ptr<Device> CreateFullScreen(SDL_Window* window, int width, int height, int* status);
-    // A hidden window and the software renderer: for tests and tools.
+    // No window: the software renderer on a surface, for tests and tools.
     static std::unique_ptr<Device> CreateHeadless(int width, int height, int* status);
 
     int BackBufferWidth() const { return m_width; }
@@ -197,10 +194,9 @@ public:
     const Viewport& GetViewport() const { return m_viewport; }
     SDL_Window* Window() const { return m_window; }
 
-    int Clear(Argb colour);
+    int Clear(Argb colour); // also drops the draws the scene recorded so far
     int BeginScene();
     int EndScene();
-    bool InScene() const { return m_inScene; }
     // Shows the back buffer; kDeviceLost when the device was found lost.
     int Present();
     // kOk, kDeviceLost while the loss lasts, then kDeviceNotReset.
@@ -244,7 +240,6 @@ public:
         m_capsStatus = status;
     }
     void FailNextCreation(CreationKind kind, int status);
-    int DrawCount() const { return m_drawCount; } // draws executed since creation
 
     // Used by the drawers and fonts.
     void Submit(DrawCommand&& command);
@@ -274,7 +269,6 @@ private:
     std::optional<Caps3D> m_capsOverride;
     int m_capsStatus = kOk;
     int m_failNext[4] = {0, 0, 0, 0};
-    int m_drawCount = 0;
 };
 
 inline TexturePtr Device::CreateTextureFromResource(int bitmapId, int width, int height, int* status)

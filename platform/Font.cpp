@@ -163,14 +163,6 @@ Layout LayOut(TTF_Font* font, const std::string& utf8, bool single, bool wrap, i
 
 } // namespace
 
-std::string ResolveFontFile(const char* face, int weight)
-{
-    std::string file = MatchFile(face, weight, nullptr);
-    if (file.empty() || !IsRegularFile(file))
-        file = MatchFile("DejaVu Sans", weight, nullptr);
-    return IsRegularFile(file) ? file : "";
-}
-
 std::unique_ptr<Font> Device::CreateFont(const char* face, int height, int width, int weight, int* status)
 {
     (void)width; // the faces we use have one width

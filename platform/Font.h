@@ -55,7 +55,4 @@ private:
     int m_cellHeight = 0;
 };
 
-// The font file fontconfig picks for a face name and weight ("" when none).
-std::string ResolveFontFile(const char* face, int weight);
-
 } // namespace plat

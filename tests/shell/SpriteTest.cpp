@@ -274,6 +274,13 @@ TEST_F(SpriteTest, DepthOrderKeepsANearPanelInFrontOfAFarSprite)
     scene.DrawAt(dev.get(), 300, 100);
     dev->EndScene();
     EXPECT_TRUE(Near(Px(300, 100), 0xFFFF0000));
+
+    // A clear inside the scene wipes what the scene drew before it.
+    dev->BeginScene();
+    scene.DrawAt(dev.get(), 500, 100);
+    dev->Clear(kBlack);
+    dev->EndScene();
+    EXPECT_TRUE(Near(Px(505, 105), kBlack));
 }
 
 TEST_F(SpriteTest, FatalTextsOfPicturesThatCannotBeMade)
