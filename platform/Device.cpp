@@ -245,6 +245,10 @@ int SpriteDrawer::Draw(const Texture* texture, const Rect* source, const Vec3& p
                 cmd.angle = degrees;
             }
             cmd.centre = {cx, cy};
+            // Like the device's sampler: magnified pictures are filtered;
+            // the repeated edges stay exact copies of their pixel.
+            cmd.smooth = m_device->Scene().linearMagFilter && xs[i].srcLength > 1 && ys[j].srcLength > 1 &&
+                         (sx > 1.0f || sy > 1.0f);
             m_device->Submit(std::move(cmd));
         }
     return kOk;
@@ -512,6 +516,7 @@ void Device::Execute(const DrawCommand& c)
             SDL_RenderSetClipRect(r, &c.clipRect);
         SDL_SetTextureColorMod(c.texture, cr, cg, cb);
         SDL_SetTextureAlphaMod(c.texture, ca);
+        SDL_SetTextureScaleMode(c.texture, c.smooth ? SDL_ScaleModeLinear : SDL_ScaleModeNearest);
         if (c.angle == 0 && c.flip == SDL_FLIP_NONE)
             SDL_RenderCopyF(r, c.texture, &c.src, &c.dst);
         else

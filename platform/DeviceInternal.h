@@ -87,6 +87,7 @@ struct DrawCommand {
     double angle = 0;
     SDL_FPoint centre{};
     SDL_RendererFlip flip = SDL_FLIP_NONE; // a half turn is drawn as a flip: exact on every renderer
+    bool smooth = false; // magnified with the linear filter, else nearest texels
     bool clip = false;
     SDL_Rect clipRect{};
     // Rect: a filled rectangle of pixels.

@@ -167,6 +167,36 @@ TEST_F(SpriteTest, ScaleRampFollowsTheHeightAndLeavesTheStoredScale)
     EXPECT_TRUE(Near(Px(180, 310), kBlack)) << "drawn 80 pixels wide";
 }
 
+// The device's linear magnification filter smooths magnified pictures;
+// without it (and at natural size) texels are copied exactly.
+TEST_F(SpriteTest, MagnifiedPicturesFollowTheDeviceFilter)
+{
+    plat::Image img(2, 2, 0xFFFF0000);
+    img.At(1, 0) = img.At(1, 1) = 0xFF0000FF;
+    CSprite s;
+    s.Reset(dev.get());
+    s.CreateFromFile(dev.get(), SavePicture(img, "two.png").c_str(), 2, 2);
+    s.m_anchorX = s.m_anchorY = 0;
+    auto blended = [&](int y) {
+        for (int x = 100; x < 116; ++x)
+            if (Channel(Px(x, y), 16) > 40 && Channel(Px(x, y), 0) > 40)
+                return true;
+        return false;
+    };
+    const struct {
+        bool linear;
+        float scale;
+        bool expectBlend;
+    } cases[] = {{true, 8.0f, true}, {false, 8.0f, false}, {true, 1.0f, false}};
+    for (const auto& c : cases) {
+        dev->Clear(kBlack);
+        dev->Scene().linearMagFilter = c.linear;
+        s.m_scale = c.scale;
+        s.DrawAt(dev.get(), 100, 100);
+        EXPECT_EQ(c.expectBlend, blended(c.scale > 1 ? 108 : 100)) << c.linear << " " << c.scale;
+    }
+}
+
 TEST_F(SpriteTest, ProgressBarFrames)
 {
     const struct {
