@@ -179,9 +179,12 @@ Texture::~Texture()
 
 // ---------------------------------------------------------------- drawers
 
+DeviceLink::DeviceLink(Device* device) : m_device(device), m_core(device ? device->CoreShared() : nullptr) {}
+
 int SpriteDrawer::Draw(const Texture* texture, const Rect* source, const Vec3& pos, Argb colour)
 {
-    if (!texture || !texture->m_texture || !m_device)
+    Device* device = m_device.Get();
+    if (!texture || !texture->m_texture || !device)
         return kInvalidCall;
     const int tw = texture->Width(), th = texture->Height();
     Rect src = source ? *source : Rect{0, 0, tw, th};
@@ -247,9 +250,9 @@ int SpriteDrawer::Draw(const Texture* texture, const Rect* source, const Vec3& p
             cmd.centre = {cx, cy};
             // Like the device's sampler: magnified pictures are filtered;
             // the repeated edges stay exact copies of their pixel.
-            cmd.smooth = m_device->Scene().linearMagFilter && xs[i].srcLength > 1 && ys[j].srcLength > 1 &&
+            cmd.smooth = device->Scene().linearMagFilter && xs[i].srcLength > 1 && ys[j].srcLength > 1 &&
                          (sx > 1.0f || sy > 1.0f);
-            m_device->Submit(std::move(cmd));
+            device->Submit(std::move(cmd));
         }
     return kOk;
 }
@@ -301,18 +304,20 @@ void SubmitSegment(Device* dev, float x0, float y0, float z0, float x1, float y1
 
 int LineDrawer::Draw(const Vec2* points, int count, Argb colour)
 {
-    if (!m_device || !points || count < 2)
+    Device* device = m_device.Get();
+    if (!device || !points || count < 2)
         return count < 2 ? kOk : kInvalidCall;
     for (int i = 0; i + 1 < count; ++i)
-        SubmitSegment(m_device, points[i].x, points[i].y, 0, points[i + 1].x, points[i + 1].y, 0, m_width, colour);
+        SubmitSegment(device, points[i].x, points[i].y, 0, points[i + 1].x, points[i + 1].y, 0, m_width, colour);
     return kOk;
 }
 
 int LineDrawer::DrawTransform(const Vec3* points, int count, const Matrix& transform, Argb colour)
 {
-    if (!m_device || !points || count < 2)
+    Device* device = m_device.Get();
+    if (!device || !points || count < 2)
         return count < 2 ? kOk : kInvalidCall;
-    const Viewport& vp = m_device->GetViewport();
+    const Viewport& vp = device->GetViewport();
     std::vector<Vec3> s(count);
     for (int i = 0; i < count; ++i) {
         Vec3 c = Vec3TransformCoord(points[i], transform);
@@ -322,7 +327,7 @@ int LineDrawer::DrawTransform(const Vec3* points, int count, const Matrix& trans
         s[i].y = Snap(s[i].y);
     }
     for (int i = 0; i + 1 < count; ++i)
-        SubmitSegment(m_device, s[i].x, s[i].y, s[i].z, s[i + 1].x, s[i + 1].y, s[i + 1].z, m_width, colour);
+        SubmitSegment(device, s[i].x, s[i].y, s[i].z, s[i + 1].x, s[i + 1].y, s[i + 1].z, m_width, colour);
     return kOk;
 }
 

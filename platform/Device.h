@@ -134,10 +134,26 @@ private:
 };
 using TexturePtr = std::shared_ptr<Texture>;
 
+// The link from a drawer or a font to the device that made it. It reads as
+// null once that device is gone, so an object that outlives its device (a
+// global sprite after the application object went) draws nothing instead of
+// touching freed memory.
+class DeviceLink {
+public:
+    DeviceLink() = default;
+    explicit DeviceLink(Device* device);
+    Device* Get() const { return m_core.expired() ? nullptr : m_device; }
+
+private:
+    Device* m_device = nullptr;
+    std::weak_ptr<RendererCore> m_core;
+};
+
 // Draws rectangles of textures through a 2D transform, tinted and faded.
 class SpriteDrawer {
 public:
     explicit SpriteDrawer(Device* device) : m_device(device) {}
+    bool IsLive() const { return m_device.Get() != nullptr; }
     void SetTransform(const Matrix& m) { m_transform = m; }
     // Nothing to set up or flush: draws go to the device's scene.
     int Begin() { return kOk; }
@@ -148,7 +164,7 @@ public:
     int Draw(const Texture* texture, const Rect* source, const Vec3& pos, Argb colour);
 
 private:
-    Device* m_device;
+    DeviceLink m_device;
     Matrix m_transform = MatrixIdentity();
 };
 
@@ -157,6 +173,7 @@ private:
 class LineDrawer {
 public:
     explicit LineDrawer(Device* device) : m_device(device) {}
+    bool IsLive() const { return m_device.Get() != nullptr; }
     void SetWidth(float width) { m_width = width; }
     int Begin() { return kOk; }
     int End() { return kOk; }
@@ -167,7 +184,7 @@ public:
     int DrawTransform(const Vec3* points, int count, const Matrix& transform, Argb colour);
 
 private:
-    Device* m_device;
+    DeviceLink m_device;
     float m_width = 1.0f;
 };
 

@@ -189,7 +189,7 @@ std::unique_ptr<Font> Device::CreateFont(const char* face, int height, int width
         return nullptr;
     }
     std::unique_ptr<Font> font(new Font);
-    font->m_device = this;
+    font->m_device = DeviceLink(this);
     font->m_face = std::move(f);
     font->m_cellHeight = height;
     st = kOk;
@@ -223,7 +223,8 @@ const CachedLine* Font::RenderLine(const std::string& utf8, const std::string& k
     SDL_Surface* s = TTF_RenderUTF8_Blended(m_face->font, utf8.c_str(), SDL_Color{255, 255, 255, 255});
     if (!s)
         return nullptr;
-    RendererCore* core = m_device->Core();
+    Device* device = m_device.Get(); // DrawText made sure the device is there
+    RendererCore* core = device->Core();
     SDL_Texture* t = SDL_CreateTextureFromSurface(core->renderer, s);
     const int w = s->w, h = s->h;
     SDL_FreeSurface(s);
@@ -233,7 +234,7 @@ const CachedLine* Font::RenderLine(const std::string& utf8, const std::string& k
     CachedLine line;
     line.texture.reset(new Texture);
     line.texture->m_texture = t;
-    line.texture->m_core = m_device->CoreShared();
+    line.texture->m_core = device->CoreShared();
     line.texture->m_width = line.width = w;
     line.texture->m_height = line.height = h;
     return core->lines.Insert(key, std::move(line));
@@ -241,15 +242,18 @@ const CachedLine* Font::RenderLine(const std::string& utf8, const std::string& k
 
 int Font::DrawText(const char* text, int count, const Rect& rect, unsigned format, Argb colour, float depth)
 {
-    if (!text || !m_face || !m_device)
+    Device* device = m_device.Get();
+    if (!text || !m_face || !device)
         return 0;
     const bool noClip = format & kTextNoClip;
     const bool single = format & kTextSingleLine;
     const bool wrap = (format & kTextWordBreak) && !single;
     const std::string raw = count < 0 ? std::string(text) : std::string(text, std::size_t(std::max(count, 0)));
-    const std::string layoutKey =
-        (single ? std::string("s") : wrap ? "w" + std::to_string(std::max(0, rect.Width())) : std::string("n")) +
-        '\x1f' + raw;
+    std::string layoutKey = single ? "s" : wrap ? "w" : "n";
+    if (wrap)
+        layoutKey += std::to_string(std::max(0, rect.Width()));
+    layoutKey += '\x1f';
+    layoutKey += raw;
     const Layout* cachedLayout = m_face->layouts.Find(layoutKey);
     if (!cachedLayout)
         cachedLayout = m_face->layouts.Insert(layoutKey, LayOut(m_face->font, Cp1252ToUtf8(raw), single, wrap,
@@ -264,7 +268,7 @@ int Font::DrawText(const char* text, int count, const Rect& rect, unsigned forma
     else if (single && (format & kTextBottom))
         y = rect.bottom - cell;
 
-    RendererCore* core = m_device->Core();
+    RendererCore* core = device->Core();
     for (const LaidLine& line : lines) {
         // Lines wholly outside a clipped box are never seen: not rendered.
         const bool hidden = !noClip && (y >= rect.bottom || y + cell <= rect.top);
@@ -297,7 +301,7 @@ int Font::DrawText(const char* text, int count, const Rect& rect, unsigned forma
                     cmd.clip = true;
                     cmd.clipRect = {rect.left, rect.top, std::max(0, rect.Width()), std::max(0, rect.Height())};
                 }
-                m_device->Submit(std::move(cmd));
+                device->Submit(std::move(cmd));
             }
         }
         y += cell;

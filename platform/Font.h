@@ -50,7 +50,7 @@ private:
     friend class Device;
     Font() = default;
     const CachedLine* RenderLine(const std::string& utf8, const std::string& key);
-    Device* m_device = nullptr;
+    DeviceLink m_device;
     std::shared_ptr<FontFace> m_face;
     int m_cellHeight = 0;
 };

@@ -47,7 +47,8 @@ public:
     void StepFrameTowards(int targetColumn);
     void ApplyScaleRamp();
 
-    bool HasDrawer() const { return m_sprite != nullptr; }
+    // A drawer of a device that has since gone does not count.
+    bool HasDrawer() const { return m_sprite && m_sprite->IsLive(); }
 
     // Fields, in order.
     plat::TexturePtr m_texture;

@@ -317,4 +317,38 @@ TEST_F(PanelTest, DemoPicture)
     EXPECT_TRUE(AnyInk(60, 75, 240, 195, plat::kColourKey));
 }
 
+// The application object's device goes before the global sprites do, and
+// tests and tools make several devices in one process: what outlives its
+// device must draw nothing, and panels must find their shared background
+// again on the next device.
+TEST_F(PanelTest, ObjectsOutlivingTheirDeviceDrawNothingAndPanelsComeBack)
+{
+    g_sprPanelBackground.Init(); // made again below, on the first device
+    CTesto text;
+    CSprite bar;
+    {
+        int st = 0;
+        auto first = plat::Device::CreateHeadless(800, 600, &st);
+        ASSERT_TRUE(first);
+        CFinestra old;
+        old.Create(first.get());
+        text.Create(first.get());
+        bar.CreateFromResource(first.get(), kBitmapProgressBar, 451, 10);
+    }
+    EXPECT_FALSE(bar.HasDrawer());
+    EXPECT_FALSE(g_sprPanelBackground.HasDrawer());
+    dev->BeginScene();
+    EXPECT_EQ(text.DrawAt(dev.get(), "Carpa", 10, 10), 0);
+    bar.DrawAt(dev.get(), 10, 40);
+    dev->EndScene();
+    EXPECT_FALSE(AnyInk(0, 0, 500, 60));
+
+    CFinestra panel;
+    panel.Create(dev.get());
+    dev->BeginScene();
+    panel.Draw(dev.get(), 100, 100, 200, 100);
+    dev->EndScene();
+    EXPECT_TRUE(AnyInk(110, 110, 290, 190));
+}
+
 } // namespace
