@@ -104,8 +104,13 @@ int CAppFish::CreateDeviceFullScreen(plat::NativeWindow* window)
     if (!device) {
         if (status == plat::kOk)
             status = plat::kFailed;
-        if (status == plat::kModeNotFound)
-            LogError(kLogSource, "bDesiredAdapterModeFound = false!", 241);
+        switch (status) {
+        case plat::kNoDisplayModes: LogError(kLogSource, "GetAdapterModeCount = 0!", 209); break;
+        case plat::kModeQueryFailed: LogError(kLogSource, "m_pD3D->EnumAdapterModes() error!", 218); break;
+        case plat::kModeNotFound: LogError(kLogSource, "bDesiredAdapterModeFound = false!", 241); break;
+        case plat::kModeSetFailed: LogError(kLogSource, "m_pD3D->CheckDeviceType() error!", 254); break;
+        default: break; // the device itself could not be made: no line
+        }
         return status;
     }
     device->Scene().linearMagFilter = true;

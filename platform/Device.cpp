@@ -154,6 +154,9 @@ const char* StatusName(int status)
     case kDeviceNotReset: return "device not reset";
     case kModeNotFound: return "display mode not found";
     case kNotFound: return "not found";
+    case kNoDisplayModes: return "no display modes";
+    case kModeQueryFailed: return "display modes unreadable";
+    case kModeSetFailed: return "display mode not set";
     default: return "failed";
     }
 }
@@ -414,7 +417,7 @@ std::unique_ptr<Device> Device::CreateFullScreen(SDL_Window* window, int width, 
     int display = std::max(0, SDL_GetWindowDisplayIndex(window));
     int modes = SDL_GetNumDisplayModes(display);
     if (modes <= 0) {
-        st = kNotAvailable;
+        st = kNoDisplayModes;
         return nullptr;
     }
     SDL_DisplayMode chosen{};
@@ -422,7 +425,7 @@ std::unique_ptr<Device> Device::CreateFullScreen(SDL_Window* window, int width, 
     for (int i = 0; i < modes && !found; ++i) {
         SDL_DisplayMode mode;
         if (SDL_GetDisplayMode(display, i, &mode) != 0) {
-            st = kFailed;
+            st = kModeQueryFailed;
             return nullptr;
         }
         if (mode.w == width && mode.h == height && SDL_BITSPERPIXEL(mode.format) >= 24) {
@@ -435,7 +438,7 @@ std::unique_ptr<Device> Device::CreateFullScreen(SDL_Window* window, int width, 
         return nullptr;
     }
     if (SDL_SetWindowDisplayMode(window, &chosen) != 0 || SDL_SetWindowFullscreen(window, SDL_WINDOW_FULLSCREEN) != 0) {
-        st = kNotAvailable;
+        st = kModeSetFailed;
         return nullptr;
     }
     auto dev = Create(window, false, width, height, status);

@@ -46,6 +46,9 @@ enum Status : int {
     kDeviceNotReset = 8,   // the device is lost and can be reset now
     kModeNotFound = 9,     // full screen: no display mode of the requested size
     kNotFound = 10,        // a picture file or bitmap id that does not exist
+    kNoDisplayModes = 11,  // full screen: the display lists no modes at all
+    kModeQueryFailed = 12, // full screen: the display's modes could not be read
+    kModeSetFailed = 13,   // full screen: the chosen mode could not be set
 };
 const char* StatusName(int status);
 
