@@ -18,7 +18,7 @@ Rgb Darker(Rgb c, float f) { return c * f; }
 // body axis at y = 0).
 class Outline {
 public:
-    explicit Outline(const FishSpec& s) : s_(s)
+    explicit Outline(const FishLook& s) : s_(s)
     {
         dt_ = s.depth * s.backShare;
         db_ = s.depth - dt_;
@@ -46,13 +46,13 @@ private:
         return full * (s_.ped + (1 - s_.ped) * g);
     }
 
-    const FishSpec& s_;
+    const FishLook& s_;
     float dt_, db_, snout_;
 };
 
 // Maps fish-local points to photo pixels, bending the body for eels.
 struct Frame {
-    const FishSpec* s = nullptr;
+    const FishLook* s = nullptr;
     Vec2 origin;
     float scale = 1;
 
@@ -202,7 +202,7 @@ struct SpotInstance {
 
 class Painter {
 public:
-    Painter(const FishSpec& s, int w, int h) : s_(s), o_(s), canvas_(w, h, kSupersample), w_(w), h_(h)
+    Painter(const FishLook& s, int w, int h) : s_(s), o_(s), canvas_(w, h, kSupersample), w_(w), h_(h)
     {
         fins_ = s.finColour ? Hex(s.finColour) : Mix(Hex(s.back), Hex(s.flank), 0.45f);
         PlaceSpots();
@@ -693,7 +693,7 @@ private:
         }
     }
 
-    const FishSpec& s_;
+    const FishLook& s_;
     Outline o_;
     Canvas canvas_;
     int w_, h_;
@@ -704,7 +704,7 @@ private:
 
 } // namespace
 
-plat::Image PaintPhoto(const FishSpec& spec, int width, int height)
+plat::Image PaintPhoto(const FishLook& spec, int width, int height)
 {
     return Painter(spec, width, height).Paint();
 }

@@ -62,7 +62,7 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "usage: gen_fish <output folder> [--sheet <file.png> [first count zoom]]\n");
         return 2;
     }
-    const auto& table = fish::SpeciesTable();
+    const auto& table = fish::FishTable();
     if (int(table.size()) != fishphoto::kSpeciesCount) {
         std::fprintf(stderr, "gen_fish: the species table has %zu rows\n", table.size());
         return 1;

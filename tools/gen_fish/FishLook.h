@@ -3,7 +3,7 @@
 // length (snout to the root of the tail), positions along the body run from
 // 0 at the snout to 1 at the tail root, and "t" is a height across the body:
 // 0 on the back, 1 on the belly. Rows are written with the chained setters
-// below, starting from one of the family presets in SpeciesTable.cpp.
+// below, starting from one of the family presets in FishTable.cpp.
 #include "tools/gen_fish/Canvas.h"
 
 #include <cstdint>
@@ -95,7 +95,7 @@ struct Barbel {
     float width = 0.008f;
 };
 
-struct FishSpec {
+struct FishLook {
     const char* key = "";
     unsigned seed = 1;  // set from the species index by the table
     Water water = Water::Fresh;
@@ -151,31 +151,31 @@ struct FishSpec {
     int freeSpines = 0;       // stickleback spines before the dorsal
 
     // Chained setters used by the table.
-    FishSpec& Key(const char* k) { key = k; return *this; }
-    FishSpec& Sea(Ground g = Ground::Rock) { water = Water::Sea; ground = g; return *this; }
-    FishSpec& Fresh(Ground g = Ground::Gravel) { water = Water::Fresh; ground = g; return *this; }
-    FishSpec& Body(float d, float share, float at) { depth = d; backShare = share; maxAt = at; return *this; }
-    FishSpec& Head(float tp, float tq, float bp, float bq, float sy) { topP = tp; topQ = tq; botP = bp; botQ = bq; snoutY = sy; return *this; }
-    FishSpec& Rear(float r, float p) { tailR = r; ped = p; return *this; }
-    FishSpec& Eye(float x, float t, float r, std::uint32_t c) { eyeX = x; eyeT = t; eyeR = r; iris = c; return *this; }
-    FishSpec& Mouth(MouthKind k, float len, float lip = 0) { mouth = k; mouthLen = len; lips = lip; return *this; }
-    FishSpec& Colours(std::uint32_t b, std::uint32_t f, std::uint32_t l, float at = 0.5f) { back = b; flank = f; belly = l; flankAt = at; return *this; }
-    FishSpec& Fins(std::uint32_t c) { finColour = c; return *this; }
-    FishSpec& Look(float sh, float sc, float line) { sheen = sh; scales = sc; lateralLine = line; return *this; }
-    FishSpec& Spots(SpotLayer s) { spots.push_back(s); return *this; }
-    FishSpec& Bar(Bars b) { bars.push_back(b); return *this; }
-    FishSpec& Stripes(Stripe s) { stripes.push_back(s); return *this; }
-    FishSpec& Mottling(Mottle m) { mottles.push_back(m); return *this; }
-    FishSpec& Mark(Blotch b) { blotches.push_back(b); return *this; }
-    FishSpec& Barbels(std::vector<Barbel> b) { barbels = std::move(b); return *this; }
-    FishSpec& Tail(TailKind k, float len, float spread, float fork) { tail.kind = k; tail.len = len; tail.spread = spread; tail.fork = fork; return *this; }
-    FishSpec& Bend(float amp, float waves) { bendAmp = amp; bendWaves = waves; return *this; }
-    // Any other adjustment: .With([](FishSpec& s) { s.dorsal.h = 0.2f; })
+    FishLook& Key(const char* k) { key = k; return *this; }
+    FishLook& Sea(Ground g = Ground::Rock) { water = Water::Sea; ground = g; return *this; }
+    FishLook& Fresh(Ground g = Ground::Gravel) { water = Water::Fresh; ground = g; return *this; }
+    FishLook& Body(float d, float share, float at) { depth = d; backShare = share; maxAt = at; return *this; }
+    FishLook& Head(float tp, float tq, float bp, float bq, float sy) { topP = tp; topQ = tq; botP = bp; botQ = bq; snoutY = sy; return *this; }
+    FishLook& Rear(float r, float p) { tailR = r; ped = p; return *this; }
+    FishLook& Eye(float x, float t, float r, std::uint32_t c) { eyeX = x; eyeT = t; eyeR = r; iris = c; return *this; }
+    FishLook& Mouth(MouthKind k, float len, float lip = 0) { mouth = k; mouthLen = len; lips = lip; return *this; }
+    FishLook& Colours(std::uint32_t b, std::uint32_t f, std::uint32_t l, float at = 0.5f) { back = b; flank = f; belly = l; flankAt = at; return *this; }
+    FishLook& Fins(std::uint32_t c) { finColour = c; return *this; }
+    FishLook& Look(float sh, float sc, float line) { sheen = sh; scales = sc; lateralLine = line; return *this; }
+    FishLook& Spots(SpotLayer s) { spots.push_back(s); return *this; }
+    FishLook& Bar(Bars b) { bars.push_back(b); return *this; }
+    FishLook& Stripes(Stripe s) { stripes.push_back(s); return *this; }
+    FishLook& Mottling(Mottle m) { mottles.push_back(m); return *this; }
+    FishLook& Mark(Blotch b) { blotches.push_back(b); return *this; }
+    FishLook& Barbels(std::vector<Barbel> b) { barbels = std::move(b); return *this; }
+    FishLook& Tail(TailKind k, float len, float spread, float fork) { tail.kind = k; tail.len = len; tail.spread = spread; tail.fork = fork; return *this; }
+    FishLook& Bend(float amp, float waves) { bendAmp = amp; bendWaves = waves; return *this; }
+    // Any other adjustment: .With([](FishLook& s) { s.dorsal.h = 0.2f; })
     template <class F>
-    FishSpec& With(F&& f) { f(*this); return *this; }
+    FishLook& With(F&& f) { f(*this); return *this; }
 };
 
 // The 130 rows, in species index order.
-const std::vector<FishSpec>& SpeciesTable();
+const std::vector<FishLook>& FishTable();
 
 } // namespace fish
