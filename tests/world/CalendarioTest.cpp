@@ -2,6 +2,7 @@
 
 #include "platform/Random.h"
 #include "shell/Opzioni.h"
+#include "tests/support/LanguageGuard.h"
 
 #include <gtest/gtest.h>
 
@@ -56,14 +57,7 @@ public:
     ~Weather() { CCalendario::SetMeteoLink(nullptr); }
 };
 
-class Language {
-public:
-    explicit Language(bool italian) : m_saved(g_Opzioni.italian) { g_Opzioni.italian = italian; }
-    ~Language() { g_Opzioni.italian = m_saved; }
-
-private:
-    bool m_saved;
-};
+using testing_support::Language;
 
 } // namespace
 

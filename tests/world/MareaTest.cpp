@@ -1,6 +1,7 @@
 #include "world/Marea.h"
 
 #include "shell/Opzioni.h"
+#include "tests/support/LanguageGuard.h"
 
 #include <gtest/gtest.h>
 
@@ -8,14 +9,7 @@
 
 namespace {
 
-class Language {
-public:
-    explicit Language(bool italian) : m_saved(g_Opzioni.italian) { g_Opzioni.italian = italian; }
-    ~Language() { g_Opzioni.italian = m_saved; }
-
-private:
-    bool m_saved;
-};
+using testing_support::Language;
 
 } // namespace
 
