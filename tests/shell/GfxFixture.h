@@ -32,12 +32,20 @@ protected:
 
     void SetUp() override
     {
-        g_nScreenW = g_nViewportW = 800;
-        g_nScreenH = g_nViewportH = 600;
         g_Opzioni.alpha = 1;
         g_pointer = PointerState{};
+        MakeDevice(800, 600);
+    }
+
+    // A fresh device of that size (tests of the layout offset use a larger one).
+    void MakeDevice(int width, int height)
+    {
+        g_pDevice = nullptr;
+        dev.reset();
+        g_nScreenW = g_nViewportW = width;
+        g_nScreenH = g_nViewportH = height;
         int st = -1;
-        dev = plat::Device::CreateHeadless(800, 600, &st);
+        dev = plat::Device::CreateHeadless(width, height, &st);
         ASSERT_TRUE(dev) << plat::StatusName(st);
         g_pDevice = dev.get();
         // The shared panel background may still hold objects of an earlier
