@@ -704,9 +704,9 @@ private:
 
 } // namespace
 
-plat::Image PaintPhoto(const FishLook& spec, int width, int height)
+plat::Image PaintPhoto(const FishLook& look, int width, int height)
 {
-    return Painter(spec, width, height).Paint();
+    return Painter(look, width, height).Paint();
 }
 
 } // namespace fish

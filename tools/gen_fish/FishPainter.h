@@ -6,6 +6,6 @@
 
 namespace fish {
 
-plat::Image PaintPhoto(const FishLook& spec, int width, int height);
+plat::Image PaintPhoto(const FishLook& look, int width, int height);
 
 } // namespace fish
