@@ -5,12 +5,14 @@
 #include "shell/GestFile.h"
 #include "shell/Opzioni.h"
 
+#include <algorithm>
 #include <cctype>
 #include <climits>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <initializer_list>
 #include <string>
 
 namespace {
@@ -20,15 +22,25 @@ constexpr int kMaxJoin = 2048;
 char g_intText[2048 + 1];
 char g_intFmtText[2048 + 1];
 char g_floatText[2048 + 1];
-char g_concat2[4096 + 1];
-char g_concat3[6144 + 1];
-char g_concat4[8192 + 1];
+char g_concat2[kMaxJoin + 1];
+char g_concat3[kMaxJoin + 1];
+char g_concat4[kMaxJoin + 1];
 
-const char* Store(char* buffer, std::size_t capacity, const std::string& text)
+// Joins the non-null parts into the buffer, cut at kMaxJoin characters.
+// Every join has a buffer of its own, so one join's result survives a call
+// of another.
+const char* Join(char (&buffer)[kMaxJoin + 1], std::initializer_list<const char*> parts)
 {
-    std::size_t n = std::min(text.size(), std::min<std::size_t>(capacity - 1, kMaxJoin));
-    std::memcpy(buffer, text.data(), n);
-    buffer[n] = '\0';
+    std::string joined;
+    for (const char* part : parts) {
+        if (part) {
+            joined += part;
+            if (joined.size() > std::size_t(kMaxJoin))
+                joined.resize(kMaxJoin);
+        }
+    }
+    std::memcpy(buffer, joined.data(), joined.size());
+    buffer[joined.size()] = '\0';
     return buffer;
 }
 
@@ -47,32 +59,13 @@ void CopyString(char* dest, const char* src, int n)
     dest[n] = '\0';
 }
 
-const char* Concat2(const char* first, const char* second)
-{
-    std::string joined;
-    if (first)
-        joined = first;
-    if (second)
-        joined += second;
-    return Store(g_concat2, sizeof g_concat2, joined);
-}
+const char* Concat2(const char* first, const char* second) { return Join(g_concat2, {first, second}); }
+
+const char* Concat3(const char* a, const char* b, const char* c) { return Join(g_concat3, {a, b, c}); }
 
 const char* Concat4(const char* a, const char* b, const char* c, const char* d)
 {
-    std::string joined;
-    for (const char* part : {a, b, c, d}) {
-        if (part) {
-            joined += part;
-            if (joined.size() > std::size_t(kMaxJoin))
-                joined.resize(kMaxJoin);
-        }
-    }
-    return Store(g_concat4, sizeof g_concat4, joined);
-}
-
-const char* Concat3(const char* a, const char* b, const char* c)
-{
-    return Store(g_concat3, sizeof g_concat3, Concat4(a, b, c, ""));
+    return Join(g_concat4, {a, b, c, d});
 }
 
 char* CutTail(char* text, int n)
