@@ -98,15 +98,22 @@ std::string COpzioni::Path() { return plat::JoinPath(g_GestFile.GetUserFolder(),
 
 void COpzioni::Load()
 {
-    std::string path = Path();
+    // The file is read once and every key looked up in its text; a missing
+    // or unreadable file leaves every key at its default. An empty value
+    // also means the default, and so does "ERROR" for a number.
+    std::string text;
+    if (!plat::ReadWholeFile(Path(), text))
+        text.clear();
     for (const Key& k : kKeys) {
+        std::string value;
+        plat::IniReadText(text, k.section, k.name, value);
         if (k.number) {
-            this->*k.number = g_GestFile.ReadInt(k.section, k.name, k.fileDefault, path.c_str());
+            this->*k.number = value.empty() || value == "ERROR" ? k.fileDefault : TextToInt(value.c_str());
             if (k.number == &COpzioni::language)
                 italian = language == 1;
         } else {
-            // Read with the field's whole capacity, so what Save wrote comes back whole.
-            g_GestFile.ReadString(k.section, k.name, k.textDefault, k.text(*this), k.size + 1, path.c_str());
+            // The field's whole capacity, so what Save wrote comes back whole.
+            CopyString(k.text(*this), value.empty() ? k.textDefault : value.c_str(), k.size);
         }
     }
 }
