@@ -355,7 +355,7 @@ Device::~Device()
 
 std::unique_ptr<Device> Device::Create(SDL_Window* window, bool ownsWindow, int width, int height, int* status)
 {
-    int dummy;
+    int dummy = kOk;
     int& st = status ? *status : dummy;
     if (width <= 0 || height <= 0) {
         st = kInvalidCall;
@@ -408,7 +408,7 @@ std::unique_ptr<Device> Device::CreateWindowed(SDL_Window* window, int* status)
 
 std::unique_ptr<Device> Device::CreateFullScreen(SDL_Window* window, int width, int height, int* status)
 {
-    int dummy;
+    int dummy = kOk;
     int& st = status ? *status : dummy;
     if (!window) {
         st = kInvalidCall;
@@ -687,7 +687,7 @@ TexturePtr Device::MakeTexture(const Image& img, int* status)
 
 TexturePtr Device::CreateTextureFromImage(const Image& image, int width, int height, int* status)
 {
-    int dummy;
+    int dummy = kOk;
     int& st = status ? *status : dummy;
     if (TakeFailure(CreationKind::Texture, &st))
         return nullptr;
@@ -710,7 +710,7 @@ TexturePtr Device::CreateTextureFromImage(const Image& image, int width, int hei
 
 TexturePtr Device::CreateTextureFromFile(const std::string& path, int width, int height, int* status)
 {
-    int dummy;
+    int dummy = kOk;
     int& st = status ? *status : dummy;
     if (TakeFailure(CreationKind::Texture, &st))
         return nullptr;
@@ -730,7 +730,7 @@ TexturePtr Device::CreateTextureFromFile(const std::string& path, int width, int
 
 TexturePtr Device::CreateTextureFromBytes(const void* data, std::size_t size, int width, int height, int* status)
 {
-    int dummy;
+    int dummy = kOk;
     int& st = status ? *status : dummy;
     if (TakeFailure(CreationKind::Texture, &st))
         return nullptr;
@@ -744,7 +744,7 @@ TexturePtr Device::CreateTextureFromBytes(const void* data, std::size_t size, in
 
 std::unique_ptr<SpriteDrawer> Device::CreateSpriteDrawer(int* status)
 {
-    int dummy;
+    int dummy = kOk;
     int& st = status ? *status : dummy;
     if (TakeFailure(CreationKind::SpriteDrawer, &st))
         return nullptr;
@@ -754,7 +754,7 @@ std::unique_ptr<SpriteDrawer> Device::CreateSpriteDrawer(int* status)
 
 std::unique_ptr<LineDrawer> Device::CreateLineDrawer(int* status)
 {
-    int dummy;
+    int dummy = kOk;
     int& st = status ? *status : dummy;
     if (TakeFailure(CreationKind::LineDrawer, &st))
         return nullptr;

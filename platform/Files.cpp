@@ -141,7 +141,9 @@ bool DeleteFile(const std::string& path)
 {
     std::string p = ResolvePath(path);
     std::error_code ec;
-    if (!fs::is_regular_file(fs::symlink_status(p, ec)) && !fs::is_symlink(fs::symlink_status(p, ec)))
+    // A link is removed itself, never what it points to; folders are never removed.
+    const fs::file_status status = fs::symlink_status(p, ec);
+    if (!fs::is_regular_file(status) && !fs::is_symlink(status))
         return false;
     return fs::remove(p, ec) && !ec;
 }

@@ -166,7 +166,7 @@ Layout LayOut(TTF_Font* font, const std::string& utf8, bool single, bool wrap, i
 std::unique_ptr<Font> Device::CreateFont(const char* face, int height, int width, int weight, int* status)
 {
     (void)width; // the faces we use have one width
-    int dummy;
+    int dummy = kOk;
     int& st = status ? *status : dummy;
     if (TakeFailure(CreationKind::Font, &st))
         return nullptr;
