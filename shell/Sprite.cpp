@@ -136,8 +136,14 @@ int CSprite::LoadTextureFromResource(plat::Device* dev, std::uint32_t bitmapId, 
 int CSprite::TryCreateFromFile(plat::Device* dev, const char* path, int width, int height)
 {
     Release();
-    CopyString(m_path, path ? path : "", 644);
     m_fromResource = 0;
+    // A path that does not fit would be cut into the name of another file:
+    // it is treated as a file that is not there.
+    if (path && std::strlen(path) > sizeof m_path - 1) {
+        m_path[0] = 0;
+        return plat::kNotFound;
+    }
+    CopyString(m_path, path ? path : "", sizeof m_path - 1);
     if (!path || !*path)
         return 0;
     int st = LoadTextureFromFile(dev, m_path, width, height);
