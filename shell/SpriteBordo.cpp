@@ -1,9 +1,10 @@
 #include "shell/SpriteBordo.h"
 
+#include "platform/Files.h"
 #include "shell/GestFile.h"
-#include "shell/Utility.h"
 
 #include <cstring>
+#include <string>
 
 int CSpriteBordo::Init(plat::Device* dev)
 {
@@ -32,8 +33,8 @@ int CSpriteBordo::LoadPhoto(plat::Device* dev, const char* folder, const char* f
         if (g_GestFile.FileExistsIn(folder ? folder : "", fileName)) {
             // A file that is there but is no picture (or is a folder) falls
             // back like a missing one instead of ending the program.
-            const char* path = Concat3(folder ? folder : "", "\\", fileName);
-            if (TryCreateFromFile(dev, path, width, height) == 0) {
+            const std::string path = plat::JoinPath(folder ? folder : "", fileName);
+            if (TryCreateFromFile(dev, path.c_str(), width, height) == 0) {
                 m_bitmapId = bitmapId; // the fallback, should the file fail after a lost device
                 return 0;
             }
