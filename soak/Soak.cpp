@@ -6,6 +6,8 @@
 #include "shell/SoundPlayer.h"
 #include "shell/Utility.h"
 
+#include <algorithm>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
