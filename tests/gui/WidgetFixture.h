@@ -9,18 +9,13 @@ namespace widget_test {
 
 class WidgetTest : public gfx_test::GfxTest {
 protected:
+    // The fake clock and the language go back with the rest of the shared
+    // state when the test ends.
     void SetUp() override
     {
+        GfxTest::SetUp();
         g_Opzioni.italian = false;
         plat::SetFakeClock(100000);
-        GfxTest::SetUp();
-    }
-
-    void TearDown() override
-    {
-        plat::ClearFakeClock();
-        GfxTest::TearDown();
-        g_pointer = PointerState{};
     }
 
     static void MoveTo(int x, int y)

@@ -1,11 +1,14 @@
 #pragma once
 // A headless 800 x 600 device for picture tests, with the screen globals,
-// the settings the sprites read, and helpers for reading pixels back.
+// the settings the sprites read, and helpers for reading pixels back. The
+// settings, pointer, screen sizes and clock a test changes are put back after
+// it.
 #include "platform/Image.h"
 #include "shell/Graphics.h"
 #include "shell/Oggetto.h"
 #include "shell/Opzioni.h"
 #include "shell/Sprite.h"
+#include "tests/support/SharedState.h"
 
 #include <gtest/gtest.h>
 
@@ -32,6 +35,7 @@ protected:
 
     void SetUp() override
     {
+        saved = std::make_unique<testing_support::SharedState>();
         g_Opzioni.alpha = 1;
         g_pointer = PointerState{};
         MakeDevice(800, 600);
@@ -60,6 +64,7 @@ protected:
         g_sprPanelBackground.m_deviceLost = 0;
         g_sprPanelBackground.Init();
         g_pDevice = nullptr;
+        saved.reset();
     }
 
     plat::Argb Px(int x, int y) { return dev->ReadPixel(x, y); }
@@ -77,6 +82,9 @@ protected:
     }
 
     std::unique_ptr<plat::Device> dev;
+
+private:
+    std::unique_ptr<testing_support::SharedState> saved;
 };
 
 // A picture of cols x rows frames of w x h, frame (c, r) filled with

@@ -1,5 +1,6 @@
 #include "shell/Oggetto.h"
 #include "platform/Clock.h"
+#include "tests/support/SharedState.h"
 
 #include <gtest/gtest.h>
 
@@ -77,6 +78,8 @@ TEST_F(OggettoTest, ResetTimersHoldsEveryTimerForItsInterval)
 
 TEST(Oggetto, ClampingAndLayoutOffset)
 {
+    testing_support::SharedState restoreScreen;
+    g_nScreenW = g_nScreenH = 0;
     COggetto o;
     o.SetX(500);
     EXPECT_EQ(o.GetX(), 0); // before InitScreen the box is empty
@@ -95,7 +98,6 @@ TEST(Oggetto, ClampingAndLayoutOffset)
     EXPECT_EQ(GuiOffsetY(768), 84);
     EXPECT_EQ(GuiOffsetX(801), 0);
     EXPECT_EQ(GuiOffsetX(640), 0);
-    g_nScreenW = g_nScreenH = 0;
 }
 
 } // namespace
