@@ -199,7 +199,8 @@ void TranslatePendingEvents()
     SDL_PumpEvents();
     SDL_Event ev[16];
     int n;
-    // The render events stay for the device, which watches them for a loss.
+    // The device-reset event stays in the queue for the device, which takes
+    // it as a loss; every other event is translated or dropped here.
     while ((n = SDL_PeepEvents(ev, 16, SDL_GETEVENT, SDL_FIRSTEVENT, SDL_RENDER_TARGETS_RESET)) > 0)
         for (int i = 0; i < n; ++i)
             Translate(ev[i]);
