@@ -1,7 +1,5 @@
 #include "platform/Resources.h"
 
-#include <cstring>
-
 // Defined by the generated ResourceIndex.cpp.
 extern "C" const plat::Resource karvelin_resource_table[];
 extern "C" const std::size_t karvelin_resource_count;

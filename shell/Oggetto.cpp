@@ -2,8 +2,6 @@
 
 #include "platform/Clock.h"
 
-#include <cstring>
-
 int g_nScreenW = 0;
 int g_nScreenH = 0;
 int g_nViewportW = 0;

@@ -5,6 +5,7 @@
 #include "shell/Utility.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <cstring>
 #include <string>
 
