@@ -138,7 +138,8 @@ int CPulsante::DrawCaptionRect(plat::Device* dev, int x, int y, int width, int h
         m_caption.SetColour(0.5f, 0.5f, 0.5f, 1.0f);
     else
         m_caption.SetColour(1.0f, 1.0f, 1.0f, 1.0f);
-    const int left = (m_caption.m_format & 1) ? x + d : x + d + 5;
+    // A centred caption is centred in the whole button; others keep a margin.
+    const int left = (m_caption.m_format & plat::kTextCentre) ? x + d : x + d + 5;
     m_caption.Draw(dev, caption ? caption : "", left, y + 5 + d, width, height);
     return result;
 }
