@@ -5,23 +5,17 @@
 #include "gui/Spinner.h"
 #include "gui/TextBox.h"
 #include "shell/Utility.h"
+#include "tests/support/BuildFolder.h"
 
 #include "WidgetFixture.h"
 
 #include <cstdlib>
-#include <filesystem>
 #include <string>
 
 namespace {
 
+using testing_support::BuildFolderFile;
 using widget_test::WidgetTest;
-
-std::string BuildFolderFile(const char* name)
-{
-    std::error_code ec;
-    const auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
-    return ec ? std::string(name) : (exe.parent_path() / name).string();
-}
 
 struct CSpinnerMonth : CSpinner {
     const char* GetValueText() override

@@ -4,6 +4,7 @@
 #include "gui/Testo.h"
 #include "platform/DeviceInternal.h"
 #include "shell/SpriteBordo.h"
+#include "tests/support/BuildFolder.h"
 #include "tests/support/TempFolders.h"
 
 #include <cmath>
@@ -290,7 +291,8 @@ TEST_F(PanelTest, DemoPicture)
     CFinestra second;
     second.Create(dev.get());
 
-    dev->Clear(0xFF1C2A33); // stands in for a screen's background picture
+    const plat::Argb backdrop = 0xFF1C2A33; // stands in for a screen's background picture
+    dev->Clear(backdrop);
     dev->BeginScene();
     panel.DrawTitled(dev.get(), 40, 40, 420, 300, "Lago di Livigno");
     photo.DrawAt(dev.get(), 60, 75);
@@ -313,8 +315,22 @@ TEST_F(PanelTest, DemoPicture)
 
     plat::Image img;
     ASSERT_TRUE(dev->ReadPixels(img));
-    ASSERT_TRUE(plat::SavePng("gfx_demo.png", img));
-    EXPECT_TRUE(AnyInk(60, 75, 240, 195, plat::kColourKey));
+    ASSERT_TRUE(plat::SavePng(testing_support::BuildFolderFile("gfx_demo.png"), img));
+    EXPECT_TRUE(AnyInk(60, 75, 240, 195, plat::kColourKey)); // the photo, not its colour key
+    EXPECT_TRUE(AnyInk(60, 75, 240, 195, backdrop));
+    // Texts are light on the darker panels.
+    auto letters = [&img](int left, int top, int right, int bottom) {
+        for (int y = top; y < bottom; ++y)
+            for (int x = left; x < right; ++x)
+                if (Channel(img.At(x, y), 16) > 200 && Channel(img.At(x, y), 8) > 200 && Channel(img.At(x, y), 0) > 200)
+                    return true;
+        return false;
+    };
+    EXPECT_TRUE(letters(260, 80, 450, 125));  // the details beside the photo
+    EXPECT_TRUE(letters(640, 60, 740, 78));   // the right-aligned line ends at the right edge...
+    EXPECT_FALSE(letters(490, 60, 600, 78));  // ...and leaves the left of its box empty
+    EXPECT_FALSE(AnyInk(0, 0, 35, 35, backdrop)); // outside every panel the screen shows through
+    EXPECT_FALSE(AnyInk(0, 470, 800, 600, backdrop));
 }
 
 // The application object's device goes before the global sprites do, and
