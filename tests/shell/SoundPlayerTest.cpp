@@ -228,7 +228,13 @@ TEST(WaveParser, RiffSizeLargerThanTheFileIsBoundedByTheBytes)
 
 class SoundDevice : public ::testing::Test {
 protected:
-    void SetUp() override { ASSERT_TRUE(plat::OpenAudio()) << "dummy audio driver did not open"; }
+    // Playback runs in real time: with a fake clock left set, sleeping would
+    // not wait and WaitUntilSilent would give up at once.
+    void SetUp() override
+    {
+        plat::ClearFakeClock();
+        ASSERT_TRUE(plat::OpenAudio()) << "dummy audio driver did not open";
+    }
     void TearDown() override { plat::CloseAudio(); }
 };
 

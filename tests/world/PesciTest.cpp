@@ -125,9 +125,24 @@ TEST_F(PesciTest, RandomPartIsOneDrawBelowThreeTimesK)
     const PesceRecord barbel = pesci.GetRecord(kBarbel); // k = 2
     plat::SeedRandom(77);
     const int draw = plat::Random();
+    const int next = plat::Random();
     plat::SeedRandom(77);
     const float withRandom = ComputeFishWeight(barbel, 40, true);
-    EXPECT_FLOAT_EQ(withRandom, ComputeFishWeight(barbel, 40, false) + draw % 6);
+    EXPECT_EQ(plat::Random(), next) << "exactly one draw, so later chances keep their sequence";
+    const float base = ComputeFishWeight(barbel, 40, false);
+    EXPECT_FLOAT_EQ(withRandom, base + draw % 6);
+
+    // Over many draws the random part covers 0 .. 3k - 1 and nothing else.
+    bool seen[6] = {};
+    plat::SeedRandom(5);
+    for (int i = 0; i < 200; ++i) {
+        const float extra = ComputeFishWeight(barbel, 40, true) - base;
+        ASSERT_GE(extra, 0.0f);
+        ASSERT_LT(extra, 6.0f);
+        seen[int(extra + 0.5f)] = true;
+    }
+    for (int part = 0; part < 6; ++part)
+        EXPECT_TRUE(seen[part]) << part;
 }
 
 TEST_F(PesciTest, ListsKeepSlotOrder)
