@@ -26,8 +26,10 @@ protected:
     {
         list.Clear();
         for (int i = 0; i < n; ++i) {
-            std::string key = "K" + std::to_string(i);
-            list.AddItem(i, key.c_str(), ("Row " + std::to_string(i)).c_str(), "");
+            const std::string number = std::to_string(i);
+            const std::string key = std::string("K").append(number);
+            const std::string row = std::string("Row ").append(number);
+            list.AddItem(i, key.c_str(), row.c_str(), "");
         }
     }
 
