@@ -39,105 +39,6 @@ float Snap(float v)
     return std::fabs(v - r) < 1e-3f ? r : v;
 }
 
-std::uint32_t Premultiply(std::uint32_t p, float& a, float& r, float& g, float& b)
-{
-    a = float(p >> 24) / 255.0f;
-    r = float((p >> 16) & 0xFF) * a;
-    g = float((p >> 8) & 0xFF) * a;
-    b = float(p & 0xFF) * a;
-    return p;
-}
-
-// Resamples one axis with a tent filter wide enough to cover every source
-// pixel when shrinking; colours are weighted by alpha so that transparent
-// pixels never bleed their colour into the edges.
-struct Weights {
-    std::vector<int> first, count;
-    std::vector<float> w;
-    int maxTaps = 0;
-};
-
-Weights MakeWeights(int src, int dst)
-{
-    Weights ws;
-    float scale = float(src) / float(dst);
-    float support = std::max(1.0f, scale);
-    ws.maxTaps = int(std::ceil(support)) * 2 + 1;
-    ws.first.resize(dst);
-    ws.count.resize(dst);
-    ws.w.assign(std::size_t(dst) * ws.maxTaps, 0.0f);
-    for (int i = 0; i < dst; ++i) {
-        float centre = (i + 0.5f) * scale - 0.5f;
-        int lo = int(std::floor(centre - support)) + 1, hi = int(std::ceil(centre + support)) - 1;
-        lo = std::max(lo, 0);
-        hi = std::min(hi, src - 1);
-        if (hi < lo)
-            lo = hi = std::clamp(int(std::lround(centre)), 0, src - 1);
-        hi = std::min(hi, lo + ws.maxTaps - 1);
-        float sum = 0;
-        for (int k = lo; k <= hi; ++k) {
-            float w = std::max(0.0f, 1.0f - std::fabs((k - centre) / support));
-            ws.w[std::size_t(i) * ws.maxTaps + (k - lo)] = w;
-            sum += w;
-        }
-        if (sum <= 0) {
-            ws.w[std::size_t(i) * ws.maxTaps] = 1.0f;
-            hi = lo;
-            sum = 1.0f;
-        }
-        for (int k = lo; k <= hi; ++k)
-            ws.w[std::size_t(i) * ws.maxTaps + (k - lo)] /= sum;
-        ws.first[i] = lo;
-        ws.count[i] = hi - lo + 1;
-    }
-    return ws;
-}
-
-Image ResampleKeyed(const Image& src, int w, int h)
-{
-    struct P {
-        float a, r, g, b;
-    };
-    std::vector<P> pre(src.pixels.size());
-    for (std::size_t i = 0; i < src.pixels.size(); ++i)
-        Premultiply(src.pixels[i], pre[i].a, pre[i].r, pre[i].g, pre[i].b);
-    Weights wx = MakeWeights(src.width, w), wy = MakeWeights(src.height, h);
-    std::vector<P> mid(std::size_t(w) * src.height);
-    for (int y = 0; y < src.height; ++y)
-        for (int x = 0; x < w; ++x) {
-            P s{0, 0, 0, 0};
-            for (int k = 0; k < wx.count[x]; ++k) {
-                float f = wx.w[std::size_t(x) * wx.maxTaps + k];
-                const P& p = pre[std::size_t(y) * src.width + wx.first[x] + k];
-                s.a += p.a * f;
-                s.r += p.r * f;
-                s.g += p.g * f;
-                s.b += p.b * f;
-            }
-            mid[std::size_t(y) * w + x] = s;
-        }
-    Image out(w, h);
-    for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x) {
-            P s{0, 0, 0, 0};
-            for (int k = 0; k < wy.count[y]; ++k) {
-                float f = wy.w[std::size_t(y) * wy.maxTaps + k];
-                const P& p = mid[std::size_t(wy.first[y] + k) * w + x];
-                s.a += p.a * f;
-                s.r += p.r * f;
-                s.g += p.g * f;
-                s.b += p.b * f;
-            }
-            if (s.a <= 1e-4f) {
-                out.At(x, y) = 0;
-                continue;
-            }
-            auto c = [&](float v) { return std::uint32_t(std::clamp(v / s.a + 0.5f, 0.0f, 255.0f)); };
-            std::uint32_t a = std::uint32_t(std::clamp(s.a * 255.0f + 0.5f, 0.0f, 255.0f));
-            out.At(x, y) = a << 24 | c(s.r) << 16 | c(s.g) << 8 | c(s.b);
-        }
-    return out;
-}
 
 } // namespace
 
@@ -704,7 +605,7 @@ TexturePtr Device::CreateTextureFromImage(const Image& image, int width, int hei
         if (p == kColourKey)
             p = 0;
     if (keyed.width != width || keyed.height != height)
-        keyed = ResampleKeyed(keyed, width, height);
+        keyed = Stretch(keyed, width, height);
     return MakeTexture(keyed, &st);
 }
 

@@ -24,7 +24,9 @@ bool LoadImageFile(const std::string& path, Image& out, std::string* error = nul
 // Rasterises SVG text to exactly w x h: the rasteriser keeps the aspect ratio,
 // so the result is stretched to the requested size afterwards.
 bool RasteriseSvg(const void* data, std::size_t size, int w, int h, Image& out, std::string* error = nullptr);
-// Bilinear stretch (a plain copy when the size already matches).
+// Resizes with a tent filter wide enough to cover every source pixel when
+// shrinking, weighting colours by alpha so transparent pixels never bleed
+// into the edges (a plain copy when the size already matches).
 Image Stretch(const Image& src, int w, int h);
 bool SavePng(const std::string& path, const Image& image);
 
