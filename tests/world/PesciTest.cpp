@@ -16,22 +16,15 @@
 
 namespace {
 
-// Language and units for one test, restored afterwards. The catalogue is
-// reloaded so the names follow the language, as they would at start-up.
+// Language and units for one test (the fixture puts the settings back
+// afterwards). The catalogue is reloaded so the names follow the language,
+// as they would at start-up.
 class PesciTest : public gfx_test::GfxTest {
 protected:
     void SetUp() override
     {
         GfxTest::SetUp();
-        m_italian = g_Opzioni.italian;
-        m_units = g_Opzioni.units;
         Use(false, 0);
-    }
-    void TearDown() override
-    {
-        g_Opzioni.italian = m_italian;
-        g_Opzioni.units = m_units;
-        GfxTest::TearDown();
     }
     void Use(bool italian, int units)
     {
@@ -41,10 +34,6 @@ protected:
     }
 
     CPesci pesci;
-
-private:
-    bool m_italian = false;
-    int m_units = 0;
 };
 
 constexpr unsigned kAgone = 0, kBleak = 1, kBarbel = 3, kCarp = 5, kWels = 43, kEel = 88, kBlackspot = 116,
