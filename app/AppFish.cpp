@@ -15,6 +15,7 @@
 #include "shell/Utility.h"
 #include "simulation/Gioco.h"
 #include "simulation/Help.h"
+#include "simulation/Sessione.h"
 #include "world/Pesci.h"
 
 #include <cstdio>
@@ -521,7 +522,8 @@ void CAppFish::NewSession()
     g_Gioco.NewSession();
     // Once built, in this order: the fish zones for the level
     // (CFondale::PlaceFishZones with COpzioni::GetLevelValueA), no
-    // groundbait, clear weather, no water effects, a new catch log.
+    // groundbait, clear weather, no water effects.
+    g_Sessione.Start();
     m_currentScreen = kScreenSession;
 }
 

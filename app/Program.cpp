@@ -11,6 +11,7 @@
 #include "shell/Opzioni.h"
 #include "shell/SoundPlayer.h"
 #include "shell/Utility.h"
+#include "simulation/Statistiche.h"
 
 const char* const kBuiltInVenueNames[40] = {
     "Arno",      "Badia00",   "Badia01",     "Badia02",      "Badia03",   "Bari",      "Bellano01", "Bellano02",
@@ -136,7 +137,8 @@ int StartProgram()
     g_Opzioni.Load();
     UpgradeSettings();
 
-    // The player statistics load here (CStatistiche::Load) once built.
+    // A missing or damaged record starts empty; the player is not told.
+    g_Statistiche.Load();
 
     ApplyResolutionSetting();
 

@@ -1,8 +1,10 @@
 #pragma once
 // CHelp: the list of the fishing session's commands, shown over the current
 // screen. While it is shown it takes the left button and, among the keys,
-// only F1. So far it keeps its shown flag and the cursor change; the panel,
-// its texts and the close button come with the overlay itself.
+// only F1; F1 again or its close button hides it.
+#include "gui/Finestra.h"
+#include "gui/Pulsante.h"
+#include "gui/Testo.h"
 #include "shell/Oggetto.h"
 
 #include <cstdint>
@@ -13,10 +15,13 @@ class Device;
 
 class CHelp : public COggetto {
 public:
+    static constexpr int kLines = 16;
+
     CHelp();
 
     void Load(plat::Device* dev);
     void Render(plat::Device* dev);
+    void RenderPanel(plat::Device* dev);
     void OnLostDevice();
     void OnResetDevice(plat::Device* dev);
     void OnMouseDown();
@@ -26,7 +31,15 @@ public:
     void Toggle();
     bool IsShown() const { return m_shown != 0; }
 
-    // Members, in order (the panel, texts and close button come first once built).
+    // Command line i (0..15) in the language of the moment; "" outside.
+    static const char* GetLine(int i);
+    static int LineY(int i) { return 164 + 17 * i; }
+
+    // Members, in order.
+    CFinestra m_panel;
+    CTesto m_title;
+    CTesto m_line;
+    CPulsante m_close;
     std::uint8_t m_shown;
 };
 
