@@ -24,6 +24,12 @@ const UsedBitmap kUsedBitmaps[] = {
     {159, 20, 5, 1, 1, "CScroll: thumb"},
     {216, 415, 560, 1, 1, "CMenuPrincipale: picture"},
     {217, 800, 600, 1, 1, "menu screens' background (stretched to the back buffer)"},
+    {160, 246, 46, 3, 1, "line-tension warning marker: 3 frames of 82 x 46"},
+    {215, 270, 150, 2, 1, "landing net: bag under water and hoop with handle, 135 x 150"},
+    {237, 220, 20, 11, 1, "stamina bar: label and 10 levels of 20 x 20"},
+    {342, 28, 6, 4, 1, "terminal icons at the line end: 4 frames of 7 x 6"},
+    {366, 160, 24, 4, 1, "drag gauge: dial and needle, plain and holding, 40 x 24"},
+    {419, 1320, 66, 10, 1, "line-tension gauge: 10 levels of 132 x 66"},
 };
 
 TEST(ManifestTest, EveryBitmapTheCodeUsesIsEmbeddedAtItsSize)
