@@ -35,7 +35,7 @@ const char* const kCommandLines[CHelp::kLines][2] = {
 
 } // namespace
 
-CHelp::CHelp() : m_shown(0) {}
+CHelp::CHelp() : m_shown(0), m_closePlaced(0) {}
 
 const char* CHelp::GetLine(int i)
 {
@@ -68,6 +68,7 @@ void CHelp::Render(plat::Device* dev)
         return;
     RenderPanel(dev);
     m_close.DrawIcon(dev, 720, 105, kIconClose);
+    m_closePlaced = 1;
 }
 
 void CHelp::RenderPanel(plat::Device* dev)
@@ -97,7 +98,10 @@ void CHelp::OnResetDevice(plat::Device* dev)
 
 void CHelp::OnMouseDown()
 {
-    m_close.OnMouseDown();
+    // The button learns where it is when first drawn; until then it sits at
+    // the screen's corner and must not catch a press there.
+    if (m_closePlaced)
+        m_close.OnMouseDown();
 }
 
 void CHelp::OnMouseUp()

@@ -41,6 +41,7 @@ public:
     CTesto m_line;
     CPulsante m_close;
     std::uint8_t m_shown;
+    std::uint8_t m_closePlaced; // the close button has been drawn once
 };
 
 extern CHelp g_Help;

@@ -112,6 +112,9 @@ TEST_F(HelpTest, ShowingSwapsTheCursorAndTheCloseButtonHidesIt)
     help.Toggle();
     EXPECT_TRUE(help.IsShown());
     EXPECT_EQ(0u, g_Mouse.GetCursorMode());
+    // Before its first frame the button is nowhere, not at the corner.
+    Click(help, 0, 0);
+    EXPECT_TRUE(help.IsShown());
     Frame(); // places the close button
 
     // Pressed on the button, released elsewhere: still shown.
