@@ -1,16 +1,21 @@
 // Throws random and mutated bytes at every reader of untrusted input and
 // checks what must hold whatever the input: no crash, no read outside the
 // bytes (run it under the address sanitizer), and the INI round trip.
+#include "platform/Files.h"
 #include "platform/Ini.h"
 #include "platform/Locale.h"
+#include "shell/GestFile.h"
 #include "shell/SoundPlayer.h"
 #include "shell/Utility.h"
+#include "simulation/Sessione.h"
+#include "simulation/Statistiche.h"
 
 #include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <random>
 #include <string>
 #include <vector>
@@ -125,6 +130,64 @@ void Texts()
     CopyString(buf, bytes.c_str(), int(sizeof buf) - 1);
 }
 
+// Catch logs and the statistics file: valid files with bytes flipped, cut
+// or added, read back from a scratch data folder.
+std::string g_validLog, g_validStats;
+
+std::string Mutated(const std::string& valid)
+{
+    std::string bytes = valid;
+    for (int flips = int(g_rng() % 6); flips > 0 && !bytes.empty(); --flips)
+        bytes[g_rng() % bytes.size()] = char(g_rng() & 0xFF);
+    switch (g_rng() % 4) {
+    case 0: bytes.resize(g_rng() % (bytes.size() + 1)); break;
+    case 1: bytes += RandomBytes(40); break;
+    default: break;
+    }
+    return bytes;
+}
+
+void PrepareRecords()
+{
+    g_GestFile.Init();
+    g_GestFile.CreateFolders();
+    g_Sessione.Clear();
+    std::strcpy(g_Sessione.m_venue, "Soak");
+    for (int i = 0; i < 3; ++i)
+        g_Sessione.AddCatch(i, 100.0f * float(i + 1), 10 * (i + 1));
+    g_Sessione.Save("valid");
+    plat::ReadWholeFile(plat::JoinPath(g_GestFile.GetDataSubfolder(CGestFile::D_CATTURE), "valid.kvc"), g_validLog);
+    g_Statistiche.Clear();
+    g_Statistiche.AddCatch(3, "Soak", 1500.0f);
+    g_Statistiche.m_sessions = 4;
+    g_Statistiche.Save();
+    plat::ReadWholeFile(plat::JoinPath(g_GestFile.GetUserFolder(), CStatistiche::FileName()), g_validStats);
+}
+
+void SavedRecords()
+{
+    plat::WriteFileAtomic(plat::JoinPath(g_GestFile.GetDataSubfolder(CGestFile::D_CATTURE), "m.kvc"), Mutated(g_validLog));
+    g_Sessione.Load("m.kvc");
+    if (g_Sessione.GetCount() < 0 || std::size_t(g_Sessione.GetCount()) != g_Sessione.m_catches.size())
+        Fail("catch log: count differs from the entries", std::to_string(g_Sessione.GetCount()));
+    if (std::strlen(g_Sessione.m_player) > 40 || std::strlen(g_Sessione.m_venue) > 128 || std::strlen(g_Sessione.m_endTime) > 16)
+        Fail("catch log: text past its field", g_Sessione.m_player);
+    char player[41], venue[129], date[17];
+    CSessione::ReadHeader("m.kvc", player, venue, date);
+    if (std::strcmp(player, g_Sessione.m_player) != 0 || std::strcmp(date, g_Sessione.m_date) != 0)
+        Fail("catch log: header differs from the load", player);
+
+    plat::WriteFileAtomic(plat::JoinPath(g_GestFile.GetUserFolder(), CStatistiche::FileName()), Mutated(g_validStats));
+    const bool accepted = g_Statistiche.Load();
+    if (std::strlen(g_Statistiche.m_name) > 40)
+        Fail("statistics: name past its field", g_Statistiche.m_name);
+    for (const StatCatch& c : g_Statistiche.m_best)
+        if (strnlen(c.name, sizeof c.name) > 32)
+            Fail("statistics: catch name past its field", "");
+    if (!accepted && (g_Statistiche.m_sessions != 0 || g_Statistiche.m_name[0]))
+        Fail("statistics: a rejected file left values behind", "");
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -132,10 +195,23 @@ int main(int argc, char** argv)
     const long iterations = argc > 1 ? std::atol(argv[1]) : 200000;
     const unsigned seed = argc > 2 ? unsigned(std::strtoul(argv[2], nullptr, 10)) : 1u;
     g_rng.seed(seed);
+    // The saved records are read from a scratch data folder, removed at the end.
+    std::string scratch = (std::filesystem::temp_directory_path() / "karvelin-soak-XXXXXX").string();
+    const bool haveScratch = mkdtemp(scratch.data()) != nullptr;
+    if (haveScratch) {
+        plat::SetDataRootForTests(scratch);
+        PrepareRecords();
+    }
     for (long i = 0; i < iterations; ++i) {
         IniRoundTrip();
         Wave();
         Texts();
+        if (haveScratch && i % 8 == 0)
+            SavedRecords();
+    }
+    if (haveScratch) {
+        std::error_code ec;
+        std::filesystem::remove_all(scratch, ec);
     }
     std::printf("%ld iterations, seed %u: %d failures\n", iterations, seed, g_failures);
     return g_failures ? 1 : 0;
