@@ -13,6 +13,8 @@
 #include "shell/Opzioni.h"
 #include "shell/SoundPlayer.h"
 #include "shell/Utility.h"
+#include "simulation/CannaPesca.h"
+#include "simulation/Esca.h"
 #include "simulation/Gioco.h"
 #include "simulation/Help.h"
 #include "simulation/Sessione.h"
@@ -324,8 +326,13 @@ void CAppFish::OnLostDevice()
     // The venue catalogue joins here once built.
     Trace("lost fishing session");
     g_Gioco.OnLostDevice();
-    // Once built, in this place: weather, venue background, bait catalogue,
-    // rod assembly, fish on the line, landing net, water effects, ring pool.
+    // Weather and venue background join here once built.
+    Trace("lost bait catalogue");
+    g_Esca.OnLostDevice();
+    Trace("lost rod assembly");
+    g_CannaPesca.OnLostDevice();
+    // Once built, in this place: fish on the line, landing net, water
+    // effects, ring pool.
     Trace("lost main menu");
     g_MenuPrincipale.OnLostDevice();
     Trace("lost tackle box");
@@ -360,9 +367,14 @@ void CAppFish::OnResetDevice()
     // The venue catalogue joins here once built.
     Trace("reset fishing session");
     g_Gioco.OnResetDevice(dev);
-    // Once built, in this place: weather, venue background, rod assembly,
-    // bait catalogue, fish on the line, landing net, ring pool, water effects
-    // (the rod before the baits and the rings before the effects).
+    // Weather and venue background join here once built. The rod comes
+    // before the baits here, the other way round from the release order.
+    Trace("reset rod assembly");
+    g_CannaPesca.OnResetDevice(dev);
+    Trace("reset bait catalogue");
+    g_Esca.OnResetDevice(dev);
+    // Once built, in this place: fish on the line, landing net, ring pool,
+    // water effects (the rings before the effects).
     Trace("reset main menu");
     g_MenuPrincipale.OnResetDevice(dev);
     Trace("reset tackle box");

@@ -11,6 +11,8 @@
 #include "shell/Opzioni.h"
 #include "shell/SoundPlayer.h"
 #include "shell/Utility.h"
+#include "simulation/CannaPesca.h"
+#include "simulation/Esca.h"
 #include "simulation/Statistiche.h"
 
 const char* const kBuiltInVenueNames[40] = {
@@ -93,6 +95,10 @@ void InitApplication()
         FatalError(Tr("Errore Inizializzazione", "Initialization Error"),
                    Tr("Errore durante l'inizializzazione dell'applicazione!", "Error initializing the application!"));
     }
+    // From here on the settings write the configuration name and the bait
+    // ids from the tackle itself, so the start-up load below records the
+    // rig's own name ("" when the load fails).
+    g_Opzioni.SetTackleSource(TackleSettingsSource);
     if (g_Opzioni.use3D != 0 && g_pApp->CheckCaps3D() == 0)
         g_pApp->SetupScene3D();
     g_pApp->LoadAll();
@@ -104,11 +110,12 @@ void InitApplication()
     g_Mouse.LoadCursors();
     g_Mouse.SetCursorMode(0);
 
-    // Once the tackle is built: load the configuration named in the settings
-    // ("LENZA") into the rod assembly (CCannaPesca::LoadConfiguration), select
-    // the three baits in use (CEsca::SelectFromSettings), and only then hand
-    // the settings their tackle source (g_Opzioni.SetTackleSource), so that
-    // no save before this point overwrites those keys with defaults.
+    // The configuration named in the settings, then the three baits in use.
+    // The baits screen's list joins the bait selection once it is built.
+    // A copy: the load writes the settings' own field back.
+    const std::string line = g_Opzioni.line;
+    g_CannaPesca.LoadConfiguration(line.c_str());
+    g_Esca.SelectFromSettings(g_pApp->GetDevice(), nullptr);
 }
 
 void DestroyApplication()

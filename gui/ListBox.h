@@ -20,7 +20,7 @@ constexpr std::uint32_t kBitmapScrollThumb = 159;
 
 struct ListItem {
     std::int32_t id;
-    char key[97];
+    char key[133]; // a catalogue id or a configuration's file name, whole
     char col0[97];
     char col1[513];
     char col2[97];

@@ -1,6 +1,8 @@
 #include "simulation/Gioco.h"
 
 #include "shell/Globals.h"
+#include "simulation/CannaPesca.h"
+#include "simulation/Esca.h"
 #include "shell/Mouse.h"
 #include "shell/SoundPlayer.h"
 
@@ -8,12 +10,15 @@ KARVELIN_GLOBAL(8) CGioco g_Gioco;
 
 CGioco::CGioco() : m_state(kSessionIdle) {}
 
-void CGioco::Load(plat::Device*)
+void CGioco::Load(plat::Device* dev)
 {
     InitScreen();
-    // Still to come here, in this order: the venue background and the
-    // built-in venue of the waters setting, the rod assembly, baits,
-    // groundbait, fish, net, rings, weather and water effects, the level
+    // Still to come before the rod assembly: the venue background and the
+    // built-in venue of the waters setting.
+    g_CannaPesca.Init(dev, GetScreenWidth() / 2);
+    g_Esca.Load(dev);
+    // Still to come here, in this order: groundbait, fish, net, rings,
+    // weather and water effects, the level
     // setting forced into 0..2, a new bottom, the panels' widgets and the
     // four timestamps set to now.
     m_state = kSessionIdle;

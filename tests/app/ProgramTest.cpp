@@ -92,6 +92,8 @@ TEST_F(AppTest, SettingsUpgrade)
         f.Write("appdata/Karvelin/Karvelin.ini", "[KARVELIN]\nBUILD=" + std::to_string(c.build) +
                                                     "\nLENZA=My float rig\nESCA_FI=Maggot\nESCA_B1=Worm\n"
                                                     "ESCA_B2=Corn\nLINGUA=0\n");
+        // The rig exists, so the start-up load keeps its name.
+        f.Write("appdata/Karvelin/Lenze/My float rig.kvz", "[CONFIGURAZIONE]\r\nNOME=My float rig\r\n");
         const char* files[] = {"Arno.kvl", "Arno.jpg", "ValDiMello.kvl", "po02.jpg", "Arno.kvs", "MyLake.kvl"};
         for (const char* name : files)
             f.Write(std::string("appdata/Karvelin/Luoghi/") + name, "x");

@@ -265,12 +265,13 @@ TEST_F(AppTest, LostDeviceReleasesAndRecreatesInOrder)
     Trace steps = TakeTrace();
     Trace released(steps.begin(), std::find(steps.begin(), steps.end(), "reset scene 3d"));
     Trace recreated(std::find(steps.begin(), steps.end(), "reset scene 3d"), steps.end());
-    EXPECT_EQ(released, (Trace{"lost progress bar", "lost species catalogue", "lost fishing session", "lost main menu", "lost tackle box",
+    EXPECT_EQ(released, (Trace{"lost progress bar", "lost species catalogue", "lost fishing session",
+                               "lost bait catalogue", "lost rod assembly", "lost main menu", "lost tackle box",
                                "lost options", "lost venues", "lost fishes", "lost baits", "lost records",
                                "lost tournament", "lost help"}));
     EXPECT_EQ(recreated,
               (Trace{"reset scene 3d", "reset progress bar", "reset species catalogue",
-                     "reset fishing session", "reset main menu",
+                     "reset fishing session", "reset rod assembly", "reset bait catalogue", "reset main menu",
                      "reset tackle box", "reset options", "reset venues", "reset fishes", "reset baits",
                      "reset records", "reset tournament", "reset cursor", "reset help"}));
     EXPECT_TRUE(g_pApp->Is3DReady());

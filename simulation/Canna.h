@@ -1,0 +1,76 @@
+#pragma once
+// CCanna: the rod catalogue and the rod of the rig. This holds the catalogue
+// side (records, current rod, photo, types and their lengths, stiffness) and
+// the rod's length and phase; the bend, the cast swing and the drawing build
+// on it in the scene.
+#include "shell/Oggetto.h"
+#include "shell/SpriteBordo.h"
+#include "simulation/TackleFile.h"
+
+#include <cstdint>
+#include <vector>
+
+struct CannaRecord : TackleHead {
+    std::int32_t colour;    // row of the rod colour tables, 0..10
+    std::int32_t stiffness; // 1 low, 2 medium, 3 high
+    std::int32_t type;      // 0 pole, 1 bolognese, 2 boat rod, 3 spinning
+};
+
+enum RodType : int { kRodPole = 0, kRodBolognese = 1, kRodBoat = 2, kRodSpinning = 3 };
+// The rig's phase, kept by the rod.
+enum RodPhase : int { kPhaseRest = 0, kPhaseCast = 1, kPhaseFish = 2 };
+
+constexpr std::uint32_t kBitmapRodPhotoDefault = 247;
+constexpr std::uint32_t kBitmapRodPhotoOther = 246;
+
+class CLenza;
+
+class CCanna : public COggetto {
+public:
+    CCanna();
+
+    void Init(plat::Device* dev, int x);
+    void Reset(plat::Device* dev);
+    void LoadFolder(const char* folder);
+    void Select(plat::Device* dev, int index);
+    void SelectById(plat::Device* dev, const char* id);
+    void LoadPhoto(plat::Device* dev, const char* folder, const char* photo, const char* id);
+    void OnLostDevice();
+    void OnResetDevice(plat::Device* dev);
+
+    // Clamped to 210..900; the main line is then held to the new length.
+    void SetLength(float length);
+    float GetLength() const { return m_length; }
+    int GetPhase() const { return m_phase; }
+    void SetPhase(int phase) { m_phase = phase; }
+
+    int GetDefaultLength() const;
+    int GetMinLength() const;
+    int GetMaxLength() const;
+    static int GetDefaultLength(int type);
+    static int GetMinLength(int type);
+    static int GetMaxLength(int type);
+    float GetFlexFactor() const;
+    bool HasReel() const { return m_current.type >= 1 && m_current.type <= 3; }
+    // The row of the rod colour tables; a colour outside them draws as row 0.
+    int GetColourRow() const { return m_current.colour >= 0 && m_current.colour <= 10 ? m_current.colour : 0; }
+    static const char* GetTypeName(int type);
+    static const char* GetStiffnessName(int stiffness);
+
+    bool LoadConfiguration(const CIniText& file, plat::Device* dev);
+    void SaveConfiguration(CIniText& file) const;
+
+    int GetCount() const { return int(m_records.size()); }
+    const CannaRecord& GetRecord(int i) const;
+
+    static const TackleKind kKind;
+
+    // Fields, in order (scene fields come first in the rod's full form).
+    float m_length;
+    std::int32_t m_phase;
+    std::vector<CannaRecord> m_records;
+    CannaRecord m_current;
+    std::int32_t m_selected;
+    CSpriteBordo m_photo; // 75 x 350
+    CLenza* m_line;       // the line kept within the rod's length; null on its own
+};

@@ -1,0 +1,76 @@
+#pragma once
+// CCannaPesca: the rod assembly the player fishes with: rod, reel, float,
+// main line with leader and droppers, and the shots, held together as one
+// rig; its tackle configurations (load, save, list, delete). This holds the
+// rig's core: members, reset to the default rig, float position and exposed
+// height, spinning-rig test, bell and name. Casting, drift, sinking,
+// bobbing, the fight and the drawing build on it in the scene.
+#include "shell/Oggetto.h"
+#include "simulation/Canna.h"
+#include "simulation/Galleggiante.h"
+#include "simulation/Lenza.h"
+#include "simulation/Mulinello.h"
+#include "simulation/Piombo.h"
+
+#include <cstdint>
+#include <string>
+
+class CListBox;
+
+class CCannaPesca : public COggetto {
+public:
+    CCannaPesca();
+
+    void Init(plat::Device* dev, int x);
+    void Reset(plat::Device* dev);
+    void OnLostDevice();
+    void OnResetDevice(plat::Device* dev);
+
+    void SetFloatPosition(float position); // wanted depth + 45
+    void UpdateExposedHeight();
+    void SetLineLength(float length);
+    bool IsSpinningRig() const;
+    bool CanCast() const;
+    int GetPhase() const { return m_canna.GetPhase(); }
+    // Which hook a fish took; reads 2 (the leader) while undecided.
+    int GetRigKind() const { return m_hookInUse == -1 ? 2 : m_hookInUse; }
+
+    // A null or empty name changes nothing and succeeds. A missing file, one
+    // without a name inside, or a name that would leave the configurations
+    // folder fails: the default rig, an empty name, false. storedName gets
+    // the name written inside the file, description its description.
+    bool LoadConfiguration(const char* name, std::string* storedName = nullptr, std::string* description = nullptr);
+    // True only when the whole file was written; on failure the rig keeps
+    // its name and the settings their "LENZA".
+    bool SaveConfiguration(const char* name, const char* description);
+    void ListConfigurations(CListBox& list, const char* folder) const;
+    bool DeleteConfiguration(const char* fileName);
+    static std::string ConfigurationPath(const char* name);
+    // A name that stays inside the configurations folder.
+    static bool IsSafeName(const char* name);
+
+    // Fields, in order.
+    CCanna m_canna;
+    CMulinello m_mulinello;
+    CGalleggiante m_galleggiante;
+    CLenza m_lenza;
+    CPiombo m_piombo;
+    std::int32_t m_bell;
+    char m_name[129];
+    std::int32_t m_overLimitTicks;
+    std::int32_t m_noStrikeTicks;
+    std::uint8_t m_strike;
+    float m_sinkDepth;
+    std::int32_t m_hookInUse;
+    std::int32_t m_lossReason;
+    std::int32_t m_driftNesting;
+    std::int32_t m_bands[4];
+    float m_profile[4];
+    float m_glide[2];
+};
+
+extern CCannaPesca g_CannaPesca;
+
+// What the settings write under "LENZA" (slot -1) and the three bait keys
+// (slots 0..2): the rig's name and the baits on the hooks.
+const char* TackleSettingsSource(int slot);

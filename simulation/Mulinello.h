@@ -1,0 +1,62 @@
+#pragma once
+// CMulinello: the reel catalogue and the reel mounted on the rod. This holds
+// the data half (records, current reel, photo, capacity for the main line,
+// drag, texts); retrieving, back-reeling, the drag giving line, the gauge
+// and the 3D reel build on it in the scene.
+#include "shell/Oggetto.h"
+#include "shell/SpriteBordo.h"
+#include "simulation/TackleFile.h"
+
+#include <cstdint>
+#include <vector>
+
+struct MulinelloRecord : TackleHead {
+    std::int32_t capacityMin; // cm for the thickest line, 10000..35000
+    std::int32_t capacityMax; // cm for the thinnest line, not below capacityMin
+    float ratio;              // 3.0..8.0
+};
+
+constexpr std::uint32_t kBitmapReelPhoto = 355;
+constexpr float kDragLocked = 9999.9f;
+
+class CMulinello : public COggetto {
+public:
+    CMulinello();
+
+    void Free();
+    void Load(plat::Device* dev);
+    void LoadFolder(const char* folder);
+    void Select(plat::Device* dev, int index);
+    void SelectById(plat::Device* dev, const char* id);
+    void SelectFirst(plat::Device* dev) { Select(dev, 0); }
+    void OnLostDevice();
+    void OnResetDevice(plat::Device* dev);
+
+    bool LoadConfiguration(const CIniText& file, plat::Device* dev);
+    void SaveConfiguration(CIniText& file) const;
+
+    // Spool capacity in cm for a main line of that diameter (hundredths of mm).
+    void ComputeCapacity(int lineDiameter);
+    int GetCapacity() const { return m_capacity; }
+    void ChangeDrag(float delta);
+    const char* GetCapacityText(int lineDiameter) const;
+    const char* GetRatioText() const;
+
+    int GetCount() const { return int(m_records.size()); }
+    const MulinelloRecord& GetRecord(int i) const;
+
+    static const TackleKind kKind;
+
+    // Fields, in order.
+    std::int32_t m_handleAngle;
+    float m_drag;
+    std::int32_t m_capacity;
+    std::vector<MulinelloRecord> m_records;
+    MulinelloRecord m_current;
+    std::int32_t m_selected;
+    CSpriteBordo m_photo; // 100 x 100
+    std::uint8_t m_retrieving;
+    std::uint32_t m_ticks;
+    std::int32_t m_gaugeCountdown;
+    std::int32_t m_lineDiameter; // the main line the capacity was computed for
+};

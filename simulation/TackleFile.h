@@ -1,0 +1,120 @@
+#pragma once
+// What every tackle catalogue and the tackle configurations share: one INI
+// file read once into memory, the common head of every catalogue record and
+// its reading rule, the folder loader, the photo loader that never ends the
+// game over a missing picture, and the list of fallbacks taken while loading
+// (a missing key, a clamped value, an unknown id, a missing picture).
+#include "shell/GestFile.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace plat {
+class Device;
+}
+class CSprite;
+class CSpriteBordo;
+
+// One INI file held as text: every read looks into the text, every write
+// edits it, and Save replaces the file in one atomic step.
+class CIniText {
+public:
+    // False (and an empty text) when the file cannot be read or is not a file.
+    bool Open(const char* path);
+    void SetText(std::string text) { m_text = std::move(text); }
+    const std::string& Text() const { return m_text; }
+
+    // A missing or empty value gives the default; the copy keeps at most max
+    // characters (buffer of max + 1). True when the key had a value.
+    bool ReadString(const char* section, const char* key, const char* def, char* buffer, int max) const;
+    // A missing or empty value, or "ERROR", gives the default; otherwise the
+    // leading decimal number (0 when there is none). found tells which.
+    int ReadInt(const char* section, const char* key, int def, bool* found = nullptr) const;
+
+    void WriteString(const char* section, const char* key, const char* value);
+    void WriteInt(const char* section, const char* key, int value);
+    bool Save(const char* path) const;
+
+private:
+    std::string m_text;
+};
+
+// The head every catalogue record starts with.
+struct TackleHead {
+    char name[129];
+    char description[513];
+    char folder[513];
+    char id[129];
+    char photo[132];
+};
+
+// What differs between the catalogues in reading the head.
+struct TackleKind {
+    const char* section;
+    const char* extension;
+    CGestFile::ProgramFolder programFolder;
+    CGestFile::DataFolder dataFolder;
+    const char* genericItalian;
+    const char* genericEnglish;
+    bool hasPhoto; // groundbait files have no photo key
+};
+
+// Reads NOME (NAME in English), the description of the language and the
+// photo key into the head; folder and id are the caller's.
+void ReadTackleHead(const CIniText& file, const TackleKind& kind, TackleHead& head);
+
+// An integer key of a catalogue file: the default when missing, then
+// clamped into lo..hi when lo <= hi. Missing keys and clamps are noted.
+int ReadTackleInt(const CIniText& file, const TackleKind& kind, const char* fileName, const char* key, int def,
+                  int lo = 1, int hi = 0);
+
+// Appends one record per file of the kind in the folder, in the folder's
+// order. read fills what follows the head.
+template <class Record, class ReadRest>
+void LoadTackleFolder(const char* folder, const TackleKind& kind, std::vector<Record>& records, ReadRest read);
+
+// The fallbacks taken since the last clear, one line each, also kept for
+// tests; LogTackleFallback also writes the line to the error log.
+void NoteTackleFallback(const std::string& line);
+void LogTackleFallback(const std::string& line);
+const std::vector<std::string>& TackleFallbacks();
+void ClearTackleFallbacks();
+
+// A photo of a catalogue: the file in its folder, else the built-in bitmap.
+// Never fatal: with no device nothing happens; a bitmap that is not among
+// the game's pictures leaves the sprite empty and notes it.
+int LoadTacklePhoto(CSpriteBordo& photo, plat::Device* dev, const char* folder, const char* fileName,
+                    std::uint32_t bitmapId, int width, int height);
+// A built-in bitmap into a plain sprite, with the same guards.
+int LoadTackleBitmap(CSprite& sprite, plat::Device* dev, std::uint32_t bitmapId, int width, int height);
+bool HasTackleBitmap(std::uint32_t bitmapId);
+
+// The catalogue's bounded copy of a text.
+void CopyTackleText(char* dest, const char* src, int max);
+
+// ---- template body -------------------------------------------------------
+
+bool OpenTackleFile(const char* folder, const char* fileName, const TackleKind& kind, CIniText& file);
+
+template <class Record, class ReadRest>
+void LoadTackleFolder(const char* folder, const TackleKind& kind, std::vector<Record>& records, ReadRest read)
+{
+    if (!folder || !*folder)
+        return;
+    // The names are taken first: a reader may not nest enumerations.
+    std::vector<std::string> names;
+    for (const char* name = g_GestFile.FindFirst(folder, kind.extension); name; name = g_GestFile.FindNext())
+        names.emplace_back(name);
+    for (const std::string& name : names) {
+        CIniText file;
+        if (!OpenTackleFile(folder, name.c_str(), kind, file))
+            continue;
+        Record r{};
+        CopyTackleText(r.folder, folder, 512);
+        CopyTackleText(r.id, name.c_str(), 128);
+        ReadTackleHead(file, kind, r);
+        read(file, r);
+        records.push_back(r);
+    }
+}
