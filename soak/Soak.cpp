@@ -1,12 +1,16 @@
-// Throws random and mutated bytes at every reader of untrusted input and
+// Throws random and mutated bytes at every reader of untrusted input (INI
+// text, WAVE data, texts, tackle catalogue and configuration files) and
 // checks what must hold whatever the input: no crash, no read outside the
-// bytes (run it under the address sanitizer), and the INI round trip.
+// bytes (run it under the address sanitizer), the INI round trip, and tackle
+// records within their fields and ranges.
 #include "platform/Files.h"
 #include "platform/Ini.h"
 #include "platform/Locale.h"
 #include "shell/GestFile.h"
 #include "shell/SoundPlayer.h"
 #include "shell/Utility.h"
+#include "simulation/CannaPesca.h"
+#include "simulation/Esca.h"
 #include "simulation/Sessione.h"
 #include "simulation/Statistiche.h"
 
@@ -188,6 +192,72 @@ void SavedRecords()
         Fail("statistics: a rejected file left values behind", "");
 }
 
+// A tackle file: real sections and keys with numbers, huge numbers, words,
+// long texts and stray bytes, in any order.
+std::string RandomTackleFile()
+{
+    const char* sections[] = {"AMO", "CANNA", "ESCA", "GALLEGGIANTE", "MULINELLO", "PIOMBINO", "CONFIGURAZIONE",
+                              "LENZA", "PIOMBATURA", "BRACCIOLO_0", "AMO_BRACCIOLO_1", "ACCESSORI"};
+    const char* keys[] = {"NOME", "NAME", "DESCRIZIONE", "DESCRIPTION", "FILENAMEFOTO", "FILENAMESPRITE", "MISURA",
+                          "COLORE", "ESCA", "TIPO", "RIGIDITA", "PESO", "CORRENTE", "MAX_PROF", "CAPACITA_MAX",
+                          "CAPACITA_MIN", "RAPPORTO_RECUPERO", "ATTACCO", "FORMA", "FILE", "POSIZIONE", "STOPPER",
+                          "LUNGHEZZA", "FILO", "TIPO_FILO", "INUSO", "GIRELLA", "PIOMBO_0", "POSIZIONE_0",
+                          "DIST_GIRELLA_0", "LUNGHEZZA_FINALE", "POSIZIONE_BRACCIOLO", "MODELLO"};
+    const char* values[] = {"0", "-1", "13", "99999999999", "-99999999999", "12abc", "ERROR", "", "INTERNAL_0",
+                            "INTERNAL_V", "..", "../x", "NULL", "NOME_FILE_FOTO_NULL", "2147483647"};
+    std::string text;
+    for (int i = int(g_rng() % 30); i > 0; --i) {
+        if (g_rng() % 4 == 0)
+            text += std::string("[") + sections[g_rng() % std::size(sections)] + "]\r\n";
+        text += keys[g_rng() % std::size(keys)];
+        text += "=";
+        switch (g_rng() % 4) {
+        case 0: text += std::string(g_rng() % 3000, 'x'); break;
+        case 1: text += RandomBytes(20); break;
+        default: text += values[g_rng() % std::size(values)]; break;
+        }
+        text += "\r\n";
+    }
+    return text;
+}
+
+// Every tackle reader over a folder of random files, and a configuration
+// load and save; the records must stay within their fields and ranges.
+void TackleFiles(const std::string& root)
+{
+    const char* kinds[][2] = {{"Ami", "kva"},   {"Canne", "kvn"},        {"Esche", "kve"}, {"Galleggianti", "kvg"},
+                              {"Mulinelli", "kvm"}, {"Piombi", "kvp"}};
+    for (const auto& k : kinds) {
+        const std::string folder = root + "/program/" + k[0];
+        std::filesystem::remove_all(folder);
+        std::filesystem::create_directories(folder);
+        for (int i = int(g_rng() % 4); i > 0; --i)
+            plat::WriteFileAtomic(folder + "/f" + std::to_string(i) + "." + k[1], RandomTackleFile());
+    }
+    plat::WriteFileAtomic(root + "/Karvelin/Lenze/Soak.kvz", "[CONFIGURAZIONE]\r\nNOME=Soak\r\n" + RandomTackleFile());
+    CCannaPesca& rig = g_CannaPesca;
+    rig.Init(nullptr, 400);
+    g_Esca.Load(nullptr);
+    for (int i = 0; i < rig.m_lenza.m_leader.m_hook.GetCount(); ++i) {
+        const AmoRecord& r = rig.m_lenza.m_leader.m_hook.GetRecord(i);
+        if (std::strlen(r.name) > 128 || std::strlen(r.description) > 512 || r.size < -7 || r.size > 24)
+            Fail("tackle: hook record out of its fields", r.id);
+    }
+    for (const EscaRecord& r : g_Esca.m_records)
+        if (r.maxDepth < 0 || r.maxDepth > 10000 || (r.kind == 13 && (r.weight < 200 || r.weight > 20000)))
+            Fail("tackle: bait record out of range", r.id);
+    for (int i = 0; i < rig.m_galleggiante.GetCount(); ++i) {
+        const GalleggianteRecord& r = rig.m_galleggiante.GetRecord(i);
+        if (i > 2 && (r.weight < 20 || r.weight > 800 || r.mount < 0 || r.mount > 1))
+            Fail("tackle: float record out of range", r.id);
+    }
+    rig.LoadConfiguration("Soak");
+    if (rig.m_lenza.m_material.m_kind < 0 || rig.m_lenza.m_material.m_kind > 3 || rig.m_lenza.m_material.m_colour < 0 ||
+        rig.m_lenza.m_material.m_colour > 12 || rig.m_galleggiante.m_stopper < 0 || rig.m_galleggiante.m_stopper > 10000)
+        Fail("tackle: configuration value out of its table", "Soak");
+    rig.SaveConfiguration("Soak", "");
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -195,11 +265,14 @@ int main(int argc, char** argv)
     const long iterations = argc > 1 ? std::atol(argv[1]) : 200000;
     const unsigned seed = argc > 2 ? unsigned(std::strtoul(argv[2], nullptr, 10)) : 1u;
     g_rng.seed(seed);
-    // The saved records are read from a scratch data folder, removed at the end.
+    // The saved records and the tackle files are read from a scratch
+    // folder, removed at the end: data root there, program folder below it.
     std::string scratch = (std::filesystem::temp_directory_path() / "karvelin-soak-XXXXXX").string();
     const bool haveScratch = mkdtemp(scratch.data()) != nullptr;
     if (haveScratch) {
         plat::SetDataRootForTests(scratch);
+        plat::SetProgramFolderForTests(scratch + "/program");
+        std::filesystem::create_directories(scratch + "/program");
         PrepareRecords();
     }
     for (long i = 0; i < iterations; ++i) {
@@ -208,6 +281,9 @@ int main(int argc, char** argv)
         Texts();
         if (haveScratch && i % 8 == 0)
             SavedRecords();
+        // The tackle readers work on whole folders: one run in 500.
+        if (haveScratch && i % 500 == 0)
+            TackleFiles(scratch);
     }
     if (haveScratch) {
         std::error_code ec;
