@@ -173,10 +173,13 @@ void CGalleggiante::OnLostDevice()
 
 void CGalleggiante::OnResetDevice(plat::Device* dev)
 {
-    if (m_sceneBitmap == 0 || HasTackleBitmap(m_sceneBitmap))
-        CSprite::OnResetDevice(dev);
-    else
+    if (m_deviceLost == 1) {
+        // The picture is made again the way Select made it, so a float file
+        // whose picture went bad meanwhile falls back instead of ending the
+        // game.
         m_deviceLost = 0;
+        LoadScenePicture(dev);
+    }
     m_photo.OnResetDevice(dev);
 }
 
