@@ -195,8 +195,8 @@ bool CCannaPesca::LoadConfiguration(const char* name, std::string* storedName, s
     m_bell = file.ReadInt("ACCESSORI", "CAMPANELLO", 0);
     m_canna.LoadConfiguration(file, dev);
     m_mulinello.m_lineDiameter = m_lenza.m_material.m_diameter;
-    m_mulinello.LoadConfiguration(file, dev);
-    m_piombo.LoadConfiguration(file);
+    m_mulinello.LoadConfiguration(file, dev, false);
+    m_piombo.LoadConfiguration(file, false);
     m_galleggiante.LoadConfiguration(file, dev);
     m_lenza.LoadConfiguration(file, dev);
     m_mulinello.m_lineDiameter = m_lenza.m_material.m_diameter;

@@ -131,12 +131,12 @@ void CMulinello::OnResetDevice(plat::Device* dev)
     m_drag = drag;
 }
 
-bool CMulinello::LoadConfiguration(const CIniText& file, plat::Device* dev)
+bool CMulinello::LoadConfiguration(const CIniText& file, plat::Device* dev, bool noteUnknown)
 {
     char id[129];
     file.ReadString("MULINELLO", "FILE", "NOT FOUND", id, 128);
     SelectById(dev, id);
-    if (std::strcmp(m_current.id, id) != 0)
+    if (noteUnknown && std::strcmp(m_current.id, id) != 0)
         LogTackleFallback(std::string("configuration: reel ") + id + " unknown, " + m_current.id + " mounted");
     return true;
 }

@@ -32,7 +32,8 @@ public:
     void OnLostDevice();
     void OnResetDevice(plat::Device* dev);
 
-    bool LoadConfiguration(const CIniText& file, plat::Device* dev);
+    // noteUnknown: whether an id the catalogue lacks is logged.
+    bool LoadConfiguration(const CIniText& file, plat::Device* dev, bool noteUnknown = true);
     void SaveConfiguration(CIniText& file) const;
 
     // Spool capacity in cm for a main line of that diameter (hundredths of mm).

@@ -498,7 +498,7 @@ void CPiombo::OnResetDevice(plat::Device* dev) { m_photo.OnResetDevice(dev); }
 
 // ---- configuration ------------------------------------------------------------
 
-bool CPiombo::LoadConfiguration(const CIniText& file)
+bool CPiombo::LoadConfiguration(const CIniText& file, bool noteUnknown)
 {
     for (int i = 0; i < kShotSlots; ++i)
         ClearSlot(i);
@@ -510,11 +510,10 @@ bool CPiombo::LoadConfiguration(const CIniText& file)
             continue;
         const int position = file.ReadInt("PIOMBATURA", ("POSIZIONE_" + n).c_str(), 0);
         const int distance = file.ReadInt("PIOMBATURA", ("DIST_GIRELLA_" + n).c_str(), 0);
-        const int before = GetCount() ? 1 : 0;
         bool known = false;
-        for (int r = 0; before && r < GetCount(); ++r)
+        for (int r = 0; r < GetCount(); ++r)
             known = known || std::strcmp(m_records[std::size_t(r)].id, id) == 0;
-        if (!known)
+        if (!known && noteUnknown)
             LogTackleFallback(std::string("configuration: shot ") + id + " unknown, left off");
         AddShotById(id, position, distance, false);
     }

@@ -82,7 +82,8 @@ public:
     void OnLostDevice();
     void OnResetDevice(plat::Device* dev);
 
-    bool LoadConfiguration(const CIniText& file);
+    // noteUnknown: whether an id the catalogue lacks is logged.
+    bool LoadConfiguration(const CIniText& file, bool noteUnknown = true);
     void SaveConfiguration(CIniText& file) const;
 
     int GetCount() const { return int(m_records.size()); }
