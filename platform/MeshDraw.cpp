@@ -127,7 +127,7 @@ int BuildSubsetTriangles(const SceneState& scene, const Viewport& vp, const Mesh
     return made;
 }
 
-int DrawMeshSubset(Device& device, const Mesh& mesh, int material, const Texture* texture)
+int DrawMeshSubset(Device& device, const Mesh& mesh, int material, const Texture* texture, float depthBias)
 {
     if (material < 0 || material >= int(mesh.materials.size()))
         return kInvalidCall;
@@ -135,6 +135,9 @@ int DrawMeshSubset(Device& device, const Mesh& mesh, int material, const Texture
     const int n = BuildSubsetTriangles(device.Scene(), device.GetViewport(), mesh, material, tris);
     if (n == 0)
         return kOk;
+    if (depthBias != 0.0f)
+        for (ScreenVertex& v : tris)
+            v.z = std::clamp(v.z + depthBias, 0.0f, 1.0f);
     device.Count3DTriangles(n);
     return device.DrawTriangles(texture, tris.data(), int(tris.size()));
 }

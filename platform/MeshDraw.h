@@ -23,6 +23,12 @@ int BuildSubsetTriangles(const SceneState& scene, const Viewport& viewport, cons
 // (its material, not the mesh's: owners set it first, as they set the
 // texture) and counts them in the device's 3D triangle count. texture may be
 // null. kInvalidCall for a material the mesh does not have.
-int DrawMeshSubset(Device& device, const Mesh& mesh, int material, const Texture* texture);
+//
+// The device orders triangles by their mean depth, not per pixel, so a long
+// triangle can sort in front of a shorter one that covers it. depthBias
+// (added to every depth, in the viewport's 0..1 range) settles such pairs:
+// a part drawn round another (a grip round the blank) takes a small negative
+// bias, a part tucked inside another (a reel foot in the blank) a positive one.
+int DrawMeshSubset(Device& device, const Mesh& mesh, int material, const Texture* texture, float depthBias = 0.0f);
 
 } // namespace plat

@@ -391,6 +391,15 @@ TEST(MeshDraw, OverlappingTrianglesDrawFarToNearInAnyOrderAndAreCounted)
         EXPECT_EQ(0xFFFF0000u, dev->ReadPixel(400, 300) | 0xFF000000u); // the near one on top
         EXPECT_EQ(0xFF0000FFu, dev->ReadPixel(400, 170) | 0xFF000000u); // the far one beyond it
     }
+    // A bias settles the order the other way.
+    dev->Clear(0xFF000000);
+    dev->BeginScene();
+    s.material.emissive = {1, 0, 0, 0};
+    plat::DrawMeshSubset(*dev, near, 0, nullptr, 0.2f);
+    s.material.emissive = {0, 0, 1, 0};
+    plat::DrawMeshSubset(*dev, far, 0, nullptr);
+    dev->EndScene();
+    EXPECT_EQ(0xFF0000FFu, dev->ReadPixel(400, 300) | 0xFF000000u);
     dev->BeginScene();
     EXPECT_EQ(0, dev->Triangles3D()); // a new scene counts afresh
     EXPECT_EQ(plat::kInvalidCall, plat::DrawMeshSubset(*dev, near, 1, nullptr));
