@@ -182,17 +182,17 @@ void DrawReel(Scene& sc, const plat::Matrix& world, float handleDegrees)
 // A spinning rod of 240 (geometry 290) or a bolognese of 500, on 600 rows.
 constexpr float kSpinningLength = 5.0f / 600.0f * 290.0f, kBologneseLength = 5.0f / 600.0f * 500.0f;
 
-void DrawRod(Scene& sc, float angle, bool spinning)
+void DrawRod(Scene& sc, float angle, bool spinning, float side)
 {
     plat::Material white;
     white.diffuse = white.ambient = {1, 1, 1, 1};
     sc.dev.Scene().material = white;
     const float length = spinning ? kSpinningLength : kBologneseLength;
-    SetWorld(sc.dev, RodWorld(length / 2, angle));
+    SetWorld(sc.dev, RodWorld(length / 2, angle, side));
     plat::DrawMeshSubset(sc.dev, spinning ? sc.spinningRod : sc.bologneseRod, 0,
                          spinning ? sc.spinningTexture.get() : sc.bologneseTexture.get());
     if (spinning) {
-        SetWorld(sc.dev, RodWorld(2.05f / 2, angle));
+        SetWorld(sc.dev, RodWorld(2.05f / 2, angle, side));
         for (int m = 0; m < 3; ++m) {
             plat::Material mat = sc.handle.materials[std::size_t(m)].material;
             mat.ambient = mat.diffuse;
@@ -201,7 +201,7 @@ void DrawRod(Scene& sc, float angle, bool spinning)
         }
     }
     // The reel hangs 0.27 under the rod, 0.5 up from the butt.
-    DrawReel(sc, plat::MatrixMultiply(plat::MatrixTranslation(0, -0.27f, -0.5f), RodWorld(0, angle)), 40);
+    DrawReel(sc, plat::MatrixMultiply(plat::MatrixTranslation(0, -0.27f, -0.5f), RodWorld(0, angle, side)), 40);
 }
 
 // The rod cylinder as the rod builds it: weights and u from the tip to the
@@ -229,7 +229,8 @@ plat::Mesh RodCylinder(float length, float buttRadius, float seatOffset)
     return c;
 }
 
-plat::Image Shot(Scene& sc, const plat::Vec3& eye, const plat::Vec3& at, float fov, bool reelOnly, bool spinning)
+plat::Image Shot(Scene& sc, const plat::Vec3& eye, const plat::Vec3& at, float fov, bool reelOnly, bool spinning,
+                 float side = 0)
 {
     plat::Device& dev = sc.dev;
     plat::SceneState& s = dev.Scene();
@@ -240,7 +241,7 @@ plat::Image Shot(Scene& sc, const plat::Vec3& eye, const plat::Vec3& at, float f
     if (reelOnly)
         DrawReel(sc, plat::MatrixIdentity(), 0);
     else
-        DrawRod(sc, 45.0f, spinning);
+        DrawRod(sc, 45.0f, spinning, side);
     EXPECT_GT(dev.Triangles3D(), 100);
     dev.EndScene();
     plat::Image img;
@@ -272,17 +273,19 @@ TEST(TackleMeshes, GalleryOfTheLitReelAndHandle)
     sc.spinningRod = RodCylinder(kSpinningLength, 0.03f, sc.reel.SmallestZ());
     sc.bologneseRod = RodCylinder(kBologneseLength, (500.0f - 210.0f) / 40000.0f + 0.03f, sc.reel.SmallestZ());
     const plat::Vec3 reelAt = plat::Vec3TransformCoord({0, -0.27f, -0.5f}, RodWorld(0, 45));
+    const plat::Vec3 turnedReelAt = plat::Vec3TransformCoord({0, -0.27f, -0.5f}, RodWorld(0, 45, 40));
 
     // Four views, each a quarter of the sheet: the reel from behind and
     // above on the handle's side, a bolognese's reel through the game's
     // camera zoomed in, the spinning handle with the reel close up, and the
-    // game's own camera.
+    // spinning rod swung 40 degrees aside through the game's camera zoomed in.
     const plat::Image shots[4] = {
         Shot(sc, {0.32f, 0.3f, 0.42f}, {0, 0.02f, -0.06f}, kPi / 4, true, false),
         Shot(sc, {0, 2.8f, 6.0f}, reelAt, kPi / 24, false, false),
         Shot(sc, {0.9f, 1.2f, 1.3f}, {0, 0.45f, -0.5f}, kPi / 8, false, true),
-        Shot(sc, {0, 2.8f, 6.0f}, {0, 2.6f, 0}, kPi / 4, false, true),
+        Shot(sc, {0, 2.8f, 6.0f}, turnedReelAt, kPi / 16, false, true, 40),
     };
+    const plat::Image game = Shot(sc, {0, 2.8f, 6.0f}, {0, 2.6f, 0}, kPi / 4, false, true);
     plat::Image sheet(800, 600);
     for (int q = 0; q < 4; ++q)
         for (int y = 0; y < 300; ++y)
@@ -308,12 +311,13 @@ TEST(TackleMeshes, GalleryOfTheLitReelAndHandle)
     };
     EXPECT_GT(inked(shots[0]), 800 * 600 / 10);
     EXPECT_GT(inked(shots[1]), 800 * 600 / 20);
-    EXPECT_NE(0x6F8FA8u, shots[3].At(400, 595) & 0xFFFFFF);
+    EXPECT_NE(0x6F8FA8u, game.At(400, 595) & 0xFFFFFF);
     // Full shots for a closer look.
     plat::SavePng(testing_support::BuildFolderFile("tackle3d_reel.png"), shots[0]);
     plat::SavePng(testing_support::BuildFolderFile("tackle3d_bolognese.png"), shots[1]);
     plat::SavePng(testing_support::BuildFolderFile("tackle3d_handle.png"), shots[2]);
-    plat::SavePng(testing_support::BuildFolderFile("tackle3d_game.png"), shots[3]);
+    plat::SavePng(testing_support::BuildFolderFile("tackle3d_turned.png"), shots[3]);
+    plat::SavePng(testing_support::BuildFolderFile("tackle3d_game.png"), game);
 }
 
 } // namespace

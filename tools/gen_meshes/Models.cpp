@@ -52,12 +52,16 @@ plat::Mesh BuildReel()
 
     // Body: the gear housing, narrow across, round seen from the side.
     b.UseMaterial(body);
-    b.Lathe(Egg(-0.058f, 0.088f, 0.066f, 18), kRound, big, 0.55f, 1.0f);
+    b.Lathe(Egg(-0.058f, 0.088f, 0.066f, 24), kRound, big, 0.55f, 1.0f);
     // Rear cap and the neck carrying the rotor.
-    b.Lathe({{0.07f, 0.026f}, {0.094f, 0.026f}, {0.094f, 0.026f}, {0.1f, 0.021f}, {0.103f, 0.0f}}, kSmall, big);
+    // Short rings where it enters the housing, so its faces sort with the
+    // housing's small ones.
+    b.Lathe({{0.07f, 0.026f}, {0.076f, 0.026f}, {0.082f, 0.026f}, {0.088f, 0.026f}, {0.094f, 0.026f}, {0.094f, 0.026f},
+             {0.1f, 0.021f}, {0.103f, 0.0f}},
+            kSmall, big);
     b.Lathe({{-0.082f, 0.0f}, {-0.082f, 0.028f}, {-0.05f, 0.032f}}, kSmall, big);
     // Rotor cup, open toward the spool skirt that covers its rim.
-    b.Lathe({{-0.128f, 0.0f}, {-0.128f, 0.046f}, {-0.128f, 0.046f}, {-0.124f, 0.05f}, {-0.1f, 0.048f}, {-0.086f, 0.036f},
+    b.Lathe({{-0.128f, 0.0f}, {-0.128f, 0.046f}, {-0.128f, 0.046f}, {-0.124f, 0.05f}, {-0.118f, 0.0498f}, {-0.112f, 0.0494f}, {-0.106f, 0.049f}, {-0.1f, 0.048f}, {-0.086f, 0.036f},
              {-0.078f, 0.026f}, {-0.078f, 0.026f}, {-0.078f, 0.0f}},
             kRound, big);
     // Spool: front drag knob, front lip, the line, rear skirt.
@@ -67,7 +71,7 @@ plat::Mesh BuildReel()
     b.Lathe({{-0.19f, 0.0455f}, {-0.166f, 0.0478f}, {-0.142f, 0.0455f}}, kRound, big);
     b.UseMaterial(body);
     b.Lathe({{-0.143f, 0.044f}, {-0.139f, 0.054f}, {-0.128f, 0.056f}, {-0.118f, 0.056f}, {-0.118f, 0.056f},
-             {-0.118f, 0.049f}},
+             {-0.118f, 0.0505f}},
             kRound, big);
     // Cap nut on the side away from the handle.
     b.Lathe({{-0.048f, 0.0f}, {-0.048f, 0.011f}, {-0.044f, 0.015f}, {-0.03f, 0.016f}}, kSmall, scaled(AlongX()));
