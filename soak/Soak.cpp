@@ -188,6 +188,8 @@ void SavedRecords()
             Fail("statistics: catch name past its field", "");
     if (!accepted && (g_Statistiche.m_sessions != 0 || g_Statistiche.m_name[0]))
         Fail("statistics: a rejected file left values behind", "");
+}
+
 // A small mesh written as text, then cut, flipped or spliced.
 void MeshText()
 {
@@ -223,8 +225,9 @@ void MeshText()
                 Fail("mesh: face material out of range", std::to_string(f.material));
         }
         for (const auto& v : m.vertices)
-            if (!std::isfinite(v.position.x + v.position.y + v.position.z + v.normal.x + v.normal.y + v.normal.z + v.u + v.v))
-                Fail("mesh: a number that is not finite", text.substr(0, 40));
+            for (float f : {v.position.x, v.position.y, v.position.z, v.normal.x, v.normal.y, v.normal.z, v.u, v.v})
+                if (!std::isfinite(f))
+                    Fail("mesh: a number that is not finite", text.substr(0, 40));
     }
     std::free(exact);
 }
