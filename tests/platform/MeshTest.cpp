@@ -274,6 +274,17 @@ TEST(MeshDraw, CornersAndDepthThroughKnownMatrices)
     EXPECT_NEAR(470.0f, out[1].x, 1e-3);
     EXPECT_NEAR(260.0f, out[1].y, 1e-3);
     EXPECT_NEAR(0.5f + 0.5f * depth, out[1].z, 1e-5);
+    // The device does not wrap: texture coordinates stay in 0..1.
+    plat::Mesh t = Triangle({0, 0, 0}, {1, 1, 0}, {1, -1, 0});
+    t.vertices[0].u = 1.5f;
+    t.vertices[0].v = -0.25f;
+    t.vertices[1].u = 0.25f;
+    out.clear();
+    plat::BuildSubsetTriangles(s, vp, t, 0, out);
+    ASSERT_EQ(3u, out.size());
+    EXPECT_EQ(1.0f, out[0].u);
+    EXPECT_EQ(0.0f, out[0].v);
+    EXPECT_EQ(0.25f, out[1].u);
 }
 
 TEST(MeshDraw, TrianglesReachingBehindTheNearPlaneOrSeenFromBehindAreDropped)
