@@ -153,6 +153,10 @@ int CAppFish::SetupScene3D()
 
     scene.lighting = true;
     scene.depthTest = true;
+    // Faces seen from behind are not drawn, as on a device left at its
+    // defaults; the rod and reel meshes rely on it, since the device orders
+    // whole triangles by depth instead of testing each pixel.
+    scene.cullNone = false;
     scene.ambient = 0xFF323232;
     scene.blendWeights = 1;
     scene.wrapU = true;

@@ -390,6 +390,7 @@ int Device::BeginScene()
         return kInvalidCall;
     m_inScene = true;
     m_queue.clear();
+    m_triangles3D = 0;
     return kOk;
 }
 

@@ -246,6 +246,10 @@ public:
     // Screen-space triangles (already transformed and lit), each queued at
     // the mean depth of its vertices. texture may be null.
     int DrawTriangles(const Texture* texture, const ScreenVertex* vertices, int count);
+    // 3D triangles the mesh drawing submitted since the scene began (tests
+    // and benchmarks read it).
+    int Triangles3D() const { return m_triangles3D; }
+    void Count3DTriangles(int count) { m_triangles3D += count; }
 
     // Read-back of the back buffer (0xAARRGGBB).
     bool ReadPixels(Image& out);
@@ -289,6 +293,7 @@ private:
     std::optional<Caps3D> m_capsOverride;
     int m_capsStatus = kOk;
     int m_failNext[4] = {0, 0, 0, 0};
+    int m_triangles3D = 0;
 };
 
 inline TexturePtr Device::CreateTextureFromResource(int bitmapId, int width, int height, int* status)

@@ -6,6 +6,7 @@
 #include "platform/Files.h"
 #include "platform/Ini.h"
 #include "platform/Locale.h"
+#include "platform/Mesh.h"
 #include "shell/GestFile.h"
 #include "shell/SoundPlayer.h"
 #include "shell/Utility.h"
@@ -15,6 +16,7 @@
 #include "simulation/Statistiche.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -258,6 +260,48 @@ void TackleFiles(const std::string& root)
     rig.SaveConfiguration("Soak", "");
 }
 
+// A small mesh written as text, then cut, flipped or spliced.
+void MeshText()
+{
+    static const std::string base = [] {
+        plat::Mesh m = plat::MakeCylinder(0.01f, 0.03f, 1.0f, 4, 2);
+        m.materials[0].textureFile = "CORPO.BMP";
+        m.materials.push_back(m.materials[0]);
+        m.faces[3].material = 1;
+        return plat::WriteMeshText(m);
+    }();
+    std::string text = base;
+    const char* bits[] = {"{", "}", ";", ",", "\"", "-1", "4294967295", "3", "0", "nan", "1e39", "Mesh {", "//", "\n"};
+    for (int i = int(g_rng() % 6); i > 0; --i) {
+        const std::size_t at = g_rng() % (text.size() + 1);
+        switch (g_rng() % 4) {
+        case 0: text.insert(at, bits[g_rng() % (sizeof bits / sizeof *bits)]); break;
+        case 1: if (at < text.size()) text[at] = char(g_rng() & 0xFF); break;
+        case 2: text.erase(at, g_rng() % 8); break;
+        default: text.resize(at); break;
+        }
+    }
+    // The reader gets its own exact-size copy so a read past the end is caught.
+    char* exact = text.empty() ? nullptr : static_cast<char*>(std::malloc(text.size()));
+    if (exact)
+        std::memcpy(exact, text.data(), text.size());
+    plat::Mesh m;
+    if (plat::ReadMeshText(exact, text.size(), m)) {
+        for (const auto& f : m.faces) {
+            for (auto i : f.index)
+                if (i >= m.vertices.size())
+                    Fail("mesh: face index out of range", std::to_string(i));
+            if (f.material < 0 || std::size_t(f.material) >= m.materials.size())
+                Fail("mesh: face material out of range", std::to_string(f.material));
+        }
+        for (const auto& v : m.vertices)
+            for (float f : {v.position.x, v.position.y, v.position.z, v.normal.x, v.normal.y, v.normal.z, v.u, v.v})
+                if (!std::isfinite(f))
+                    Fail("mesh: a number that is not finite", text.substr(0, 40));
+    }
+    std::free(exact);
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -279,6 +323,7 @@ int main(int argc, char** argv)
         IniRoundTrip();
         Wave();
         Texts();
+        MeshText();
         if (haveScratch && i % 8 == 0)
             SavedRecords();
         // The tackle readers work on whole folders: one run in 500.

@@ -275,6 +275,7 @@ TEST_F(AppTest, LostDeviceReleasesAndRecreatesInOrder)
                      "reset tackle box", "reset options", "reset venues", "reset fishes", "reset baits",
                      "reset records", "reset tournament", "reset cursor", "reset help"}));
     EXPECT_TRUE(g_pApp->Is3DReady());
+    EXPECT_FALSE(g_pDevice->Scene().cullNone); // the 3D scene is set up again in full
     EXPECT_TRUE(g_pApp->IsDeviceLost());
 
     Frame(); // good again: draws
