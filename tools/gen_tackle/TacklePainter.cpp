@@ -822,6 +822,8 @@ void DrawFloat(Canvas& c, const FloatLook& k, float cx, float top, float height,
     float antennaFrac = ball ? 0.42f : k.shape == FloatShape::Sea ? 0.30f : 0.36f;
     float bodyFrac = ball ? 0.32f : k.shape == FloatShape::Slim ? 0.40f : 0.34f;
     bodyFrac *= std::clamp(k.bodyScale, 0.7f, 1.25f);
+    if (ball) // as tall as it is wide
+        bodyFrac = width * 1.1f * std::clamp(k.bodyScale, 0.75f, 1.15f) / height;
     const float yBody = top + height * antennaFrac, yStem = yBody + height * bodyFrac, yEnd = top + height;
     const float half = width * 0.5f * (k.shape == FloatShape::Slim ? 0.62f : 1.0f) * std::clamp(k.bodyScale, 0.75f, 1.15f);
     const float antenna = std::max(0.75f, width * (k.shape == FloatShape::Sea ? 0.17f : 0.1f));
@@ -874,7 +876,7 @@ plat::Image PaintFloatPhoto(const FloatLook& k)
     Canvas c(kFloatW, kFloatH, kSS);
     Backdrop(c, 200u + unsigned(k.shape));
     SoftShadow(c, {27, 342}, 14, 3, 0.2f);
-    DrawFloat(c, k, 25, 12, 328, k.shape == FloatShape::Ball ? 26.0f : 22.0f, true);
+    DrawFloat(c, k, 25, 12, 328, k.shape == FloatShape::Ball ? 34.0f : 30.0f, true);
     return c.Resolve();
 }
 
