@@ -2,6 +2,8 @@
 // rig (so loading and saving one leaves it byte for byte), naming tackle
 // that exists, and rigged the way the fishing rules reward.
 #include "tests/data/DataFiles.h"
+#include "tests/shell/GfxFixture.h"
+#include "world/Pesci.h"
 
 #include <gtest/gtest.h>
 
@@ -248,6 +250,34 @@ TEST(ConfigurationsTest, EveryRigNamesTackleThatExistsAndIsRiggedSoundly)
             EXPECT_GE(stopper, depth + 10);
             EXPECT_EQ(0, stopper % 10);
         }
+    }
+}
+
+class RigSpeciesTest : public gfx_test::GfxTest {};
+
+// A fish refuses a rig whose main line or hook link is thicker than 1.6
+// times the thickest link it tolerates, and comes off a hook outside its
+// size range: every rig must suit a good number of species, and a spinning
+// rig species that take lures.
+TEST_F(RigSpeciesTest, EveryRigSuitsManySpecies)
+{
+    CPesci pesci;
+    pesci.Load(dev.get());
+    for (const DataFile& f : Rigs()) {
+        SCOPED_TRACE(f.name);
+        const Item hook = Lookup("Ami", "AMO", Str(f, "AMO", "FILE"), kHooks);
+        ASSERT_TRUE(hook.exists);
+        const int size = hook.ints.at("MISURA");
+        const int thickest = std::max(Num(f, "LENZA", "FILO"), Num(f, "LENZA", "FILO_FINALE"));
+        const bool spinning = hook.ints.at("ESCA") == 13;
+        int suited = 0;
+        for (unsigned i = 0; i < CPesci::kCount; ++i) {
+            const PesceRecord r = pesci.GetRecord(i);
+            if (int(float(r.maxLineHook) * 1.6f) >= thickest && size >= r.minHook && size <= r.maxHook &&
+                (!spinning || pesci.TakesSpinningLure(i)))
+                ++suited;
+        }
+        EXPECT_GE(suited, 10);
     }
 }
 
