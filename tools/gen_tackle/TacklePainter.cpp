@@ -304,23 +304,30 @@ plat::Image PaintReel(const ReelLook& k)
     Polygon foot{P(38, 17), P(62, 17), P(56, 22), P(54, 40), P(48, 40), P(44, 22)};
     CylinderFill(c, foot, P(51, 30), {0, 1}, 6 * s, [&](float u, Vec2) { return RoundShade(k.trim, u, 0.6f); });
     // Body.
-    Ellipsoid(c, P(56, 54), (k.boat ? 20.0f : 17.0f) * s, (k.boat ? 17.0f : 15.0f) * s, 0.1f, k.body, 0.6f);
+    Ellipsoid(c, P(58, 54), (k.boat ? 22.0f : 20.0f) * s, (k.boat ? 17.0f : 14.5f) * s, 0.05f, k.body, 0.6f);
+    // Rear drag knob.
+    Polygon knob{P(76, 48), P(84, 47), P(84, 61), P(76, 60)};
+    CylinderFill(c, knob, P(80, 54), {1, 0}, 7 * s, [&](float u, Vec2) { return RoundShade(k.trim, u, 0.6f); });
     // Spool with wound line, seen from the side, then the rotor cup.
     Polygon spool{P(16, 40), P(36, 40), P(36, 68), P(16, 68)};
     CylinderFill(c, spool, P(26, 54), {1, 0}, 14 * s, [&](float u, Vec2 p) {
-        float lines = 0.85f + 0.15f * std::sin(p.x * 6.0f);
-        return Scale(RoundShade(Hex(0xD9DCD2), u, 0.3f), lines);
+        // Wound line: fine turns across the spool.
+        float lines = 0.8f + 0.2f * std::sin(p.x * 9.0f + p.y * 0.4f);
+        return Scale(RoundShade(Hex(0xC9D6C2), u, 0.45f), lines);
     });
     Polygon lip{P(13, 38), P(18, 38), P(18, 70), P(13, 70)};
     CylinderFill(c, lip, P(15.5f, 54), {1, 0}, 16 * s, [&](float u, Vec2) { return RoundShade(k.trim, u, 0.7f); });
     Polygon rotor{P(36, 42), P(44, 38), P(44, 70), P(36, 66)};
     CylinderFill(c, rotor, P(40, 54), {1, 0}, 15 * s, [&](float u, Vec2) { return RoundShade(Scale(k.body, 0.8f), u, 0.5f); });
+    // Front drag knob on the spool.
+    Polygon front{P(7, 46), P(13, 45), P(13, 63), P(7, 62)};
+    CylinderFill(c, front, P(10, 54), {1, 0}, 9 * s, [&](float u, Vec2) { return RoundShade(Scale(k.trim, 0.85f), u, 0.6f); });
     // Bail wire.
     Tube(c, {P(40, 38), P(30, 33), P(18, 35), P(12, 44)}, 1.6f * s, Hex(0xC8CCD0));
     // Handle arm and knob.
-    Tube(c, {P(60, 54), P(75, 62), P(82, 72)}, 3.2f * s, k.trim);
-    Ellipsoid(c, P(85, 76), 6.5f * s, 4.5f * s, 0.5f, Hex(0x2C2C2C), 0.4f);
-    Sphere(c, P(60, 54), 4.0f * s, k.trim, 0.8f);
+    Tube(c, {P(62, 56), P(72, 64), P(80, 74)}, 3.2f * s, k.trim);
+    Ellipsoid(c, P(83, 78), 6.5f * s, 4.5f * s, 0.5f, Hex(0x2C2C2C), 0.4f);
+    Sphere(c, P(62, 56), 4.0f * s, k.trim, 0.8f);
     return c.Resolve();
 }
 
