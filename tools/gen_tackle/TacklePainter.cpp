@@ -500,10 +500,13 @@ plat::Image PaintBait(Bait b)
         Ellipsoid(c, {46, 68}, 13, 6.5f, 0.1f, Hex(0xB9692E), 0.8f);
         break;
     case Bait::Worm: Worm(c, Wiggle({14, 60}, {86, 38}, 9, 1.3f), 7, Hex(0xB8525A), false); break;
-    case Bait::Lobworm:
-        Worm(c, Wiggle({10, 70}, {90, 30}, 14, 1.1f), 10.5f, Hex(0x8E3A44), false);
-        c.Stroke(Wiggle({52, 50}, {60, 46}, 0.5f, 0.5f, 6), 10.5f, Hex(0xC8787A), 0.55f);
+    case Bait::Lobworm: {
+        const std::vector<Vec2> body = Wiggle({10, 70}, {90, 30}, 14, 1.1f);
+        Worm(c, body, 10.5f, Hex(0x8E3A44), false);
+        // The saddle, a paler band a third of the way from the head.
+        c.Stroke(std::vector<Vec2>(body.begin() + 16, body.begin() + 23), 9.5f, Hex(0xC07478), 0.6f);
         break;
+    }
     case Bait::Ragworm: Worm(c, Wiggle({12, 62}, {88, 40}, 10, 1.6f), 6.5f, Hex(0xA8503A), true); break;
     case Bait::KingRagworm: Worm(c, Wiggle({10, 66}, {90, 34}, 13, 1.2f), 9.5f, Hex(0x6E6A48), true); break;
     case Bait::Bread: {
