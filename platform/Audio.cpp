@@ -204,16 +204,20 @@ AudioBuffer* CreateAudioBuffer(const WaveFormat& format, const void* samples, st
     if (source == 0 || frameBytes <= 0)
         return nullptr;
     bytes -= bytes % std::size_t(frameBytes); // a partial last frame is dropped
-    if (bytes == 0 || format.samplesPerSec > std::uint32_t(INT32_MAX))
+    // Below this rate nothing is a real recording, and the rate conversion
+    // would blow a tiny file up into gigabytes.
+    if (bytes == 0 || format.samplesPerSec < kMinSampleRate || format.samplesPerSec > kMaxSampleRate)
         return nullptr;
 
     SDL_AudioCVT cvt;
     if (SDL_BuildAudioCVT(&cvt, source, Uint8(format.channels), int(format.samplesPerSec), s.deviceFormat,
                           Uint8(s.deviceChannels), s.deviceRate) < 0)
         return nullptr;
-    // The converter works in place on a buffer len_mult times the input and
-    // counts bytes in an int: a long sound at a very low rate would overflow it.
-    if (bytes > std::size_t(INT32_MAX) / std::size_t(std::max(cvt.len_mult, 1)))
+    // The converter works in place on a buffer len_mult times the input;
+    // the converted sound must stay within the bound as well.
+    const double converted = double(bytes) * double(s.deviceRate) / double(format.samplesPerSec) *
+                             double(SDL_AUDIO_BITSIZE(s.deviceFormat) / 8 * s.deviceChannels) / double(frameBytes);
+    if (bytes > kMaxConvertedBytes / std::size_t(std::max(cvt.len_mult, 1)) || converted > double(kMaxConvertedBytes))
         return nullptr;
     auto* sample = new Sample;
     sample->pcm.resize(bytes * std::size_t(std::max(cvt.len_mult, 1)));
