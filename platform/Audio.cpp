@@ -1,5 +1,7 @@
 #include "platform/Audio.h"
 
+#include "platform/QuietStderr.h"
+
 #include <SDL.h>
 #include <SDL_mixer.h>
 
@@ -151,11 +153,16 @@ bool OpenAudio()
         ++s.openCount;
         return true;
     }
-    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0)
-        return false;
-    if (Mix_OpenAudio(44100, MIX_DEFAULT_FORMAT, 2, 1024) != 0) {
-        SDL_QuitSubSystem(SDL_INIT_AUDIO);
-        return false;
+    {
+        // Without a sound card the audio libraries print a line for every
+        // back end they try; the caller says in one line that sound is off.
+        QuietStderr quiet;
+        if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0)
+            return false;
+        if (Mix_OpenAudio(44100, MIX_DEFAULT_FORMAT, 2, 1024) != 0) {
+            SDL_QuitSubSystem(SDL_INIT_AUDIO);
+            return false;
+        }
     }
     int rate = 0, channels = 0;
     Uint16 format = 0;
