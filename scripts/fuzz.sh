@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds the fuzz harnesses with clang and runs each for the given number of
 # seconds (default 60) from the seed corpus in fuzz/corpus/<target>/.
+#   scripts/fuzz.sh [seconds] [target...]   (all targets when none is named)
 # Prints the executions of each target; exits non-zero on any finding, whose
 # input is left in build/fuzz/findings/<target>/ (add it to the seed corpus
 # and to a regression test).
@@ -13,6 +14,10 @@ CC=clang CXX=clang++ cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithD
   -DKARVELIN_TESTS=OFF -DKARVELIN_FUZZ=ON >/dev/null
 cmake --build "$build" -j "$jobs" --target karvelin_fuzz
 read -r -a targets <<<"$(tr ';' ' ' <"$build/fuzz_targets.txt")"
+if [ $# -gt 1 ]; then
+  shift
+  targets=("$@")
+fi
 
 export SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy
 # Scratch files of the harnesses stay inside the build folder, even after a crash.
