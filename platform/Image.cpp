@@ -139,10 +139,6 @@ PictureHeader ReadPictureHeader(const void* data, std::size_t size)
     return PictureHeader{};
 }
 
-namespace {
-
-} // namespace
-
 bool DecodeImage(const void* data, std::size_t size, Image& out, std::string* error)
 {
     auto refuse = [&](const char* why) {
