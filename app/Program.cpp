@@ -2,6 +2,7 @@
 
 #include "app/AppFish.h"
 #include "app/WndProc.h"
+#include "platform/Dialog.h"
 #include "platform/Image.h"
 #include "platform/Locale.h"
 #include "platform/Resources.h"
@@ -33,6 +34,18 @@ struct Resolution {
 };
 constexpr Resolution kResolutions[] = {{800, 600},  {1024, 768}, {1280, 720},  {1280, 768},
                                        {1280, 800}, {1360, 768}, {1366, 768}, {1440, 900}};
+
+// Without a window the game cannot be played: the player learns why on the
+// terminal (there is no screen to show a box on), in the game's words and
+// then the window system's.
+void ReportNoWindow(bool italian)
+{
+    plat::ShowMessage(italian ? "Errore Inizializzazione" : "Initialization Error",
+                      italian ? "Errore durante l'inizializzazione dell'applicazione!"
+                              : "Error initializing the application!",
+                      plat::MessageIcon::Stop);
+    DebugOut(("karvelin: " + plat::WindowSystemError()).c_str());
+}
 
 } // namespace
 
@@ -129,8 +142,11 @@ void DestroyApplication()
 int StartProgram()
 {
     // The window system stands in for the window class.
-    if (!plat::InitWindowSystem())
+    if (!plat::InitWindowSystem()) {
+        // The settings are not read yet: the language is the user's own.
+        ReportNoWindow(plat::UserLanguageId() == plat::kLangItalian);
         return kExitWindowFailure;
+    }
 
     g_GestFile.Init();
 
@@ -157,6 +173,7 @@ int StartProgram()
     const char* title = Tr("Karvelin - Simulatore di pesca", "Karvelin - Fishing simulator");
     if (!plat::CreateMainWindow(title, g_nScreenW, g_nScreenH, g_Opzioni.fullScreen == 1, iconPtr)) {
         LogError("norva", "CreateWindowEx() error!", 170);
+        ReportNoWindow(IsItalian());
         plat::QuitWindowSystem();
         return kExitWindowFailure;
     }

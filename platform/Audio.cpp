@@ -1,5 +1,7 @@
 #include "platform/Audio.h"
 
+#include "platform/QuietStderr.h"
+
 #include <SDL.h>
 #include <SDL_mixer.h>
 
@@ -151,11 +153,16 @@ bool OpenAudio()
         ++s.openCount;
         return true;
     }
-    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0)
-        return false;
-    if (Mix_OpenAudio(44100, MIX_DEFAULT_FORMAT, 2, 1024) != 0) {
-        SDL_QuitSubSystem(SDL_INIT_AUDIO);
-        return false;
+    {
+        // Without a sound card the audio libraries print a line for every
+        // back end they try; the caller says in one line that sound is off.
+        QuietStderr quiet;
+        if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0)
+            return false;
+        if (Mix_OpenAudio(44100, MIX_DEFAULT_FORMAT, 2, 1024) != 0) {
+            SDL_QuitSubSystem(SDL_INIT_AUDIO);
+            return false;
+        }
     }
     int rate = 0, channels = 0;
     Uint16 format = 0;
@@ -204,16 +211,20 @@ AudioBuffer* CreateAudioBuffer(const WaveFormat& format, const void* samples, st
     if (source == 0 || frameBytes <= 0)
         return nullptr;
     bytes -= bytes % std::size_t(frameBytes); // a partial last frame is dropped
-    if (bytes == 0 || format.samplesPerSec > std::uint32_t(INT32_MAX))
+    // Below this rate nothing is a real recording, and the rate conversion
+    // would blow a tiny file up into gigabytes.
+    if (bytes == 0 || format.samplesPerSec < kMinSampleRate || format.samplesPerSec > kMaxSampleRate)
         return nullptr;
 
     SDL_AudioCVT cvt;
     if (SDL_BuildAudioCVT(&cvt, source, Uint8(format.channels), int(format.samplesPerSec), s.deviceFormat,
                           Uint8(s.deviceChannels), s.deviceRate) < 0)
         return nullptr;
-    // The converter works in place on a buffer len_mult times the input and
-    // counts bytes in an int: a long sound at a very low rate would overflow it.
-    if (bytes > std::size_t(INT32_MAX) / std::size_t(std::max(cvt.len_mult, 1)))
+    // The converter works in place on a buffer len_mult times the input;
+    // the converted sound must stay within the bound as well.
+    const double converted = double(bytes) * double(s.deviceRate) / double(format.samplesPerSec) *
+                             double(SDL_AUDIO_BITSIZE(s.deviceFormat) / 8 * s.deviceChannels) / double(frameBytes);
+    if (bytes > kMaxConvertedBytes / std::size_t(std::max(cvt.len_mult, 1)) || converted > double(kMaxConvertedBytes))
         return nullptr;
     auto* sample = new Sample;
     sample->pcm.resize(bytes * std::size_t(std::max(cvt.len_mult, 1)));

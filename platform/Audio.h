@@ -34,9 +34,18 @@ bool IsAudioOpen();
 // Test seam: while set, OpenAudio() fails as if the machine had no device.
 void SetAudioUnavailable(bool unavailable);
 
+// Sounds come from files players may exchange: the rate must be a real one
+// and a converted sound is held within a bound (about four minutes of CD
+// stereo), so a small file can never make the device allocate gigabytes.
+constexpr std::uint32_t kMinSampleRate = 4000;
+constexpr std::uint32_t kMaxSampleRate = 384000;
+constexpr std::size_t kMaxConvertedBytes = 48u * 1024 * 1024;
+
 // A buffer playing the given samples (copied and converted to the device's
 // format). Null when the device is closed, the format is not one we can play
-// (integer PCM of 8, 16 or 32 bits, or 32-bit float) or there are no samples.
+// (integer PCM of 8, 16 or 32 bits, or 32-bit float, at a rate within the
+// bounds above), there are no samples, or the converted sound would pass
+// kMaxConvertedBytes.
 AudioBuffer* CreateAudioBuffer(const WaveFormat& format, const void* samples, std::size_t bytes);
 // A second buffer on the samples of an existing one. Null when that fails.
 AudioBuffer* DuplicateAudioBuffer(AudioBuffer* source);

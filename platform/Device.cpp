@@ -623,7 +623,7 @@ TexturePtr Device::CreateTextureFromFile(const std::string& path, int width, int
     }
     std::string bytes;
     Image img;
-    if (!IsRegularFile(real) || !ReadWholeFile(real, bytes) || !DecodeImage(bytes.data(), bytes.size(), img)) {
+    if (!IsRegularFile(real) || !ReadFileUpTo(real, kMaxPictureBytes, bytes) || !DecodeImage(bytes.data(), bytes.size(), img)) {
         st = kInvalidData;
         return nullptr;
     }

@@ -177,15 +177,38 @@ std::vector<std::string> ListFiles(const std::string& folder, std::string_view e
 
 bool ReadWholeFile(const std::string& path, std::string& bytes)
 {
+    return ReadFileUpTo(path, std::string::npos, bytes);
+}
+
+bool ReadFileUpTo(const std::string& path, std::size_t limit, std::string& bytes)
+{
+    bytes.clear();
     std::string p = ResolvePath(path);
     std::error_code ec;
     if (!fs::is_regular_file(p, ec))
         return false;
+    const auto declared = fs::file_size(p, ec);
+    if (ec || (limit != std::string::npos && declared > limit))
+        return false;
     std::ifstream in(p, std::ios::binary);
     if (!in)
         return false;
-    bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    return !in.bad();
+    bytes.reserve(std::size_t(declared));
+    // The file may grow between the size check and the read: read in pieces
+    // and stop as soon as it passes the limit.
+    char piece[65536];
+    while (in) {
+        in.read(piece, sizeof piece);
+        if (in.bad())
+            return false;
+        const std::size_t got = std::size_t(in.gcount());
+        if (got > limit - bytes.size()) {
+            bytes.clear();
+            return false;
+        }
+        bytes.append(piece, got);
+    }
+    return true;
 }
 
 bool WriteFileAtomic(const std::string& path, std::string_view bytes)

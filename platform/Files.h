@@ -36,6 +36,9 @@ bool CopyFile(const std::string& from, const std::string& to); // replaces the t
 std::vector<std::string> ListFiles(const std::string& folder, std::string_view ext);
 
 bool ReadWholeFile(const std::string& path, std::string& bytes);
+// The same, refusing (false, nothing read) a file longer than limit bytes,
+// so a huge file is never taken into memory.
+bool ReadFileUpTo(const std::string& path, std::size_t limit, std::string& bytes);
 // Writes a temporary file in the same folder and renames it over the target,
 // so the target is always either the old or the new content.
 bool WriteFileAtomic(const std::string& path, std::string_view bytes);

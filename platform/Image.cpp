@@ -3,17 +3,29 @@
 #include <SDL.h>
 #include <SDL_image.h>
 
+#include "platform/Files.h"
+
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 
 namespace plat {
 namespace {
 
-bool FromSurface(SDL_Surface* s, Image& out, std::string* error)
+// The decoded surface as our picture. An empty surface, or one of another
+// size than its header declared (when expectW > 0), is a failure.
+bool FromSurface(SDL_Surface* s, Image& out, std::string* error, int expectW = 0, int expectH = 0)
 {
     if (!s) {
         if (error)
             *error = IMG_GetError();
+        return false;
+    }
+    if (s->w <= 0 || s->h <= 0 || s->w > kMaxPictureSide || s->h > kMaxPictureSide ||
+        (expectW > 0 && (s->w != expectW || s->h != expectH))) {
+        SDL_FreeSurface(s);
+        if (error)
+            *error = "picture size out of range";
         return false;
     }
     SDL_Surface* conv = SDL_ConvertSurfaceFormat(s, SDL_PIXELFORMAT_ARGB8888, 0);
@@ -26,8 +38,9 @@ bool FromSurface(SDL_Surface* s, Image& out, std::string* error)
     out = Image(conv->w, conv->h);
     SDL_LockSurface(conv);
     for (int y = 0; y < conv->h; ++y) {
-        auto* row = reinterpret_cast<const std::uint32_t*>(static_cast<const std::uint8_t*>(conv->pixels) + y * conv->pitch);
-        std::copy(row, row + conv->w, out.pixels.begin() + std::size_t(y) * conv->w);
+        auto* row = reinterpret_cast<const std::uint32_t*>(static_cast<const std::uint8_t*>(conv->pixels) +
+                                                           std::size_t(y) * std::size_t(conv->pitch));
+        std::copy(row, row + conv->w, out.pixels.begin() + std::ptrdiff_t(std::size_t(y) * std::size_t(conv->w)));
     }
     SDL_UnlockSurface(conv);
     SDL_FreeSurface(conv);
@@ -44,24 +57,134 @@ SDL_RWops* OpenBytes(const void* data, std::size_t size, std::string* error)
     return rw;
 }
 
+std::uint32_t Be32(const std::uint8_t* p) { return std::uint32_t(p[0]) << 24 | std::uint32_t(p[1]) << 16 | std::uint32_t(p[2]) << 8 | p[3]; }
+std::uint32_t Be16(const std::uint8_t* p) { return std::uint32_t(p[0]) << 8 | p[1]; }
+std::uint32_t Le32(const std::uint8_t* p) { return std::uint32_t(p[3]) << 24 | std::uint32_t(p[2]) << 16 | std::uint32_t(p[1]) << 8 | p[0]; }
+std::uint32_t Le16(const std::uint8_t* p) { return std::uint32_t(p[1]) << 8 | p[0]; }
+
+bool SniffPng(const std::uint8_t* p, std::size_t n, PictureHeader& h)
+{
+    static const std::uint8_t kSig[8] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
+    if (n < 24 || std::memcmp(p, kSig, 8) != 0 || std::memcmp(p + 12, "IHDR", 4) != 0)
+        return false;
+    h.format = PictureFormat::Png;
+    h.width = Be32(p + 16) > 0x7fffffffu ? -1 : std::int64_t(Be32(p + 16));
+    h.height = Be32(p + 20) > 0x7fffffffu ? -1 : std::int64_t(Be32(p + 20));
+    return true;
+}
+
+// The frame header (SOFn) gives the size; the segments before it are
+// skipped by their lengths.
+bool SniffJpeg(const std::uint8_t* p, std::size_t n, PictureHeader& h)
+{
+    if (n < 4 || p[0] != 0xFF || p[1] != 0xD8)
+        return false;
+    h.format = PictureFormat::Jpeg;
+    std::size_t pos = 2;
+    while (pos + 4 <= n) {
+        if (p[pos] != 0xFF)
+            return true; // no frame header where one should be: size unknown
+        const std::uint8_t marker = p[pos + 1];
+        if (marker == 0xFF) {
+            ++pos; // fill byte
+            continue;
+        }
+        if (marker == 0x01 || (marker >= 0xD0 && marker <= 0xD7)) {
+            pos += 2; // markers without a length
+            continue;
+        }
+        if (marker == 0xD9 || marker == 0xDA)
+            return true; // image end or scan data before any frame header
+        const std::size_t length = Be16(p + pos + 2);
+        const bool frame = marker >= 0xC0 && marker <= 0xCF && marker != 0xC4 && marker != 0xC8 && marker != 0xCC;
+        if (frame) {
+            if (length < 7 || pos + 9 > n)
+                return true;
+            h.height = Be16(p + pos + 5);
+            h.width = Be16(p + pos + 7);
+            return true;
+        }
+        if (length < 2)
+            return true;
+        pos += 2 + length;
+    }
+    return true;
+}
+
+bool SniffBmp(const std::uint8_t* p, std::size_t n, PictureHeader& h)
+{
+    if (n < 26 || p[0] != 'B' || p[1] != 'M')
+        return false;
+    h.format = PictureFormat::Bmp;
+    const std::uint32_t info = Le32(p + 14);
+    if (info == 12) {
+        h.width = Le16(p + 18);
+        h.height = Le16(p + 20);
+    } else if (info >= 16) {
+        const std::int64_t w = std::int32_t(Le32(p + 18)), ht = std::int32_t(Le32(p + 22));
+        h.width = w;
+        h.height = ht < 0 ? -ht : ht; // a negative height is a top-down picture
+    }
+    return true;
+}
+
 } // namespace
+
+PictureHeader ReadPictureHeader(const void* data, std::size_t size)
+{
+    PictureHeader h;
+    const auto* p = static_cast<const std::uint8_t*>(data);
+    if (p && (SniffPng(p, size, h) || SniffJpeg(p, size, h) || SniffBmp(p, size, h)))
+        return h;
+    return PictureHeader{};
+}
 
 bool DecodeImage(const void* data, std::size_t size, Image& out, std::string* error)
 {
+    auto refuse = [&](const char* why) {
+        if (error)
+            *error = why;
+        return false;
+    };
+    if (size > kMaxPictureBytes)
+        return refuse("picture file too large");
+    // The size comes from the header before any decoder sees the bytes, so a
+    // small file claiming a huge picture never makes one allocate for it.
+    const PictureHeader h = ReadPictureHeader(data, size);
+    if (h.format == PictureFormat::Unknown)
+        return refuse("not a PNG, JPEG or BMP picture");
+    if (h.width <= 0 || h.height <= 0 || h.width > kMaxPictureSide || h.height > kMaxPictureSide)
+        return refuse("picture size missing or out of range");
     SDL_RWops* rw = OpenBytes(data, size, error);
-    return rw && FromSurface(IMG_Load_RW(rw, 1), out, error);
+    if (!rw)
+        return false;
+    SDL_Surface* s = nullptr;
+    switch (h.format) {
+    case PictureFormat::Png: s = IMG_LoadPNG_RW(rw); break;
+    case PictureFormat::Jpeg: s = IMG_LoadJPG_RW(rw); break;
+    case PictureFormat::Bmp: s = IMG_LoadBMP_RW(rw); break;
+    case PictureFormat::Unknown: break;
+    }
+    SDL_RWclose(rw);
+    return FromSurface(s, out, error, int(h.width), int(h.height));
 }
 
 bool LoadImageFile(const std::string& path, Image& out, std::string* error)
 {
-    return FromSurface(IMG_Load(path.c_str()), out, error);
+    std::string bytes;
+    if (!ReadFileUpTo(path, kMaxPictureBytes, bytes)) {
+        if (error)
+            *error = "picture file missing, unreadable or too large";
+        return false;
+    }
+    return DecodeImage(bytes.data(), bytes.size(), out, error);
 }
 
 bool RasteriseSvg(const void* data, std::size_t size, int w, int h, Image& out, std::string* error)
 {
-    if (w <= 0 || h <= 0) {
+    if (w <= 0 || h <= 0 || w > kMaxPictureSide || h > kMaxPictureSide || size > kMaxPictureBytes) {
         if (error)
-            *error = "no size";
+            *error = "no size, or too large";
         return false;
     }
     SDL_RWops* rw = OpenBytes(data, size, error);

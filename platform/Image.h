@@ -18,7 +18,22 @@ struct Image {
     std::uint32_t At(int x, int y) const { return pixels[std::size_t(y) * width + x]; }
 };
 
-// Decodes any picture format SDL_image reads (PNG, JPEG, BMP, SVG at its own size, ...).
+// Pictures come from players too, so decoding is bounded: at most this many
+// bytes of file and this many pixels a side, known from the header before
+// any decoder runs.
+constexpr std::size_t kMaxPictureBytes = 32u * 1024 * 1024;
+constexpr int kMaxPictureSide = 8192;
+
+enum class PictureFormat { Unknown, Png, Jpeg, Bmp };
+struct PictureHeader {
+    PictureFormat format = PictureFormat::Unknown;
+    std::int64_t width = 0, height = 0; // as declared; 0 when the header does not say
+};
+PictureHeader ReadPictureHeader(const void* data, std::size_t size);
+
+// Decodes a PNG, JPEG or BMP picture. Anything else, a file over the byte
+// limit, a declared size of 0 or over the side limit, a picture that does
+// not decode to its declared size, fails with the reason in error.
 bool DecodeImage(const void* data, std::size_t size, Image& out, std::string* error = nullptr);
 bool LoadImageFile(const std::string& path, Image& out, std::string* error = nullptr);
 // Rasterises SVG text to exactly w x h: the rasteriser keeps the aspect ratio,

@@ -115,6 +115,19 @@ std::string CleanValue(std::string_view value)
     return v;
 }
 
+// Only a line feed breaks a line: a text ending in a lone carriage return
+// has its line completed (the CR kept), so what follows starts a line of its
+// own instead of running on into the last value.
+void EndLastLine(std::string& out, const std::string& eol)
+{
+    if (out.empty() || out.back() == '\n')
+        return;
+    if (out.back() == '\r')
+        out.push_back('\n');
+    else
+        out.append(eol);
+}
+
 } // namespace
 
 bool IniReadText(std::string_view text, std::string_view section, std::string_view key, std::string& value)
@@ -146,15 +159,12 @@ std::string IniWriteText(std::string_view text, std::string_view section, std::s
         out.append(text.substr(0, l.begin)).append(keyLine).append(text.substr(l.end));
     } else if (f.section >= 0) {
         const Line& l = lines[std::size_t(f.lastLine)];
-        bool hasBreak = l.next > l.end;
         out.append(text.substr(0, l.next));
-        if (!hasBreak)
-            out.append(eol);
+        EndLastLine(out, eol);
         out.append(keyLine).append(eol).append(text.substr(l.next));
     } else {
         out.assign(text);
-        if (!out.empty() && out.back() != '\n')
-            out.append(eol);
+        EndLastLine(out, eol);
         out.append("[").append(section).append("]").append(eol).append(keyLine).append(eol);
     }
     return out;

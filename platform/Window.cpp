@@ -1,10 +1,13 @@
 #include "platform/Window.h"
 
 #include "platform/Locale.h"
+#include "platform/QuietStderr.h"
 
 #include <SDL.h>
 
 #include <deque>
+#include <string>
+#include <string_view>
 
 namespace plat {
 
@@ -26,8 +29,21 @@ Cursor* g_shownCursor = nullptr;
 bool InitVideo()
 {
     if (!g_videoInit) {
-        if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0)
+        {
+            QuietStderr quiet;
+            if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0)
+                return false;
+        }
+        const char* driver = SDL_GetCurrentVideoDriver();
+        if (!AcceptVideoDriver(driver ? driver : "", SDL_GetHint(SDL_HINT_VIDEODRIVER))) {
+            // SDL falls back to a driver without a screen when no window
+            // system answers: the game would run unseen for ever. Only the
+            // tests and benchmarks, which ask for one by name, get it.
+            std::string name = driver ? driver : "";
+            SDL_QuitSubSystem(SDL_INIT_VIDEO);
+            SDL_SetError("no window system could be opened (only the \"%s\" driver, which shows nothing)", name.c_str());
             return false;
+        }
         g_videoInit = true;
     }
     return true;
@@ -210,7 +226,31 @@ void TranslatePendingEvents()
 
 } // namespace
 
+bool AcceptVideoDriver(std::string_view current, const char* requested)
+{
+    if (current != "offscreen" && current != "dummy" && current != "evdev")
+        return true;
+    // The request may be a list: "x11,offscreen".
+    std::string_view list = requested ? requested : "";
+    while (!list.empty()) {
+        const std::size_t comma = list.find(',');
+        std::string_view name = list.substr(0, comma);
+        while (!name.empty() && name.front() == ' ')
+            name.remove_prefix(1);
+        while (!name.empty() && name.back() == ' ')
+            name.remove_suffix(1);
+        if (name.size() == current.size() && SDL_strncasecmp(name.data(), current.data(), name.size()) == 0)
+            return true;
+        if (comma == std::string_view::npos)
+            break;
+        list.remove_prefix(comma + 1);
+    }
+    return false;
+}
+
 bool InitWindowSystem() { return InitVideo(); }
+
+std::string WindowSystemError() { return SDL_GetError(); }
 
 void QuitWindowSystem()
 {

@@ -8,6 +8,9 @@
 // waiting is still handled first.
 #include "platform/Image.h"
 
+#include <string>
+#include <string_view>
+
 struct SDL_Window;
 
 namespace plat {
@@ -56,8 +59,16 @@ struct WindowMessage {
     int code = 0;
 };
 
-// The window system: false when it cannot be started (no display).
+// The window system: false when it cannot be started (no display). A
+// driver that shows nothing (offscreen, dummy) counts only when it was asked
+// for by name, through SDL_VIDEODRIVER or the hint: SDL falls back to one on
+// a machine without a display, and the game would then run unseen.
 bool InitWindowSystem();
+// Why the window system or the window could not be opened.
+std::string WindowSystemError();
+// The rule above: whether the driver SDL chose may be used, given the
+// requested driver list (null when none was asked for).
+bool AcceptVideoDriver(std::string_view current, const char* requested);
 void QuitWindowSystem();
 
 // The main window. Windowed: a captioned window whose client area is exactly

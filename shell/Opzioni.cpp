@@ -107,6 +107,9 @@ void COpzioni::Load()
     for (const Key& k : kKeys) {
         std::string value;
         plat::IniReadText(text, k.section, k.name, value);
+        // A value is a text up to its first NUL, as it is written back: one
+        // that starts with a NUL is as empty as no value at all.
+        value.resize(std::strlen(value.c_str()));
         if (k.number) {
             this->*k.number = value.empty() || value == "ERROR" ? k.fileDefault : TextToInt(value.c_str());
             if (k.number == &COpzioni::language)

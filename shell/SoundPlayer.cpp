@@ -2,6 +2,7 @@
 
 #include "platform/Resources.h"
 #include "shell/Globals.h"
+#include "shell/Utility.h"
 
 #include <algorithm>
 #include <cstring>
@@ -228,8 +229,11 @@ CSoundPlayer::~CSoundPlayer() { Release(); }
 bool CSoundPlayer::Init()
 {
     Release();
-    if (!plat::OpenAudio())
+    if (!plat::OpenAudio()) {
+        DebugOut(Tr("karvelin: nessun dispositivo audio, si gioca senza suoni.",
+                    "karvelin: no sound device, playing without sound."));
         return false;
+    }
     m_device = true;
     LoadSounds();
     return true;

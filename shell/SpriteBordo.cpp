@@ -2,9 +2,21 @@
 
 #include "platform/Files.h"
 #include "shell/GestFile.h"
+#include "shell/Utility.h"
 
 #include <cstring>
 #include <string>
+
+namespace {
+
+// A photo that is there but cannot be shown (not a picture, damaged, too
+// large) is replaced quietly on screen; the error log says which file it was.
+void LogRefusedPhoto(const char* path)
+{
+    LogError("sprite", Concat2("Picture refused, built-in picture shown: ", path), __LINE__);
+}
+
+} // namespace
 
 int CSpriteBordo::Init(plat::Device* dev)
 {
@@ -38,6 +50,7 @@ int CSpriteBordo::LoadPhoto(plat::Device* dev, const char* folder, const char* f
                 m_bitmapId = bitmapId; // the fallback, should the file fail after a lost device
                 return 0;
             }
+            LogRefusedPhoto(path.c_str());
         }
         int r = CreateFromResource(dev, bitmapId, width, height);
         m_alpha = 0.2f;
@@ -69,6 +82,7 @@ void CSpriteBordo::OnResetDevice(plat::Device* dev)
         // The photo file may have gone or gone bad since it was shown: its
         // fallback then, as when the photo is loaded.
         if (TryCreateFromFile(dev, m_path, m_requestedW, m_requestedH) != 0) {
+            LogRefusedPhoto(m_path);
             CreateFromResource(dev, m_bitmapId, m_requestedW, m_requestedH);
             m_alpha = 0.2f;
         }

@@ -51,7 +51,7 @@ void Fail(const char* what, const std::string& detail)
 std::string RandomIni()
 {
     std::string text;
-    const char* bits[] = {"[", "]", "=", "\r\n", "\n", " ", "KEY", "key", "S", "s", "value", ";", "\t", "ERROR"};
+    const char* bits[] = {"[", "]", "=", "\r\n", "\n", "\r", " ", "KEY", "key", "S", "s", "value", ";", "\t", "ERROR"};
     for (int i = int(g_rng() % 40); i > 0; --i)
         text += bits[g_rng() % (sizeof bits / sizeof *bits)];
     for (int i = int(g_rng() % 4); i > 0 && !text.empty(); --i)
@@ -81,6 +81,8 @@ void IniRoundTrip()
         expected.pop_back();
     if (back != expected)
         Fail("ini: value changed", "'" + back + "' vs '" + expected + "'");
+    if (plat::IniWriteText(written, section, key, value) != written)
+        Fail("ini: writing the same again changed the text", written);
 }
 
 std::vector<unsigned char> RandomWave()

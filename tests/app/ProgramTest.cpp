@@ -2,6 +2,7 @@
 #include "app/Program.h"
 #include "platform/Dialog.h"
 #include "platform/Locale.h"
+#include "platform/QuietStderr.h"
 #include "platform/Window.h"
 #include "shell/GestFile.h"
 #include "shell/Graphics.h"
@@ -205,15 +206,90 @@ TEST(ProgramExit, PostedQuitEndsWithStatusZero)
         testing::ExitedWithCode(0), "");
 }
 
-TEST(ProgramExit, NoWindowSystemEndsWithStatusFive)
+namespace {
+
+// The environment of a machine without a window system, where nobody asked
+// for a particular video driver.
+void ForgetTheDisplay()
 {
+    for (const char* var : {"SDL_VIDEODRIVER", "DISPLAY", "WAYLAND_DISPLAY"})
+        unsetenv(var);
+    SDL_ResetHint(SDL_HINT_VIDEODRIVER);
+}
+
+} // namespace
+
+// Without a window the game says so on stderr, in its own words first, and
+// ends with the window failure's status (0x80004005, seen as 5).
+TEST(ProgramExit, NoWindowSystemEndsWithStatusFiveAndTheFatalText)
+{
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    for (const char* driver : {"no_such_driver", "x11"}) {
+        SCOPED_TRACE(driver);
+        EXPECT_EXIT(
+            {
+                testing_support::TempFolders f;
+                unsetenv("DISPLAY"); // so x11 cannot open either
+                SDL_SetHintWithPriority(SDL_HINT_VIDEODRIVER, driver, SDL_HINT_OVERRIDE);
+                plat::PostQuitMessage(0); // should the window come up after all
+                std::exit(KarvelinMain());
+            },
+            testing::ExitedWithCode(5), "Initialization Error: Error initializing the application!\nkarvelin: .+");
+    }
+}
+
+// SDL falls back to its offscreen driver when no window system answers; the
+// game used to run there for ever, unseen. Now it refuses, like any other
+// failure to open a window.
+TEST(ProgramExit, OffscreenFallbackIsRefused)
+{
+    std::string saved[3];
+    const char* vars[3] = {"SDL_VIDEODRIVER", "DISPLAY", "WAYLAND_DISPLAY"};
+    for (int i = 0; i < 3; ++i)
+        if (const char* v = std::getenv(vars[i]))
+            saved[i] = v;
+    ForgetTheDisplay();
+    std::string fallback;
+    {
+        plat::QuietStderr quiet; // the probe's own complaints about the missing display
+        if (SDL_InitSubSystem(SDL_INIT_VIDEO) == 0) {
+            fallback = SDL_GetCurrentVideoDriver();
+            SDL_QuitSubSystem(SDL_INIT_VIDEO);
+        }
+    }
+    for (int i = 0; i < 3; ++i)
+        if (!saved[i].empty())
+            setenv(vars[i], saved[i].c_str(), 1);
+    SDL_SetHint(SDL_HINT_VIDEODRIVER, "dummy");
+    if (fallback != "offscreen")
+        GTEST_SKIP() << "this machine opens \"" << fallback << "\" without a display";
+
     GTEST_FLAG_SET(death_test_style, "threadsafe");
     EXPECT_EXIT(
         {
             testing_support::TempFolders f;
-            SDL_SetHintWithPriority(SDL_HINT_VIDEODRIVER, "no_such_driver", SDL_HINT_OVERRIDE);
-            plat::PostQuitMessage(0); // should the window come up after all
+            ForgetTheDisplay();
+            plat::PostQuitMessage(0);
             std::exit(KarvelinMain());
         },
-        testing::ExitedWithCode(5), "");
+        testing::ExitedWithCode(5), "Error initializing the application!\nkarvelin: no window system");
+}
+
+TEST(WindowSystem, OnlyAnExplicitRequestGetsADriverThatShowsNothing)
+{
+    const struct {
+        const char* current;
+        const char* requested;
+        bool accepted;
+    } cases[] = {
+        {"x11", nullptr, true},          {"wayland", "", true},
+        {"kmsdrm", "x11", true},         {"offscreen", nullptr, false},
+        {"offscreen", "", false},        {"offscreen", "x11", false},
+        {"offscreen", "offscreen", true}, {"offscreen", "x11, Offscreen", true},
+        {"dummy", nullptr, false},       {"dummy", "dummy", true},
+        {"dummy", "dummyx", false},      {"evdev", "x11,wayland", false},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(plat::AcceptVideoDriver(c.current, c.requested), c.accepted)
+            << c.current << " / " << (c.requested ? c.requested : "(none)");
 }

@@ -81,4 +81,46 @@ TEST(Ini, FileRoundTripAndMissingFile)
     EXPECT_EQ(left, std::vector<std::string>{"x.ini"});
 }
 
+// Whatever the file looks like, a write of a clean key and value reads back,
+// leaves every other key as it was, and writing it again changes nothing.
+TEST(Ini, WriteThenReadProperties)
+{
+    struct Case {
+        std::string text, section, key;
+    };
+    const Case cases[] = {
+        {"[S]\nA=1\r", "S", "K"},           // last line ends in a lone CR
+        {"[]\r", "", "K"},                  // an unnamed section, the same
+        {"[S]\r", "S", "K"},
+        {"[S]\r\nA=1\r\n[T]\nB=2\r", "T", "K"},
+        {"[S]\nA=1\r", "T", "K"},           // a new section after the lone CR
+        {"[S]\nA=1\r\r", "S", "K"},
+        {"[S]\nA=1", "S", "K"},
+        {"[S]\nA=1\rB=2\n", "S", "B"},      // a CR inside a line is no break
+        {"[S]\n\n\n", "S", "K"},
+        {"", "S", "K"},
+        {"\r", "S", "K"},
+        {"[S]\nK=old\r", "S", "K"},
+    };
+    const char* probes[][2] = {{"S", "A"}, {"S", "B"}, {"T", "B"}, {"", "A"}, {"S", "K"}, {"T", "K"}, {"", "K"}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::PrintToString(c.text));
+        const std::string once = plat::IniWriteText(c.text, c.section, c.key, "v");
+        std::string value;
+        EXPECT_TRUE(plat::IniReadText(once, c.section, c.key, value)) << testing::PrintToString(once);
+        EXPECT_EQ(value, "v") << testing::PrintToString(once);
+        for (const auto& p : probes) {
+            if (p[0] == c.section && p[1] == c.key)
+                continue;
+            std::string before, after;
+            bool had = plat::IniReadText(c.text, p[0], p[1], before);
+            EXPECT_EQ(plat::IniReadText(once, p[0], p[1], after), had) << p[0] << "/" << p[1];
+            EXPECT_EQ(after, before) << p[0] << "/" << p[1];
+        }
+        EXPECT_EQ(plat::IniWriteText(once, c.section, c.key, "v"), once);
+    }
+    // The lone CR is kept and completed to a line break.
+    EXPECT_EQ(plat::IniWriteText("[S]\nA=1\r", "S", "K", "v"), "[S]\nA=1\r\nK=v\n");
+}
+
 } // namespace

@@ -57,6 +57,22 @@ TEST_F(OpzioniTest, MissingKeysTakeFileDefaults)
     EXPECT_TRUE(o.italian); // missing key: Italian
 }
 
+// A value that starts with a NUL byte is empty text, so it takes the
+// default like an empty value; before, the bait read as "" and only the next
+// load (after a save had written it empty) gave the default.
+TEST_F(OpzioniTest, ValueStartingWithNulIsEmptyAndTakesTheDefault)
+{
+    WriteSettings(std::string("[KARVELIN]\nESCA_B1=\0junk\nVELRECUPERO=\0" "7\nBUILD=ERROR\0x\n", 54));
+    COpzioni o;
+    o.Load();
+    EXPECT_STREQ(o.baitDropper1, "INTERNAL_0");
+    COpzioni defaults;
+    WriteSettings("");
+    defaults.Load();
+    EXPECT_EQ(o.retrieveSpeed, defaults.retrieveSpeed);
+    EXPECT_EQ(o.build, defaults.build);
+}
+
 TEST_F(OpzioniTest, TextSettingsSurviveARoundTripWhole)
 {
     COpzioni o;

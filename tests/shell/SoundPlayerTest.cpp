@@ -8,6 +8,13 @@
 
 #include <gtest/gtest.h>
 
+#include <SDL.h>
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdio>
+
 #include <cstring>
 #include <string>
 #include <vector>
@@ -327,6 +334,43 @@ TEST_F(SoundDevice, SamplesOfOtherFormatsAreConvertedAndUnplayableOnesGiveASilen
     }
 }
 
+// Sound files come from players too: a rate no recording has, or a sound
+// that would grow past the bound once converted to the device's rate, gives
+// a silent sound at once instead of a buffer of gigabytes.
+TEST_F(SoundDevice, RatesAndConvertedSizesAreBounded)
+{
+    struct Case {
+        std::uint32_t rate;
+        std::size_t bytes; // 8-bit mono samples
+        bool playable;
+    };
+    const Case cases[] = {
+        {1, 3000, false},         // a 3 KB file at 1 Hz asked the device for 2 GB
+        {3999, 4000, false},
+        {4000, 4000, true},
+        {384000, 4000, true},
+        {384001, 4000, false},
+        {4000, 8u << 20, false}, // 8 MB at 4 kHz is far more than the bound once at the device's rate
+        {44100, 1u << 20, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::to_string(c.rate) + " Hz, " + std::to_string(c.bytes) + " bytes");
+        plat::WaveFormat f;
+        f.formatTag = 1;
+        f.channels = 1;
+        f.samplesPerSec = c.rate;
+        f.avgBytesPerSec = c.rate;
+        f.blockAlign = 1;
+        f.bitsPerSample = 8;
+        const Bytes samples(c.bytes, 0x80);
+        const std::uint32_t start = plat::NowMs();
+        plat::AudioBuffer* b = plat::CreateAudioBuffer(f, samples.data(), samples.size());
+        EXPECT_EQ(b != nullptr, c.playable);
+        EXPECT_LT(plat::NowMs() - start, 2000u);
+        plat::DestroyAudioBuffer(b);
+    }
+}
+
 TEST_F(SoundDevice, ManyBuffersEachGetTheirOwnChannel)
 {
     // Far more than the mixer's default of 8 channels.
@@ -391,6 +435,32 @@ struct Unavailable {
 };
 
 } // namespace
+
+// Opening the real back ends on a machine without a sound card made the
+// audio libraries print a screenful of errors; the game plays silent and
+// says so in one line of its own (the sound bank's), nothing else.
+TEST(SoundBank, NoSoundCardLeavesStderrClean)
+{
+    char path[] = "/tmp/karvelin-stderr-XXXXXX";
+    const int file = mkstemp(path);
+    ASSERT_GE(file, 0);
+    std::fflush(stderr);
+    const int saved = dup(2);
+    dup2(file, 2);
+    SDL_SetHintWithPriority(SDL_HINT_AUDIODRIVER, "pulseaudio,alsa", SDL_HINT_OVERRIDE);
+    const bool opened = plat::OpenAudio();
+    if (opened)
+        plat::CloseAudio();
+    SDL_SetHintWithPriority(SDL_HINT_AUDIODRIVER, "dummy", SDL_HINT_OVERRIDE);
+    std::fflush(stderr);
+    dup2(saved, 2);
+    close(saved);
+    std::string captured(4096, '\0');
+    captured.resize(std::size_t(std::max<ssize_t>(pread(file, captured.data(), captured.size(), 0), 0)));
+    close(file);
+    unlink(path);
+    EXPECT_EQ(captured, "") << (opened ? "a sound device opened" : "no sound device");
+}
 
 TEST(SoundBank, DisabledSlotIsNotPlayedButCanStillBeStoppedAndTested)
 {

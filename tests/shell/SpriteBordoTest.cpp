@@ -53,6 +53,25 @@ TEST_F(PhotoTest, PhotoOrBuiltInFallback)
     }
 }
 
+// Photos come from players: one claiming an enormous size (here an SVG under
+// a picture's name, which decoders used to rasterise at its own size) shows
+// the built-in picture at once and leaves a line in the error log.
+TEST_F(PhotoTest, HugePhotoFallsBackWithALogLine)
+{
+    ASSERT_TRUE(g_GestFile.Init());
+    folders.Write("program/Photos/huge.png", "<svg xmlns='http://www.w3.org/2000/svg' width='200000' "
+                                             "height='200000'><rect width='200000' height='200000'/></svg>");
+    folders.Write("program/Photos/wide.png", std::string("\x89PNG\r\n\x1A\n\0\0\0\x0DIHDR\0\0\x80\0\0\0\x40\x10", 24));
+    for (const char* name : {"huge.png", "wide.png"}) {
+        EXPECT_EQ(0, photo.LoadPhoto(dev.get(), folder.c_str(), name, kBitmapProgressBar, 180, 120));
+        EXPECT_EQ(1, photo.m_fromResource) << name;
+        EXPECT_FLOAT_EQ(0.2f, photo.m_alpha) << name;
+    }
+    const std::string log = folders.Read("appdata/Karvelin/norva_error.log");
+    EXPECT_NE(log.find("huge.png"), std::string::npos) << log;
+    EXPECT_NE(log.find("wide.png"), std::string::npos) << log;
+}
+
 TEST_F(PhotoTest, BitmapIdZeroKeepsThePreviousPicture)
 {
     photo.LoadPhoto(dev.get(), folder.c_str(), "fish.png", kBitmapProgressBar, 100, 50);

@@ -1,0 +1,60 @@
+// Catch logs ("kvc") that players keep and exchange. Whatever the file
+// holds, what is read is what the list shows without loading it, and it
+// survives a save and a second load unchanged.
+#include "fuzz/FuzzSupport.h"
+#include "platform/Files.h"
+#include "shell/GestFile.h"
+#include "simulation/Sessione.h"
+
+#include <cstring>
+
+namespace {
+
+// Every field a log file carries, as bytes (floats compared bit for bit).
+// A log without a player is saved as "Player Name"; the place is not the
+// file's but the running tournament's when the log is saved.
+std::string Snapshot(const CSessione& s)
+{
+    std::string out(s.m_player[0] ? s.m_player : "Player Name");
+    out.push_back('|');
+    auto put = [&](const void* p, std::size_t n) { out.append(static_cast<const char*>(p), n); };
+    for (const char* t : {s.m_venue, s.m_date, s.m_startTime, s.m_endTime})
+        out.append(t).push_back('|');
+    put(&s.m_totalWeight, 4);
+    put(&s.m_biggestWeight, 4);
+    put(&s.m_longestLength, 4);
+    put(&s.m_count, 4);
+    for (const CatchEntry& c : s.m_catches)
+        put(&c, sizeof c);
+    return out;
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    static const bool ready = [] {
+        plat::SetDataRootForTests(fuzz::ScratchFolder());
+        plat::SetProgramFolderForTests(fuzz::ScratchFolder());
+        return g_GestFile.Init();
+    }();
+    fuzz::Check(ready, "the data folders can be made");
+    const std::string folder = g_GestFile.GetDataSubfolder(CGestFile::D_CATTURE);
+    fuzz::Check(plat::WriteFileAtomic(plat::JoinPath(folder, "in.kvc"), {reinterpret_cast<const char*>(data), size}),
+                "the file can be written");
+
+    static CSessione log, again;
+    fuzz::Check(log.Load("in.kvc"), "a log file that is there loads");
+    fuzz::Check(log.m_count == int(log.m_catches.size()), "the count is the catches held");
+    char player[CSessione::kPlayerMax + 1], venue[CSessione::kVenueMax + 1], date[CSessione::kShortTextMax + 1];
+    CSessione::ReadHeader("in.kvc", player, venue, date);
+    fuzz::Check(std::strcmp(player, log.m_player) == 0 && std::strcmp(venue, log.m_venue) == 0 &&
+                    std::strcmp(date, log.m_date) == 0,
+                "the list shows what loading reads");
+
+    const std::string loaded = Snapshot(log);
+    fuzz::Check(log.Save("out"), "a loaded log can be saved");
+    fuzz::Check(again.Load("out.kvc"), "the saved log loads");
+    fuzz::Check(Snapshot(again) == loaded, "a log survives a save and a load", loaded);
+    return 0;
+}

@@ -1,0 +1,55 @@
+#include "fuzz/FuzzSupport.h"
+
+#include <SDL.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <unistd.h>
+
+namespace fuzz {
+
+void Check(bool holds, const char* property, std::string_view detail)
+{
+    if (holds)
+        return;
+    std::fprintf(stderr, "PROPERTY BROKEN: %s\n", property);
+    if (!detail.empty()) {
+        std::fprintf(stderr, "  detail (%zu bytes):", detail.size());
+        for (std::size_t i = 0; i < detail.size() && i < 256; ++i)
+            std::fprintf(stderr, " %02x", static_cast<unsigned char>(detail[i]));
+        std::fprintf(stderr, "\n");
+    }
+    std::abort();
+}
+
+const std::string& ScratchFolder()
+{
+    // Never destroyed, so the clean-up at exit can still name it.
+    static const std::string* folder = [] {
+        const char* tmp = std::getenv("TMPDIR");
+        std::string pattern = std::string(tmp && *tmp ? tmp : "/tmp") + "/karvelin-fuzz-XXXXXX";
+        const char* made = mkdtemp(pattern.data());
+        if (!made) {
+            std::perror("mkdtemp");
+            std::abort();
+        }
+        auto* name = new std::string(made);
+        std::atexit([] {
+            std::error_code ec;
+            std::filesystem::remove_all(ScratchFolder(), ec);
+        });
+        return name;
+    }();
+    return *folder;
+}
+
+} // namespace fuzz
+
+// Headless, whatever the environment: no window and no sound card are needed.
+extern "C" int LLVMFuzzerInitialize(int*, char***)
+{
+    SDL_SetHint(SDL_HINT_VIDEODRIVER, "dummy");
+    SDL_SetHint(SDL_HINT_AUDIODRIVER, "dummy");
+    return 0;
+}

@@ -1,0 +1,26 @@
+#pragma once
+// What every fuzz harness shares: a property check that stops the run with
+// the failing input saved, and a private scratch folder.
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace fuzz {
+
+// A property that must hold for every input; abort() makes libFuzzer keep
+// the input as a finding.
+void Check(bool holds, const char* property, std::string_view detail = {});
+
+// A fresh folder for this process, made on first use and kept for the run.
+const std::string& ScratchFolder();
+
+// Takes bytes from the front of the input (for choices a harness makes).
+struct Input {
+    const std::uint8_t* data;
+    std::size_t size;
+    std::uint8_t Byte() { return size ? (--size, *data++) : 0; }
+    std::string_view Rest() const { return {reinterpret_cast<const char*>(data), size}; }
+};
+
+} // namespace fuzz

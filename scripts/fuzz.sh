@@ -1,0 +1,53 @@
+#!/usr/bin/env bash
+# Builds the fuzz harnesses with clang and runs each for the given number of
+# seconds (default 60) from the seed corpus in fuzz/corpus/<target>/.
+#   scripts/fuzz.sh [seconds] [target...]   (all targets when none is named)
+# Prints the executions of each target; exits non-zero on any finding, whose
+# input is left in build/fuzz/findings/<target>/ (add it to the seed corpus
+# and to a regression test).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+seconds=${1:-60}
+jobs=${FUZZ_BUILD_JOBS:-$(nproc)}
+build=build/fuzz
+CC=clang CXX=clang++ cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+  -DKARVELIN_TESTS=OFF -DKARVELIN_FUZZ=ON >/dev/null
+cmake --build "$build" -j "$jobs" --target karvelin_fuzz
+read -r -a targets <<<"$(tr ';' ' ' <"$build/fuzz_targets.txt")"
+if [ $# -gt 1 ]; then
+  shift
+  targets=("$@")
+fi
+
+export SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy
+# Scratch files of the harnesses stay inside the build folder, even after a crash.
+mkdir -p "$build/tmp"
+export TMPDIR=$PWD/$build/tmp
+export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=1:allocator_may_return_null=1}
+export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}
+failed=()
+summary=()
+for t in "${targets[@]}"; do
+  work="$build/corpus/$t" findings="$build/findings/$t" log="$build/logs/$t.log"
+  mkdir -p "$work" "$findings" "$(dirname "$log")"
+  seeds=()
+  [ -d "fuzz/corpus/$t" ] && seeds=("fuzz/corpus/$t")
+  echo "fuzz $t: ${seconds}s"
+  # New inputs go into the working corpus under build/; the seeds stay as they are.
+  if "$build/fuzz/fuzz_$t" "$work" "${seeds[@]}" -max_total_time="$seconds" -seed="${KARVELIN_FUZZ_SEED:-0}" -rss_limit_mb=2560 \
+       -timeout=10 -max_len=65536 -print_final_stats=1 -artifact_prefix="$findings/" >"$log" 2>&1; then
+    status=ok
+  else
+    status=FINDING
+    failed+=("$t")
+    tail -n 40 "$log"
+  fi
+  execs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log" | tail -n 1 || true)
+  cov=$( (grep -o 'cov: [0-9]*' "$log" || true) | tail -n 1 | sed 's/cov: //')
+  summary+=("$(printf '%-10s %-8s %12s executions  %6s edges' "$t" "$status" "${execs:-?}" "${cov:-?}")")
+done
+printf '%s\n' "${summary[@]}"
+if [ ${#failed[@]} -gt 0 ]; then
+  echo "fuzz findings in: ${failed[*]} (inputs in $build/findings/)" >&2
+  exit 1
+fi
