@@ -14,10 +14,16 @@
 #include "shell/SoundPlayer.h"
 #include "shell/Utility.h"
 #include "simulation/CannaPesca.h"
+#include "simulation/Cerchi.h"
+#include "simulation/Effetti.h"
 #include "simulation/Esca.h"
 #include "simulation/Gioco.h"
 #include "simulation/Help.h"
 #include "simulation/Sessione.h"
+#include "simulation/Sfondo.h"
+#include "world/Fondale.h"
+#include "world/Luogo.h"
+#include "world/Meteo.h"
 #include "world/Pesci.h"
 
 #include <cstdio>
@@ -183,7 +189,8 @@ int CAppFish::LoadAll()
     g_Pesci.Load(dev);
     ShowProgress(10);
 
-    // The venue catalogue loads here once it is built.
+    Trace("load venue catalogue");
+    g_Luogo.Load(dev);
     ShowProgress(20);
 
     Trace("load fishing session");
@@ -327,16 +334,23 @@ void CAppFish::OnLostDevice()
     m_progress.OnLostDevice();
     Trace("lost species catalogue");
     g_Pesci.OnLostDevice();
-    // The venue catalogue joins here once built.
+    Trace("lost venue catalogue");
+    g_Luogo.OnLostDevice();
     Trace("lost fishing session");
     g_Gioco.OnLostDevice();
-    // Weather and venue background join here once built.
+    Trace("lost weather");
+    g_Meteo.OnLostDevice();
+    Trace("lost venue background");
+    g_Sfondo.OnLostDevice();
     Trace("lost bait catalogue");
     g_Esca.OnLostDevice();
     Trace("lost rod assembly");
     g_CannaPesca.OnLostDevice();
-    // Once built, in this place: fish on the line, landing net, water
-    // effects, ring pool.
+    // Once built, in this place: fish on the line, landing net.
+    Trace("lost water effects");
+    g_Effetti.OnLostDevice();
+    Trace("lost ring pool");
+    g_GestCerchi.OnLostDevice();
     Trace("lost main menu");
     g_MenuPrincipale.OnLostDevice();
     Trace("lost tackle box");
@@ -368,17 +382,25 @@ void CAppFish::OnResetDevice()
     m_progress.OnResetDevice(dev);
     Trace("reset species catalogue");
     g_Pesci.OnResetDevice(dev);
-    // The venue catalogue joins here once built.
+    Trace("reset venue catalogue");
+    g_Luogo.OnResetDevice(dev);
     Trace("reset fishing session");
     g_Gioco.OnResetDevice(dev);
-    // Weather and venue background join here once built. The rod comes
-    // before the baits here, the other way round from the release order.
+    Trace("reset weather");
+    g_Meteo.OnResetDevice(dev);
+    Trace("reset venue background");
+    g_Sfondo.OnResetDevice(dev);
+    // The rod comes before the baits here, the other way round from the
+    // release order.
     Trace("reset rod assembly");
     g_CannaPesca.OnResetDevice(dev);
     Trace("reset bait catalogue");
     g_Esca.OnResetDevice(dev);
-    // Once built, in this place: fish on the line, landing net, ring pool,
-    // water effects (the rings before the effects).
+    // Once built, in this place: fish on the line, landing net.
+    Trace("reset ring pool");
+    g_GestCerchi.OnResetDevice(dev);
+    Trace("reset water effects");
+    g_Effetti.OnResetDevice(dev);
     Trace("reset main menu");
     g_MenuPrincipale.OnResetDevice(dev);
     Trace("reset tackle box");
@@ -533,12 +555,13 @@ void CAppFish::OnWheelUp()
 
 void CAppFish::NewSession()
 {
-    // Once built, in this order: the rod back to rest (CCannaPesca::NewCast),
-    // the selected venue's bottom (CLuogo::ApplyBottom).
+    // The rod goes back to rest here (CCannaPesca::NewCast) once built.
+    g_Luogo.ApplyBottom();
     g_Gioco.NewSession();
-    // Once built, in this order: the fish zones for the level
-    // (CFondale::PlaceFishZones with COpzioni::GetLevelValueA), no
-    // groundbait, clear weather, no water effects.
+    g_Fondale.PlaceFishZones(g_Opzioni.GetLevelValueA());
+    // No groundbait anywhere (CPastura::ClearGrid) here once built.
+    g_Meteo.SetState(kWeatherClear);
+    g_Effetti.Clear();
     g_Sessione.Start();
     m_currentScreen = kScreenSession;
 }
@@ -570,7 +593,7 @@ void CAppFish::GoToTournament()
 
 void CAppFish::GoToVenues()
 {
-    // The venue list is filtered by the waters mode here (CLuogo::FilterVenueList) once built.
+    g_Luogo.FilterVenueList();
     m_currentScreen = kScreenVenues;
 }
 

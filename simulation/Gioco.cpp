@@ -1,10 +1,17 @@
 #include "simulation/Gioco.h"
 
 #include "shell/Globals.h"
-#include "simulation/CannaPesca.h"
-#include "simulation/Esca.h"
 #include "shell/Mouse.h"
+#include "shell/Opzioni.h"
 #include "shell/SoundPlayer.h"
+#include "simulation/CannaPesca.h"
+#include "simulation/Cerchi.h"
+#include "simulation/Effetti.h"
+#include "simulation/Esca.h"
+#include "simulation/Sfondo.h"
+#include "world/Fondale.h"
+#include "world/Luogo.h"
+#include "world/Meteo.h"
 
 KARVELIN_GLOBAL(8) CGioco g_Gioco;
 
@@ -13,27 +20,46 @@ CGioco::CGioco() : m_state(kSessionIdle) {}
 void CGioco::Load(plat::Device* dev)
 {
     InitScreen();
-    // Still to come before the rod assembly: the venue background and the
-    // built-in venue of the waters setting.
+    g_Sfondo.Load(dev);
+    g_Luogo.LoadVenue("", g_Opzioni.waters == 1 ? kVenueSea : kVenueLake);
+    g_Sfondo.LoadVenuePicture(dev, g_Luogo.Record());
     g_CannaPesca.Init(dev, GetScreenWidth() / 2);
     g_Esca.Load(dev);
-    // Still to come here, in this order: groundbait, fish, net, rings,
-    // weather and water effects, the level
-    // setting forced into 0..2, a new bottom, the panels' widgets and the
-    // four timestamps set to now.
+    // Still to come here, in this order: groundbait, fish and net.
+    g_GestCerchi.Load(dev);
+    g_Meteo.Init(dev);
+    g_Effetti.Load(dev);
+    if (g_Opzioni.level < 0 || g_Opzioni.level > 2)
+        g_Opzioni.level = 0;
+    g_Fondale.Generate(20);
+    // Still to come here: the panels' widgets and the four timestamps set to now.
     m_state = kSessionIdle;
     m_timer[0].interval = 3000; // ambient sounds
     m_timer[1].interval = 1000; // tournament clock
     m_timer[2].interval = 1000; // bottom tick
 }
 
-// The game clock, tide, bottom, groundbait and spawn steps come with the
-// session's world objects.
-void CGioco::Update() {}
+// The game clock, tide, groundbait and spawn steps come with the session's
+// world objects.
+void CGioco::Update()
+{
+    if (m_state == kSessionFishing)
+        RunTimer2();
+}
 
-// The venue background and the scene are not built yet: the screen shows
-// the clear colour.
-void CGioco::Render(plat::Device*) {}
+// The bottom's fish cells drift one at a time while fishing.
+void CGioco::OnTimer2() { g_Fondale.MoveFishCell(); }
+
+void CGioco::Render(plat::Device* dev)
+{
+    g_Sfondo.Render(dev);
+    g_Meteo.Draw(dev);
+    // The status bar comes here with the panels (not in state 6).
+    g_GestCerchi.Render(dev);
+    g_Effetti.Render(dev);
+    // Still to come: the rod assembly (with the background's ripple phase),
+    // the state's panel and the question box.
+}
 
 void CGioco::OnLostDevice() {}
 

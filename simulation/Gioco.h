@@ -28,6 +28,7 @@ public:
 
     void Load(plat::Device* dev);
     void Update();
+    void OnTimer2() override;
     void Render(plat::Device* dev);
     void OnLostDevice();
     void OnResetDevice(plat::Device* dev);

@@ -265,13 +265,16 @@ TEST_F(AppTest, LostDeviceReleasesAndRecreatesInOrder)
     Trace steps = TakeTrace();
     Trace released(steps.begin(), std::find(steps.begin(), steps.end(), "reset scene 3d"));
     Trace recreated(std::find(steps.begin(), steps.end(), "reset scene 3d"), steps.end());
-    EXPECT_EQ(released, (Trace{"lost progress bar", "lost species catalogue", "lost fishing session",
-                               "lost bait catalogue", "lost rod assembly", "lost main menu", "lost tackle box",
+    EXPECT_EQ(released, (Trace{"lost progress bar", "lost species catalogue", "lost venue catalogue", "lost fishing session",
+                               "lost weather", "lost venue background", "lost bait catalogue", "lost rod assembly",
+                               "lost water effects", "lost ring pool", "lost main menu", "lost tackle box",
                                "lost options", "lost venues", "lost fishes", "lost baits", "lost records",
                                "lost tournament", "lost help"}));
     EXPECT_EQ(recreated,
               (Trace{"reset scene 3d", "reset progress bar", "reset species catalogue",
-                     "reset fishing session", "reset rod assembly", "reset bait catalogue", "reset main menu",
+                     "reset venue catalogue", "reset fishing session", "reset weather", "reset venue background",
+                     "reset rod assembly", "reset bait catalogue", "reset ring pool", "reset water effects",
+                     "reset main menu",
                      "reset tackle box", "reset options", "reset venues", "reset fishes", "reset baits",
                      "reset records", "reset tournament", "reset cursor", "reset help"}));
     EXPECT_TRUE(g_pApp->Is3DReady());
