@@ -30,6 +30,8 @@ function(karvelin_test folder)
   set(exe test_${folder})
   add_executable(${exe} ${srcs})
   target_link_libraries(${exe} PRIVATE karvelin_test_support ${ARG_DEPS})
+  # Tests of shipped data files read them from the source tree.
+  target_compile_definitions(${exe} PRIVATE KARVELIN_SOURCE_DIR="${PROJECT_SOURCE_DIR}")
   gtest_discover_tests(${exe}
     WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}
     PROPERTIES ENVIRONMENT "SDL_VIDEODRIVER=dummy;SDL_AUDIODRIVER=dummy"
