@@ -211,7 +211,8 @@ private:
         }
         case Far::Coast: {
             const float n = Fbm(px / W * 4.0f, 3.5f, s_.seed + 3, 4);
-            return horizon_ - row_ * 0.15f - Smoothstep(0.45f, 0.8f, n) * row_ * 0.8f;
+            // A far coast: low headlands fading into the haze.
+            return horizon_ - row_ * 0.1f - Smoothstep(0.4f, 0.75f, n) * row_ * 1.6f;
         }
         default: return H * 2;
         }
@@ -403,8 +404,10 @@ private:
         const float t = Clamp01((py - horizon_) / std::max(1.0f, H - horizon_));
         Rgb c = Mix(s_.waterFar, s_.waterNear, std::pow(t, 0.7f));
         // Ripples: long horizontal streaks that grow toward the viewer.
-        const float scale = 1.0f + t * 4.0f;
-        const float streak = Fbm(px / (60.0f * scale), py / (2.5f * scale), s_.seed + 50, 4);
+        // Rows are measured in perspective (waves grow toward the viewer);
+        // columns keep one scale, so the noise's lattice never fans into rays.
+        const float v = std::log(std::max(1.0f, py - horizon_ + 8.0f)) * 30.0f;
+        const float streak = Fbm(px / 90.0f, v * 0.35f, s_.seed + 50, 4);
         const float wobble = (streak - 0.5f) * (3.0f + 14.0f * t) * (0.4f + s_.ripple);
         // Reflection of the shore and sky, strongest near the far bank.
         const float ry = wl - (py - wl) * 1.15f - wobble * 0.6f;
@@ -419,9 +422,9 @@ private:
         c = c * (1.0f + light);
         // Sun glints on lively water.
         if (s_.ripple > 0.3f) {
-            const float g = Noise(px * 0.07f / scale, py * 0.45f / scale, s_.seed + 51);
-            if (g > 0.88f)
-                c = Mix(c, Hex(0xF4F8FF), (g - 0.88f) * 2.5f * s_.ripple * (1.0f - t * 0.5f));
+            const float g = Fbm(px * 0.03f, v * 1.2f, s_.seed + 51, 2);
+            if (g > 0.72f)
+                c = Mix(c, Hex(0xF4F8FF), Clamp01((g - 0.72f) * 2.5f) * s_.ripple * (1.0f - t * 0.5f));
         }
         // Foam along stones and beaches.
         if ((s_.bank == Bank::Stones || s_.bank == Bank::Sand || s_.bank == Bank::Rock) && py - edge < row_ * 0.18f) {
