@@ -65,8 +65,6 @@ void CMeteo::Init(plat::Device* dev)
     m_icon.CreateFromResource(dev, kBitmapWeatherIcons, 175, 28);
     m_icon.m_frameW = 35;
     m_icon.m_frameH = 28;
-    m_icon.m_anchorX = 0;
-    m_icon.m_anchorY = 0;
     m_icon.m_depth = 0.0f;
     m_drop.Reset(dev);
     m_drop.CreateFromResource(dev, kBitmapDrops, 12, 5);
