@@ -264,11 +264,12 @@ const CLuogo::RowSource* CLuogo::SourceOf(int rowId) const
 
 void CLuogo::LoadSelectedVenue(plat::Device* dev)
 {
-    const RowSource* source = SourceOf(m_venues.GetSelectedId());
+    // Without a selected row there is no venue to read: the record stays.
+    const RowSource* source = m_venues.GetSelectedIndex() >= 0 ? SourceOf(m_venues.GetSelectedId()) : nullptr;
     if (source)
         LoadVenue(source->folder.c_str(), source->id.c_str());
     else
-        LoadVenue(m_venues.GetSelectedNote(), m_venues.GetSelectedKey());
+        LoadVenue(nullptr, nullptr);
     const VenuePictureLink* link = GetVenuePictureLink();
     if (link && link->LoadVenuePicture)
         link->LoadVenuePicture(dev, m_record);
