@@ -86,6 +86,14 @@ const UsedBitmap kUsedBitmaps[] = {
     {171, 100, 100, 1, 1, "CPiombo: photo of the soft shot and of shot files"},
     {244, 100, 100, 1, 1, "CPiombo: photo of the torpille and of torpille files"},
     {169, 1300, 100, 13, 1, "CLenza: line photo, one frame per line colour"},
+    {182, 800, 600, 1, 1, "CSfondo: built-in lake picture (stretched to the back buffer)"},
+    {322, 800, 600, 1, 1, "CSfondo: built-in harbour picture (stretched to the back buffer)"},
+    {136, 50, 17, 1, 1, "CCerchi: water ring"},
+    {137, 600, 200, 6, 2, "fish sheet: swimming and lying, the jump; 100 x 100"},
+    {275, 480, 18, 12, 1, "CEffetti: surface fish and overlay marker, 40 x 18"},
+    {240, 175, 28, 5, 1, "CMeteo: weather icons, 35 x 28"},
+    {241, 800, 600, 1, 1, "CMeteo: fog (stretched to the back buffer)"},
+    {242, 12, 5, 4, 1, "CMeteo: rain and snow drops, 3 x 5"},
 };
 
 TEST(ManifestTest, EveryBitmapTheCodeUsesIsEmbeddedAtItsSize)
@@ -105,6 +113,19 @@ TEST(ManifestTest, EveryBitmapTheCodeUsesIsEmbeddedAtItsSize)
         EXPECT_EQ(b.width, img.width);
         EXPECT_EQ(b.height, img.height);
     }
+}
+
+// The jump's last frame lies one column past the sheet, where the drawer
+// repeats the sheet's edge: that edge must be empty, or a sliver of fish
+// would hang in the air after every jump.
+TEST(ManifestTest, FishSheetRightEdgeIsTransparent)
+{
+    const plat::Resource* r = plat::FindResource(plat::ResourceKind::Bitmap, 137);
+    ASSERT_NE(nullptr, r);
+    plat::Image img;
+    ASSERT_TRUE(plat::DecodeImage(r->data, r->size, img));
+    for (int y = 0; y < img.height; ++y)
+        ASSERT_EQ(img.At(img.width - 1, y) >> 24, 0u) << "row " << y;
 }
 
 } // namespace
