@@ -276,6 +276,21 @@ TEST_F(SfondoTest, PicturesToLookAt)
     dev->ReadPixels(scene);
     EXPECT_TRUE(plat::SavePng(testing_support::BuildFolderFile("scene_river.png"), scene));
     EXPECT_TRUE(AnyInk(0, 0, 800, 600));
+
+    // The harbour on a foggy morning.
+    g_Luogo.LoadVenue("", kVenueSea);
+    background.LoadVenuePicture(dev.get(), g_Luogo.Record());
+    g_Opzioni.weather = 4;
+    g_Meteo.NewDay();
+    fx.Clear();
+    dev->Clear(kBlack);
+    dev->BeginScene();
+    background.Render(dev.get());
+    g_Meteo.Draw(dev.get());
+    g_Meteo.DrawIcon(dev.get());
+    dev->EndScene();
+    dev->ReadPixels(scene);
+    EXPECT_TRUE(plat::SavePng(testing_support::BuildFolderFile("scene_harbour_fog.png"), scene));
 }
 
 } // namespace
