@@ -66,6 +66,7 @@ std::uint32_t CSfondo::FallbackBitmap(const LuogoRecord& venue)
 void CSfondo::LoadVenuePicture(plat::Device* dev, LuogoRecord venue)
 {
     const std::uint32_t fallback = FallbackBitmap(venue);
+    m_fallback = fallback;
     SetRipple(venue);
     if (!dev)
         return;
@@ -151,6 +152,23 @@ void CSfondo::OnLostDevice()
 
 void CSfondo::OnResetDevice(plat::Device* dev)
 {
-    CSprite::OnResetDevice(dev);
+    // The photo is read again after a reset; if it has gone meanwhile the
+    // built-in picture takes its place, as at loading.
+    if (m_deviceLost == 1 && m_fromResource != 1 && m_path[0]) {
+        const std::string path = m_path;
+        const int w = m_requestedW, h = m_requestedH;
+        if (TryCreateFromFile(dev, path.c_str(), w, h) != 0) {
+            LogError("Sfondo", Concat2("Venue picture cannot be read, built-in picture used: ", path.c_str()),
+                     __LINE__);
+            m_deviceLost = 0;
+            CreateFromResource(dev, m_fallback, w, h);
+            m_anchorX = 0;
+            m_anchorY = 0;
+            m_depth = 1.0f;
+        }
+        m_deviceLost = 0;
+    } else {
+        CSprite::OnResetDevice(dev);
+    }
     m_venuePhoto.OnResetDevice(dev);
 }

@@ -39,6 +39,9 @@ public:
     float m_ripplePeriod;
     float m_rippleFactor;
     CSpriteBordo m_venuePhoto;
+
+private:
+    std::uint32_t m_fallback = kBitmapLakeBackground;
 };
 
 extern CSfondo g_Sfondo;

@@ -200,6 +200,25 @@ TEST_F(SfondoTest, LostDeviceBringsThePictureBack)
     EXPECT_TRUE(before.pixels == after.pixels);
 }
 
+TEST_F(SfondoTest, PhotoGoneDuringALostDeviceFallsBackAtTheReset)
+{
+    std::string bytes;
+    ASSERT_TRUE(plat::ReadWholeFile(ShippedVenues() + "/Bacino.png", bytes));
+    tmp.Write("program/Luoghi/mine.png", bytes);
+    const std::string folder = tmp.Program() + "/Luoghi";
+    g_Opzioni.waters = 0;
+    background.LoadVenuePicture(dev.get(), Venue("mine.kvl", folder.c_str(), "mine.png"));
+    ASSERT_EQ(background.m_fromResource, 0);
+    background.OnLostDevice();
+    ASSERT_TRUE(plat::DeleteFile(folder + "/mine.png"));
+    background.OnResetDevice(dev.get());
+    EXPECT_EQ(background.m_fromResource, 1);
+    EXPECT_EQ(background.m_bitmapId, kBitmapLakeBackground);
+    EXPECT_NE(ErrorLog().find("mine.png"), std::string::npos);
+    Draw();
+    EXPECT_TRUE(AnyInk(0, 0, 800, 600));
+}
+
 // Pictures for a person to look at: every shipped venue with its water
 // line drawn in red, and one scene with rain, rings, a jump, a surface fish
 // and the fish-zone overlay.
