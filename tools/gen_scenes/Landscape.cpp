@@ -348,13 +348,17 @@ private:
         if (py >= far) {
             if (s_.far == Far::Alps) {
                 // Light from the left: slopes facing it are bright.
+                // Ridges and gullies: a 2D relief lit from the left, so the
+                // rock does not fall in vertical curtains.
                 const float slope = FarTop(px + 3.0f) - FarTop(px - 3.0f);
-                const float light = Clamp01(0.55f + slope * 0.06f);
+                const float rx = px * 0.015f, ry = py * 0.02f;
+                const float relief = Fbm(rx + 0.1f, ry, s_.seed + 12, 4) - Fbm(rx - 0.1f, ry, s_.seed + 12, 4);
+                const float light = Clamp01(0.55f + slope * 0.03f + relief * 6.0f);
                 const float low = horizon_ - row_ * 1.2f;
                 const float snowLine = s_.farTop * H + (low - s_.farTop * H) * 0.35f +
                                        row_ * 1.6f * (Fbm(px / W * 20.0f, py / H * 30.0f, s_.seed + 10, 3) - 0.5f);
                 const float depth = Clamp01((py - far) / std::max(1.0f, low - far));
-                const float streak = Fbm(px * 0.03f, py * 0.015f, s_.seed + 11, 3);
+                const float streak = Fbm(px * 0.02f, py * 0.02f, s_.seed + 11, 3);
                 Rgb rock = Mix(s_.farColour, Hex(0x5F6F62), depth * 0.8f) * (0.8f + 0.35f * streak);
                 Rgb snow = Mix(Hex(0xB4C3D6), Hex(0xFFFFFF), light);
                 c = (py < snowLine && streak > 0.3f) ? snow : rock * (0.65f + 0.6f * light);
