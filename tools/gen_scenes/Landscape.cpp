@@ -35,6 +35,8 @@ public:
             line_[std::size_t(i)] = WaterLine(s.levels, s.types, s.width, s.height, (float(i) + 0.5f) / kSamples);
             horizon_ = std::min(horizon_, line_[std::size_t(i)]);
         }
+        for (float l : line_)
+            maxDrop_ = std::max(maxDrop_, l - horizon_);
         // The reflection's mirror and the water's shading follow a smoothed
         // line, so the steps of the shore do not cut seams into the water.
         smooth_.resize(line_.size());
@@ -235,7 +237,9 @@ private:
         const float drop = Line(px) - horizon_;
         if (drop < 0.5f)
             return H * 2;
-        return Line(px) - drop * 2.2f - Fbm(px / W * 12.0f, 9.5f, s_.seed + 6, 3) * drop * 0.8f;
+        // Rounded, not a straight ramp: its height grows fast near the sea.
+        const float k = std::sqrt(drop / std::max(maxDrop_, 1.0f));
+        return Line(px) - maxDrop_ * 2.4f * k - Fbm(px / W * 12.0f, 9.5f, s_.seed + 6, 3) * drop * 0.8f;
     }
 
     // Height of the vegetation above its ground at px, 0 where none.
@@ -441,6 +445,7 @@ private:
     const LandscapeSpec& s_;
     float W, H, row_;
     float horizon_;
+    float maxDrop_ = 0;
     std::vector<float> line_;
     std::vector<float> smooth_;
     std::vector<Tree> trees_; // in increasing x
