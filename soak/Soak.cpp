@@ -14,6 +14,8 @@
 #include "simulation/Esca.h"
 #include "simulation/Sessione.h"
 #include "simulation/Statistiche.h"
+#include "world/Fondale.h"
+#include "world/Luogo.h"
 
 #include <algorithm>
 #include <cmath>
@@ -304,6 +306,56 @@ void MeshText()
     std::free(exact);
 }
 
+// Venue, presence and bottom files: random keys and values, mutated bottoms.
+// Whatever they hold, the venue keeps its numbers in range and its texts in
+// their fields, and the bottom its values within 0..10000.
+std::string g_validBottom;
+
+void VenueFiles()
+{
+    const std::string folder = g_GestFile.GetDataSubfolder(CGestFile::D_LUOGHI);
+    if (g_validBottom.empty()) {
+        g_Fondale.Generate(20);
+        g_Fondale.SaveDepths("soak.kvl");
+        plat::ReadWholeFile(plat::JoinPath(folder, "soak.kvf"), g_validBottom);
+    }
+    const char* keys[] = {"NOME", "NAME", "DESCRIPTION", "TIPO", "CORRENTE", "PROFONDITA", "PENDENZA", "MAX_METRI",
+                          "LIMITI_SUPERIORI", "TIPO_LIMITI_SUPERIORI", "FILE_PRESENZA_PESCI", "FILENAMEFOTO"};
+    std::string venue = "[LUOGO]\r\n";
+    for (int i = int(g_rng() % 14); i > 0; --i) {
+        venue += keys[g_rng() % (sizeof keys / sizeof *keys)];
+        venue += "=" + (g_rng() % 3 == 0 ? RandomBytes(40) : RandomBytes(40, "0123456789-79 x")) + "\r\n";
+    }
+    if (g_rng() % 2)
+        venue += "FILE_PRESENZA_PESCI=soak\r\n";
+    std::string presence = g_rng() % 2 ? "[PESCI]\r\n" : "[PESCI_MARE]\r\n";
+    for (int section = 0; section < 2; ++section) {
+        int n = 0;
+        const PresenceKey* table = PresenceKeys(section, n);
+        for (int i = int(g_rng() % 20); i > 0; --i)
+            presence += std::string(table[g_rng() % unsigned(n)].key) + "=" + RandomBytes(12, "0123456789-") + "\r\n";
+    }
+    plat::WriteFileAtomic(plat::JoinPath(folder, "soak.kvl"), venue);
+    plat::WriteFileAtomic(plat::JoinPath(folder, "soak.kvs"), presence);
+    plat::WriteFileAtomic(plat::JoinPath(folder, "soak.kvf"), Mutated(g_validBottom));
+    g_Luogo.LoadVenue(folder.c_str(), "soak.kvl");
+    const LuogoRecord& r = g_Luogo.Record();
+    if (r.PROFONDITA < 50 || r.PROFONDITA > 10000 || r.PENDENZA < 5 || r.PENDENZA > 50 || r.MAX_METRI < 20 ||
+        r.MAX_METRI > 70)
+        Fail("venue: a number out of range", venue);
+    for (int i = 0; i < 32; ++i)
+        if (r.upperLimits[i] < 0 || r.upperLimits[i] > 7 || r.upperLimitTypes[i] < 0 || r.upperLimitTypes[i] > 3)
+            Fail("venue: an upper limit out of range", venue);
+    for (int v : r.presence)
+        if (v < 0 || v > 100)
+            Fail("venue: a presence out of range", presence);
+    if (std::strlen(r.name) > 96 || std::strlen(r.photoFile) > 128)
+        Fail("venue: text past its field", r.name);
+    for (int v : g_Fondale.m_depths)
+        if (v < 0 || v > CFondale::kMaxDepthValue)
+            Fail("bottom: a depth out of range", std::to_string(v));
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -331,6 +383,8 @@ int main(int argc, char** argv)
         // The tackle readers work on whole folders: one run in 500.
         if (haveScratch && i % 500 == 0)
             TackleFiles(scratch);
+        if (haveScratch && i % 16 == 0)
+            VenueFiles();
     }
     if (haveScratch) {
         std::error_code ec;

@@ -381,3 +381,5 @@ void CCalendario::SetMeteoLink(const MeteoLink* link)
 {
     g_meteoLink = link;
 }
+
+const MeteoLink* CCalendario::GetMeteoLink() { return g_meteoLink; }

@@ -106,6 +106,7 @@ public:
 
     // The weather registers here; null unregisters.
     static void SetMeteoLink(const MeteoLink* link);
+    static const MeteoLink* GetMeteoLink();
 
 private:
     void ToLocal();

@@ -48,13 +48,17 @@ const MeteoLink kTestWeather = {WeatherState, CapLight};
 
 class Weather {
 public:
-    Weather(int state, float cap = 0.0f)
+    Weather(int state, float cap = 0.0f) : m_saved(CCalendario::GetMeteoLink())
     {
         g_weatherState = state;
         g_lightCap = cap;
         CCalendario::SetMeteoLink(&kTestWeather);
     }
-    ~Weather() { CCalendario::SetMeteoLink(nullptr); }
+    // The game's own weather link is put back for the tests that follow.
+    ~Weather() { CCalendario::SetMeteoLink(m_saved); }
+
+private:
+    const MeteoLink* m_saved;
 };
 
 using testing_support::Language;
