@@ -61,10 +61,12 @@ struct SideFish {
             const float half = 0.13f * std::pow(std::sin(kPi * std::pow(t, 0.8f)), 0.75f) + 0.025f * (1 - t);
             if (std::abs(v) <= half) {
                 const float s = (v / half + 1) * 0.5f; // 0 back .. 1 belly
-                Rgb back = pale ? Hex(0x7D8C86) : Hex(0x3E5A4C);
-                Rgb side = pale ? Hex(0xC8D0CC) : Hex(0x9FB3A6);
+                Rgb back = pale ? Hex(0x7D8C86) : Hex(0x2C4636);
+                Rgb side = pale ? Hex(0xC8D0CC) : Hex(0x8FA596);
                 Rgb belly = Hex(0xF1F1EA);
-                Rgb c = s < 0.5f ? Mix(back, side, Smoothstep(0.05f, 0.5f, s)) : Mix(side, belly, (s - 0.5f) * 2);
+                // A dark back over a third of the flank, silver sides, a pale belly.
+                Rgb c = s < 0.55f ? Mix(back, side, Smoothstep(0.2f, 0.6f, s))
+                                  : Mix(side, belly, Smoothstep(0.55f, 0.85f, s));
                 // Scales and a lateral line.
                 c = c * (0.93f + 0.1f * Noise(u * 60, v * 60, 7));
                 if (std::abs(s - 0.48f) < 0.025f)
