@@ -2,6 +2,7 @@
 
 #include "app/AppFish.h"
 #include "app/WndProc.h"
+#include "platform/Clock.h"
 #include "platform/Dialog.h"
 #include "platform/Image.h"
 #include "platform/Locale.h"
@@ -182,7 +183,21 @@ int StartProgram()
     return 0;
 }
 
-bool RunMessageLoopTurn(int& exitCode)
+std::uint32_t CFramePacer::WaitBeforeFrame(std::uint32_t now) const
+{
+    if (!m_started)
+        return 0;
+    std::uint32_t elapsed = now - m_lastStart; // the clock wraps: unsigned difference
+    return elapsed >= kFrameIntervalMs ? 0 : kFrameIntervalMs - elapsed;
+}
+
+void CFramePacer::FrameStarted(std::uint32_t now)
+{
+    m_started = true;
+    m_lastStart = now;
+}
+
+bool RunMessageLoopTurn(int& exitCode, CFramePacer* pacer)
 {
     plat::WindowMessage m;
     if (plat::PeekWindowMessage(m)) {
@@ -191,16 +206,29 @@ bool RunMessageLoopTurn(int& exitCode)
             return false;
         }
         WndProc(m);
-    } else if (g_pApp) {
+        return true;
+    }
+    if (!pacer) {
+        if (g_pApp)
+            g_pApp->Render();
+        return true;
+    }
+    std::uint32_t now = plat::NowMs();
+    std::uint32_t wait = g_pApp ? pacer->WaitBeforeFrame(now) : kFrameIntervalMs;
+    if (wait == 0) {
+        pacer->FrameStarted(now);
         g_pApp->Render();
+    } else {
+        plat::WaitWindowMessage(wait);
     }
     return true;
 }
 
 int RunMessageLoop()
 {
+    CFramePacer pacer;
     int code = 0;
-    while (RunMessageLoopTurn(code)) {
+    while (RunMessageLoopTurn(code, &pacer)) {
     }
     return code;
 }

@@ -40,4 +40,6 @@ void AdvanceFakeClock(std::uint32_t ms) { g_fakeNow += ms; }
 
 void ClearFakeClock() { g_fake = false; }
 
+bool FakeClockActive() { return g_fake; }
+
 } // namespace plat

@@ -12,5 +12,6 @@ void SleepMs(std::uint32_t ms);
 void SetFakeClock(std::uint32_t ms);
 void AdvanceFakeClock(std::uint32_t ms);
 void ClearFakeClock();
+bool FakeClockActive();
 
 } // namespace plat

@@ -1,5 +1,6 @@
 #include "platform/Window.h"
 
+#include "platform/Clock.h"
 #include "platform/Locale.h"
 #include "platform/QuietStderr.h"
 
@@ -342,6 +343,19 @@ bool PeekWindowMessage(WindowMessage& out)
         return true;
     }
     return false;
+}
+
+bool WaitWindowMessage(std::uint32_t timeoutMs)
+{
+    TranslatePendingEvents();
+    if (!g_queue.empty() || g_quitPosted)
+        return true;
+    if (FakeClockActive() || !SDL_WasInit(SDL_INIT_EVENTS)) {
+        SleepMs(timeoutMs);
+        return false;
+    }
+    // Waits without taking the event: the next peek translates it.
+    return SDL_WaitEventTimeout(nullptr, int(timeoutMs)) == 1;
 }
 
 void ClearWindowMessages()

@@ -8,6 +8,7 @@
 // waiting is still handled first.
 #include "platform/Image.h"
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -90,6 +91,9 @@ void PostQuitMessage(int code);
 // Takes the next message: the window's pending events are translated and
 // queued first. False when nothing waits.
 bool PeekWindowMessage(WindowMessage& out);
+// Waits until a message waits or timeoutMs pass, whichever is first; true
+// when one waits. On a fake clock the wait only moves the clock.
+bool WaitWindowMessage(std::uint32_t timeoutMs);
 // Drops every waiting message and a posted quit (tests).
 void ClearWindowMessages();
 
