@@ -77,8 +77,139 @@ Argb PackArgbRounded(float a, float r, float g, float b)
 
 Texture::~Texture()
 {
-    if (m_texture && !m_core.expired())
-        SDL_DestroyTexture(static_cast<SDL_Texture*>(m_texture));
+    if (auto core = m_core.lock()) {
+        core->baked.Forget(this);
+        if (m_texture)
+            SDL_DestroyTexture(static_cast<SDL_Texture*>(m_texture));
+    }
+}
+
+SDL_Texture* CreatePictureTexture(RendererCore& core, const void* pixels, int width, int height, int pitch)
+{
+    SDL_Texture* t = SDL_CreateTexture(core.renderer, SDL_PIXELFORMAT_ARGB8888,
+                                       core.software ? SDL_TEXTUREACCESS_STREAMING : SDL_TEXTUREACCESS_STATIC, width,
+                                       height);
+    if (!t)
+        return nullptr;
+    SDL_UpdateTexture(t, nullptr, pixels, pitch);
+    SDL_SetTextureBlendMode(t, SDL_BLENDMODE_BLEND);
+    return t;
+}
+
+// ---------------------------------------------------------------- baked copies
+
+namespace {
+
+// The copy's pixels: each channel times its modulation / 255, truncated,
+// the same arithmetic as the software blitter's modulation.
+SDL_Texture* Bake(SDL_Renderer* renderer, SDL_Texture* source, Argb colour, std::size_t* bytes)
+{
+    int w = 0, h = 0;
+    Uint32 format = 0;
+    int access = 0;
+    if (SDL_QueryTexture(source, &format, &access, &w, &h) != 0 || format != SDL_PIXELFORMAT_ARGB8888 ||
+        access != SDL_TEXTUREACCESS_STREAMING || w <= 0 || h <= 0)
+        return nullptr;
+    SDL_Texture* copy = SDL_CreateTexture(renderer, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STREAMING, w, h);
+    if (!copy)
+        return nullptr;
+    void* src = nullptr;
+    void* dst = nullptr;
+    int srcPitch = 0, dstPitch = 0;
+    if (SDL_LockTexture(source, nullptr, &src, &srcPitch) != 0) {
+        SDL_DestroyTexture(copy);
+        return nullptr;
+    }
+    if (SDL_LockTexture(copy, nullptr, &dst, &dstPitch) != 0) {
+        SDL_UnlockTexture(source);
+        SDL_DestroyTexture(copy);
+        return nullptr;
+    }
+    // One table per channel: value * modulation / 255, already in place.
+    std::uint32_t table[4][256];
+    for (int c = 0; c < 4; ++c) {
+        const std::uint32_t mod = (colour >> (8 * c)) & 0xFF;
+        for (std::uint32_t v = 0; v < 256; ++v)
+            table[c][v] = (v * mod / 255) << (8 * c);
+    }
+    for (int y = 0; y < h; ++y) {
+        const auto* in = reinterpret_cast<const std::uint32_t*>(static_cast<const std::uint8_t*>(src) + y * srcPitch);
+        auto* out = reinterpret_cast<std::uint32_t*>(static_cast<std::uint8_t*>(dst) + y * dstPitch);
+        for (int x = 0; x < w; ++x) {
+            const std::uint32_t p = in[x];
+            // Transparent pixels keep their tinted colour: a filtered
+            // magnification blends it in like the modulated draw does.
+            out[x] = table[3][p >> 24] | table[2][(p >> 16) & 0xFF] | table[1][(p >> 8) & 0xFF] | table[0][p & 0xFF];
+        }
+    }
+    SDL_UnlockTexture(copy);
+    SDL_UnlockTexture(source);
+    SDL_BlendMode mode = SDL_BLENDMODE_BLEND;
+    SDL_GetTextureBlendMode(source, &mode);
+    SDL_SetTextureBlendMode(copy, mode);
+    *bytes = std::size_t(w) * std::size_t(h) * 4;
+    return copy;
+}
+
+} // namespace
+
+SDL_Texture* BakedCopies::Find(SDL_Renderer* renderer, const Texture* texture, SDL_Texture* source, Argb colour)
+{
+    const Key key{texture, colour};
+    if (auto it = m_index.find(key); it != m_index.end()) {
+        m_order.splice(m_order.begin(), m_order, it->second);
+        return it->second->copy;
+    }
+    m_askedNow.insert(key);
+    if (!m_askedBefore.count(key))
+        return nullptr;
+    std::size_t bytes = 0;
+    SDL_Texture* copy = Bake(renderer, source, colour, &bytes);
+    if (!copy)
+        return nullptr;
+    m_order.push_front(Entry{key, copy, bytes});
+    m_index[key] = m_order.begin();
+    m_bytes += bytes;
+    // Never the copy just made: it is about to be drawn.
+    while ((m_order.size() > kMaxCount || m_bytes > kMaxBytes) && m_order.size() > 1)
+        Drop(std::prev(m_order.end()));
+    return copy;
+}
+
+void BakedCopies::EndFrame()
+{
+    m_askedBefore.swap(m_askedNow);
+    m_askedNow.clear();
+}
+
+void BakedCopies::Drop(std::list<Entry>::iterator it)
+{
+    SDL_DestroyTexture(it->copy);
+    m_bytes -= it->bytes;
+    m_index.erase(it->key);
+    m_order.erase(it);
+}
+
+void BakedCopies::Forget(const Texture* texture)
+{
+    for (auto it = m_order.begin(); it != m_order.end();) {
+        auto next = std::next(it);
+        if (it->key.texture == texture)
+            Drop(it);
+        it = next;
+    }
+    // A new texture may come to live at the same address.
+    for (auto* set : {&m_askedNow, &m_askedBefore})
+        for (auto it = set->begin(); it != set->end();)
+            it = it->texture == texture ? set->erase(it) : std::next(it);
+}
+
+void BakedCopies::Clear()
+{
+    while (!m_order.empty())
+        Drop(m_order.begin());
+    m_askedNow.clear();
+    m_askedBefore.clear();
 }
 
 // ---------------------------------------------------------------- drawers
@@ -242,6 +373,7 @@ Device::~Device()
     m_queue.clear();
     if (m_core) {
         m_core->lines.Clear();
+        m_core->baked.Clear();
         if (m_core->backBuffer)
             SDL_DestroyTexture(m_core->backBuffer);
         if (m_core->renderer)
@@ -284,6 +416,9 @@ std::unique_ptr<Device> Device::Create(SDL_Window* window, bool ownsWindow, int 
         st = kNotAvailable;
         return nullptr;
     }
+    SDL_RendererInfo info{};
+    dev->m_core->software =
+        SDL_GetRendererInfo(dev->m_core->renderer, &info) == 0 && (info.flags & SDL_RENDERER_SOFTWARE) != 0;
     dev->m_width = width;
     dev->m_height = height;
     dev->m_viewport = {0, 0, width, height, 0.0f, 1.0f};
@@ -404,6 +539,7 @@ int Device::EndScene()
     for (const auto& c : m_queue)
         Execute(c);
     m_queue.clear();
+    m_core->baked.EndFrame();
     return kOk;
 }
 
@@ -421,19 +557,30 @@ void Device::Execute(const DrawCommand& c)
     const std::uint8_t ca = std::uint8_t(c.colour >> 24), cr = std::uint8_t(c.colour >> 16),
                        cg = std::uint8_t(c.colour >> 8), cb = std::uint8_t(c.colour);
     switch (c.kind) {
-    case DrawCommand::Kind::Texture:
+    case DrawCommand::Kind::Texture: {
         if (c.clip)
             SDL_RenderSetClipRect(r, &c.clipRect);
-        SDL_SetTextureColorMod(c.texture, cr, cg, cb);
-        SDL_SetTextureAlphaMod(c.texture, ca);
-        SDL_SetTextureScaleMode(c.texture, c.smooth ? SDL_ScaleModeLinear : SDL_ScaleModeNearest);
+        SDL_Texture* t = c.texture;
+        SDL_Texture* copy = nullptr;
+        if (m_core->software && c.colour != 0xFFFFFFFFu && c.keep)
+            copy = m_core->baked.Find(r, c.keep.get(), t, c.colour);
+        if (copy) {
+            t = copy;
+            SDL_SetTextureColorMod(t, 255, 255, 255);
+            SDL_SetTextureAlphaMod(t, 255);
+        } else {
+            SDL_SetTextureColorMod(t, cr, cg, cb);
+            SDL_SetTextureAlphaMod(t, ca);
+        }
+        SDL_SetTextureScaleMode(t, c.smooth ? SDL_ScaleModeLinear : SDL_ScaleModeNearest);
         if (c.angle == 0 && c.flip == SDL_FLIP_NONE)
-            SDL_RenderCopyF(r, c.texture, &c.src, &c.dst);
+            SDL_RenderCopyF(r, t, &c.src, &c.dst);
         else
-            SDL_RenderCopyExF(r, c.texture, &c.src, &c.dst, c.angle, &c.centre, c.flip);
+            SDL_RenderCopyExF(r, t, &c.src, &c.dst, c.angle, &c.centre, c.flip);
         if (c.clip)
             SDL_RenderSetClipRect(r, nullptr);
         break;
+    }
     case DrawCommand::Kind::Rect:
         SDL_SetRenderDrawBlendMode(r, SDL_BLENDMODE_BLEND);
         SDL_SetRenderDrawColor(r, cr, cg, cb, ca);
@@ -505,12 +652,23 @@ int Device::Reset()
     m_queue.clear();
     m_inScene = false;
     m_core->lines.Clear();
+    m_core->baked.Clear();
     if (!MakeBackBuffer())
         return kOutOfVideoMemory;
     m_scene = SceneState{};
     m_viewport = {0, 0, m_width, m_height, 0.0f, 1.0f};
     m_lost = 0;
     return kOk;
+}
+
+std::size_t Device::BakedCopyCount() const
+{
+    return m_core->baked.Count();
+}
+
+std::size_t Device::BakedCopyBytes() const
+{
+    return m_core->baked.Bytes();
 }
 
 void Device::SimulateLoss()
@@ -570,14 +728,11 @@ int Device::DrawTriangles(const Texture* texture, const ScreenVertex* vertices, 
 
 TexturePtr Device::MakeTexture(const Image& img, int* status)
 {
-    SDL_Texture* t =
-        SDL_CreateTexture(m_core->renderer, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STATIC, img.width, img.height);
+    SDL_Texture* t = CreatePictureTexture(*m_core, img.pixels.data(), img.width, img.height, img.width * 4);
     if (!t) {
         *status = kOutOfVideoMemory;
         return nullptr;
     }
-    SDL_UpdateTexture(t, nullptr, img.pixels.data(), img.width * 4);
-    SDL_SetTextureBlendMode(t, SDL_BLENDMODE_BLEND);
     TexturePtr tex(new Texture);
     tex->m_texture = t;
     tex->m_core = m_core;

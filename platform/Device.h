@@ -264,6 +264,9 @@ public:
         m_capsStatus = status;
     }
     void FailNextCreation(CreationKind kind, int status);
+    // The software renderer's baked modulated copies, for tests.
+    std::size_t BakedCopyCount() const;
+    std::size_t BakedCopyBytes() const;
 
     // Used by the drawers and fonts.
     void Submit(DrawCommand&& command);

@@ -4,10 +4,12 @@
 
 #include <SDL.h>
 
+#include <cstddef>
 #include <list>
 #include <memory>
 #include <string>
 #include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 namespace plat {
@@ -66,12 +68,72 @@ private:
 // Rendered lines, keyed by font face and text.
 using LineCache = LruCache<CachedLine>;
 
+// Tinted and faded copies of textures for the software renderer. Its
+// blitter has fast paths for plain alpha blending only: a draw with a colour
+// or alpha modulation falls to a generic per-pixel loop about ten times
+// slower. A copy whose pixels already carry the modulation draws through the
+// fast path with the same result (within a unit or two of rounding).
+//
+// A copy is made the second frame in a row that asks for the same texture
+// and colour, so a fade (a new colour every frame) never pays for copies it
+// would use once. Least recently used copies go first beyond the bounds; a
+// texture's copies go with it; a lost device drops them all.
+class BakedCopies {
+public:
+    static constexpr std::size_t kMaxCount = 512;
+    static constexpr std::size_t kMaxBytes = std::size_t(48) << 20;
+
+    // The copy of the texture tinted by colour, or null: draw it modulated.
+    SDL_Texture* Find(SDL_Renderer* renderer, const Texture* texture, SDL_Texture* source, Argb colour);
+    // A frame ended: what it asked for counts as asked the frame before.
+    void EndFrame();
+    void Forget(const Texture* texture);
+    void Clear();
+    std::size_t Count() const { return m_order.size(); }
+    std::size_t Bytes() const { return m_bytes; }
+
+    BakedCopies() = default;
+    BakedCopies(const BakedCopies&) = delete;
+    BakedCopies& operator=(const BakedCopies&) = delete;
+    ~BakedCopies() { Clear(); }
+
+private:
+    struct Key {
+        const Texture* texture;
+        Argb colour;
+        bool operator==(const Key& o) const { return texture == o.texture && colour == o.colour; }
+    };
+    struct KeyHash {
+        std::size_t operator()(const Key& k) const
+        {
+            return std::hash<const void*>()(k.texture) ^ (std::size_t(k.colour) * 0x9E3779B97F4A7C15ull);
+        }
+    };
+    struct Entry {
+        Key key;
+        SDL_Texture* copy;
+        std::size_t bytes;
+    };
+    void Drop(std::list<Entry>::iterator it);
+
+    std::list<Entry> m_order; // most recent first
+    std::unordered_map<Key, std::list<Entry>::iterator, KeyHash> m_index;
+    std::unordered_set<Key, KeyHash> m_askedNow, m_askedBefore;
+    std::size_t m_bytes = 0;
+};
+
 struct RendererCore {
     SDL_Renderer* renderer = nullptr;
     SDL_Surface* surface = nullptr; // headless target of the software renderer
     SDL_Texture* backBuffer = nullptr;
+    bool software = false; // the software renderer: modulated draws use baked copies
     LineCache lines{512};
+    BakedCopies baked;
 };
+
+// A texture of the pixels (0xAARRGGBB rows), alpha-blended. On the software
+// renderer it is made streaming, so its pixels can be read for baked copies.
+SDL_Texture* CreatePictureTexture(RendererCore& core, const void* pixels, int width, int height, int pitch);
 
 // A draw recorded during a scene.
 struct DrawCommand {

@@ -220,17 +220,20 @@ int Font::MeasureWidth(const char* text, int count) const
 // Renders one line white on transparent into the device's line cache.
 const CachedLine* Font::RenderLine(const std::string& utf8, const std::string& key)
 {
-    SDL_Surface* s = TTF_RenderUTF8_Blended(m_face->font, utf8.c_str(), SDL_Color{255, 255, 255, 255});
+    SDL_Surface* rendered = TTF_RenderUTF8_Blended(m_face->font, utf8.c_str(), SDL_Color{255, 255, 255, 255});
+    if (!rendered)
+        return nullptr;
+    SDL_Surface* s = SDL_ConvertSurfaceFormat(rendered, SDL_PIXELFORMAT_ARGB8888, 0);
+    SDL_FreeSurface(rendered);
     if (!s)
         return nullptr;
     Device* device = m_device.Get(); // DrawText made sure the device is there
     RendererCore* core = device->Core();
-    SDL_Texture* t = SDL_CreateTextureFromSurface(core->renderer, s);
+    SDL_Texture* t = CreatePictureTexture(*core, s->pixels, s->w, s->h, s->pitch);
     const int w = s->w, h = s->h;
     SDL_FreeSurface(s);
     if (!t)
         return nullptr;
-    SDL_SetTextureBlendMode(t, SDL_BLENDMODE_BLEND);
     CachedLine line;
     line.texture.reset(new Texture);
     line.texture->m_texture = t;

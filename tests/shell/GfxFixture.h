@@ -29,6 +29,19 @@ inline ::testing::AssertionResult Near(plat::Argb actual, plat::Argb expected, i
     return ::testing::AssertionSuccess();
 }
 
+// Two pictures of the same size equal within tol per channel; the first
+// pixel that differs more is named.
+inline ::testing::AssertionResult ImagesNear(const plat::Image& actual, const plat::Image& expected, int tol = 2)
+{
+    if (actual.width != expected.width || actual.height != expected.height)
+        return ::testing::AssertionFailure() << "sizes differ";
+    for (int y = 0; y < actual.height; ++y)
+        for (int x = 0; x < actual.width; ++x)
+            if (auto r = Near(actual.At(x, y), expected.At(x, y), tol); !r)
+                return r << " at " << std::dec << x << "," << y;
+    return ::testing::AssertionSuccess();
+}
+
 class GfxTest : public ::testing::Test {
 protected:
     static constexpr plat::Argb kBlack = 0xFF000000;
