@@ -1,101 +1,468 @@
-// How long a frame takes, headless on the software renderer: the whole
-// application's frame on the main menu, and a text-heavy panel with cached
-// and with always-new texts (the cost the line cache saves).
+// How long a frame takes on the software renderer, against a bare-SDL twin
+// of the same frame measured in the same run, and how long the game takes
+// to reach its first main-menu frame with how much memory.
+//
+// Each frame scene runs in the real game (started in temporary folders on
+// SDL's dummy video driver, windowed, so every frame is presented). Once the
+// scene is warm, the device hands over one frame's draws as it executed them;
+// the twin copies every picture into its own software renderer, tinted once,
+// and replays the same draws with SDL calls alone into a window of the same
+// size. Every iteration times one game frame and one twin frame, so both
+// figures and their ratio come from the same machine load. The twin's
+// picture is checked against the game's back buffer (within 2 per channel).
+//
+//   karvelin_bench                 full run
+//   karvelin_bench --smoke         a few iterations of each (the suite runs this)
 #include "app/AppFish.h"
 #include "app/Program.h"
 #include "gui/Finestra.h"
 #include "gui/Testo.h"
+#include "platform/DeviceInternal.h"
 #include "platform/Files.h"
+#include "screens/MenuPesci.h"
 #include "shell/Graphics.h"
 #include "shell/Oggetto.h"
 #include "shell/Sprite.h"
+#include "world/Pesci.h"
 
 #include <SDL.h>
 #include <benchmark/benchmark.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
+#include <fstream>
+#include <functional>
+#include <map>
+#include <memory>
 #include <string>
+#include <vector>
+
+extern char** environ;
 
 namespace {
 
-std::string TempRoot()
-{
-    std::string tmpl = (std::filesystem::temp_directory_path() / "karvelin-bench-XXXXXX").string();
-    return mkdtemp(tmpl.data()) ? tmpl : std::string();
-}
+using Clock = std::chrono::steady_clock;
 
-void BM_MainMenuFrame(benchmark::State& state)
-{
-    std::string root = TempRoot();
-    plat::SetDataRootForTests(root);
-    plat::SetProgramFolderForTests(root);
-    if (StartProgram() != 0 || !g_pApp) {
-        state.SkipWithError("the application did not start");
-        return;
-    }
-    for (auto _ : state)
-        g_pApp->Render();
-    ShutDownProgram();
-    std::filesystem::remove_all(root);
-}
-BENCHMARK(BM_MainMenuFrame)->Unit(benchmark::kMillisecond);
+double Ms(Clock::duration d) { return std::chrono::duration<double, std::milli>(d).count(); }
 
-struct PanelScene {
-    std::unique_ptr<plat::Device> dev;
-    CFinestra panel;
-    CTesto text;
+// ---------------------------------------------------------------- the game
 
-    PanelScene()
+struct Size {
+    int width, height, resolutionSetting;
+};
+constexpr Size kSizes[] = {{800, 600, 0}, {1440, 900, 7}};
+
+// The game started in fresh temporary folders at a resolution setting.
+class RunningGame {
+public:
+    explicit RunningGame(int resolutionSetting)
     {
-        g_nScreenW = g_nViewportW = 800;
-        g_nScreenH = g_nViewportH = 600;
-        int st = 0;
-        dev = plat::Device::CreateHeadless(800, 600, &st);
-        g_pDevice = dev.get();
-        panel.Create(dev.get());
-        text.Create(dev.get());
+        std::string tmpl = (std::filesystem::temp_directory_path() / "karvelin-bench-XXXXXX").string();
+        if (!mkdtemp(tmpl.data()))
+            return;
+        m_root = tmpl;
+        plat::SetDataRootForTests(m_root);
+        plat::SetProgramFolderForTests(m_root);
+        std::filesystem::create_directories(m_root + "/Karvelin");
+        std::ofstream(m_root + "/Karvelin/Karvelin.ini")
+            << "[KARVELIN]\nRISOLUZIONE=" << resolutionSetting << "\n";
+        m_ok = StartProgram() == 0 && g_pApp && g_pDevice;
     }
-    ~PanelScene()
+    ~RunningGame()
     {
-        // The shared panel background outlives this device: let it go with it.
+        if (m_ok)
+            ShutDownProgram();
+        // The shared panel background outlives the game's device: let it go
+        // with it, so the next start makes it again.
         g_sprPanelBackground.m_deviceLost = 0;
         g_sprPanelBackground.Init();
         g_pDevice = nullptr;
+        if (!m_root.empty())
+            std::filesystem::remove_all(m_root);
     }
+    bool Ok() const { return m_ok; }
 
-    void Frame(int variant)
+private:
+    std::string m_root;
+    bool m_ok = false;
+};
+
+// One frame scene: made once the game runs, then drawn frame after frame.
+struct Scene {
+    virtual ~Scene() = default;
+    virtual void Frame() = 0;
+};
+
+// The application's own frame on the main menu.
+struct MainMenuScene : Scene {
+    void Frame() override { g_pApp->Render(); }
+};
+
+// A 760 x 560 titled panel with 30 lines of text (cached after the first frame).
+struct PanelScene : Scene {
+    CFinestra panel;
+    CTesto text;
+    PanelScene()
     {
+        panel.Create(g_pDevice);
+        text.Create(g_pDevice);
+    }
+    void Frame() override
+    {
+        plat::Device* dev = g_pDevice;
         char line[64];
         dev->Clear(0xFF000000);
         dev->BeginScene();
-        panel.DrawTitled(dev.get(), 20, 20, 760, 560, "Catture");
+        panel.DrawTitled(dev, 20, 20, 760, 560, "Catture");
         for (int i = 0; i < 30; ++i) {
-            std::snprintf(line, sizeof line, "Carpa %d: %d g, %d cm", i, 1000 + i * 37 + variant, 40 + i);
-            text.DrawAt(dev.get(), line, 40, 50 + i * 17);
+            std::snprintf(line, sizeof line, "Carpa %d: %d g, %d cm", i, 1000 + i * 37, 40 + i);
+            text.DrawAt(dev, line, 40, 50 + i * 17);
         }
         dev->EndScene();
         dev->Present();
     }
 };
 
-void BM_PanelWith30TextLines(benchmark::State& state)
-{
-    PanelScene scene;
-    for (auto _ : state)
-        scene.Frame(0);
-}
-BENCHMARK(BM_PanelWith30TextLines)->Unit(benchmark::kMillisecond);
+// The fishes screen as far as it is built: its background, the species list
+// of the catalogue with a selection, and the selected species' framed photo.
+struct SpeciesListScene : Scene {
+    static constexpr int kSpecies = 89;
+    SpeciesListScene()
+    {
+        g_Pesci.List().SelectById(kSpecies, true);
+        g_Pesci.LoadPhoto(g_pDevice, kSpecies);
+    }
+    void Frame() override
+    {
+        plat::Device* dev = g_pDevice;
+        dev->Clear(kFrameClearColour);
+        dev->BeginScene();
+        g_MenuPesci.Render(dev);
+        g_Pesci.List().DrawTitled(dev, 50, 50, 180, 130, "Fishes");
+        g_Pesci.Photo().DrawAt(dev, 265, 50);
+        dev->EndScene();
+        dev->Present();
+    }
+};
 
-void BM_PanelWith30NewTextLines(benchmark::State& state)
+// The fishing-session frame belongs here once the session screen draws:
+// state 2 with the rig cast, rain, water rings and the status bar, as a
+// Scene whose Frame() is g_pApp->Render() with screen 9 current, added to
+// RegisterFrameBenchmarks() below like the others.
+
+// ---------------------------------------------------------------- the twin
+
+// The same frame drawn with SDL alone: a software renderer on its own window,
+// every picture already tinted, every draw replayed as the device executed it.
+class BareTwin {
+public:
+    BareTwin(const plat::FrameCapture& scene, int width, int height) : m_clear(scene.clearColour)
+    {
+        m_window = SDL_CreateWindow("bare", 0, 0, width, height, SDL_WINDOW_HIDDEN);
+        if (!m_window)
+            return;
+        m_renderer = SDL_CreateRenderer(m_window, -1, SDL_RENDERER_SOFTWARE);
+        if (!m_renderer)
+            return;
+        for (const plat::DrawCommand& c : scene.draws) {
+            Draw d;
+            d.kind = c.kind;
+            d.src = c.src;
+            d.dst = c.dst;
+            d.angle = c.angle;
+            d.centre = c.centre;
+            d.flip = c.flip;
+            d.clip = c.clip;
+            d.clipRect = c.clipRect;
+            d.rect = c.rect;
+            d.colour = c.colour;
+            d.vertices = c.vertices;
+            if (c.texture) {
+                // Triangles carry their colours in the vertices: their
+                // picture is copied untinted.
+                plat::Argb tint = c.kind == plat::DrawCommand::Kind::Geometry ? 0xFFFFFFFF : c.colour;
+                d.texture = Picture(c.texture, tint, c.smooth);
+                if (!d.texture)
+                    return;
+            }
+            m_draws.push_back(std::move(d));
+        }
+        m_ok = true;
+    }
+    ~BareTwin()
+    {
+        for (auto& [key, t] : m_pictures)
+            SDL_DestroyTexture(t);
+        if (m_renderer)
+            SDL_DestroyRenderer(m_renderer);
+        if (m_window)
+            SDL_DestroyWindow(m_window);
+    }
+    bool Ok() const { return m_ok; }
+
+    void Frame(bool present)
+    {
+        SDL_Renderer* r = m_renderer;
+        SDL_SetRenderDrawBlendMode(r, SDL_BLENDMODE_NONE);
+        SDL_SetRenderDrawColor(r, std::uint8_t(m_clear >> 16), std::uint8_t(m_clear >> 8), std::uint8_t(m_clear),
+                               std::uint8_t(m_clear >> 24));
+        SDL_RenderClear(r);
+        for (const Draw& d : m_draws) {
+            switch (d.kind) {
+            case plat::DrawCommand::Kind::Texture:
+                if (d.clip)
+                    SDL_RenderSetClipRect(r, &d.clipRect);
+                if (d.angle == 0 && d.flip == SDL_FLIP_NONE)
+                    SDL_RenderCopyF(r, d.texture, &d.src, &d.dst);
+                else
+                    SDL_RenderCopyExF(r, d.texture, &d.src, &d.dst, d.angle, &d.centre, d.flip);
+                if (d.clip)
+                    SDL_RenderSetClipRect(r, nullptr);
+                break;
+            case plat::DrawCommand::Kind::Rect:
+                SDL_SetRenderDrawBlendMode(r, SDL_BLENDMODE_BLEND);
+                SDL_SetRenderDrawColor(r, std::uint8_t(d.colour >> 16), std::uint8_t(d.colour >> 8),
+                                       std::uint8_t(d.colour), std::uint8_t(d.colour >> 24));
+                SDL_RenderFillRect(r, &d.rect);
+                break;
+            case plat::DrawCommand::Kind::Geometry:
+                SDL_SetRenderDrawBlendMode(r, SDL_BLENDMODE_BLEND);
+                SDL_RenderGeometry(r, d.texture, d.vertices.data(), int(d.vertices.size()), nullptr, 0);
+                break;
+            }
+        }
+        if (present)
+            SDL_RenderPresent(r);
+    }
+
+    // The largest difference of a colour channel between the twin's picture
+    // (drawn, not presented) and the game's back buffer.
+    int MaxDifference(plat::Device& game)
+    {
+        plat::Image ours, theirs;
+        int w = 0, h = 0;
+        SDL_GetRendererOutputSize(m_renderer, &w, &h);
+        ours = plat::Image(w, h);
+        Frame(false);
+        if (SDL_RenderReadPixels(m_renderer, nullptr, SDL_PIXELFORMAT_ARGB8888, ours.pixels.data(), w * 4) != 0 ||
+            !game.ReadPixels(theirs) || theirs.width != w || theirs.height != h)
+            return 256;
+        int worst = 0;
+        for (std::size_t i = 0; i < ours.pixels.size(); ++i)
+            for (int s : {16, 8, 0})
+                worst = std::max(worst, std::abs(int((ours.pixels[i] >> s) & 0xFF) - int((theirs.pixels[i] >> s) & 0xFF)));
+        return worst;
+    }
+
+private:
+    struct Draw {
+        plat::DrawCommand::Kind kind;
+        SDL_Texture* texture = nullptr;
+        SDL_Rect src, clipRect, rect;
+        SDL_FRect dst;
+        double angle;
+        SDL_FPoint centre;
+        SDL_RendererFlip flip;
+        bool clip;
+        plat::Argb colour;
+        std::vector<SDL_Vertex> vertices;
+    };
+
+    // The game's picture read from its texture (streaming on the software
+    // renderer), tinted once: each channel times the tint / 255.
+    SDL_Texture* Picture(SDL_Texture* source, plat::Argb tint, bool smooth)
+    {
+        auto key = std::make_tuple(source, tint, smooth);
+        if (auto it = m_pictures.find(key); it != m_pictures.end())
+            return it->second;
+        int w = 0, h = 0;
+        void* pixels = nullptr;
+        int pitch = 0;
+        if (SDL_QueryTexture(source, nullptr, nullptr, &w, &h) != 0 ||
+            SDL_LockTexture(source, nullptr, &pixels, &pitch) != 0)
+            return nullptr;
+        std::vector<std::uint32_t> tinted(std::size_t(w) * h);
+        for (int y = 0; y < h; ++y) {
+            const auto* row = reinterpret_cast<const std::uint32_t*>(static_cast<const std::uint8_t*>(pixels) + y * pitch);
+            for (int x = 0; x < w; ++x) {
+                std::uint32_t p = row[x], out = 0;
+                for (int s : {24, 16, 8, 0})
+                    out |= (((p >> s) & 0xFF) * ((tint >> s) & 0xFF) / 255) << s;
+                tinted[std::size_t(y) * w + x] = out;
+            }
+        }
+        SDL_UnlockTexture(source);
+        SDL_Texture* t = SDL_CreateTexture(m_renderer, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STATIC, w, h);
+        if (!t)
+            return nullptr;
+        SDL_UpdateTexture(t, nullptr, tinted.data(), w * 4);
+        SDL_SetTextureBlendMode(t, SDL_BLENDMODE_BLEND);
+        SDL_SetTextureScaleMode(t, smooth ? SDL_ScaleModeLinear : SDL_ScaleModeNearest);
+        m_pictures[key] = t;
+        return t;
+    }
+
+    plat::Argb m_clear;
+    SDL_Window* m_window = nullptr;
+    SDL_Renderer* m_renderer = nullptr;
+    std::map<std::tuple<SDL_Texture*, plat::Argb, bool>, SDL_Texture*> m_pictures;
+    std::vector<Draw> m_draws;
+    bool m_ok = false;
+};
+
+// ---------------------------------------------------------------- frames
+
+void RunFrameBenchmark(benchmark::State& state, const std::function<std::unique_ptr<Scene>()>& makeScene,
+                       const Size& size)
 {
-    PanelScene scene;
-    int variant = 0;
-    for (auto _ : state)
-        scene.Frame(++variant);
+    RunningGame game(size.resolutionSetting);
+    if (!game.Ok()) {
+        state.SkipWithError("the game did not start");
+        return;
+    }
+    if (g_pDevice->BackBufferWidth() != size.width || g_pDevice->BackBufferHeight() != size.height) {
+        state.SkipWithError("the back buffer is not the asked size");
+        return;
+    }
+    std::unique_ptr<Scene> scene = makeScene();
+    // Warm: texts rendered and cached, tinted copies baked.
+    for (int i = 0; i < 3; ++i)
+        scene->Frame();
+    plat::FrameCapture capture;
+    g_pDevice->CaptureNextScene(&capture);
+    scene->Frame();
+    BareTwin twin(capture, size.width, size.height);
+    if (!twin.Ok()) {
+        state.SkipWithError("the bare twin could not be made");
+        return;
+    }
+    const int difference = twin.MaxDifference(*g_pDevice);
+    if (difference > 2) {
+        state.SkipWithError("the bare twin draws another picture");
+        return;
+    }
+
+    double gameMs = 0, bareMs = 0;
+    for (auto _ : state) {
+        auto t0 = Clock::now();
+        scene->Frame();
+        auto t1 = Clock::now();
+        twin.Frame(true);
+        auto t2 = Clock::now();
+        state.SetIterationTime(std::chrono::duration<double>(t1 - t0).count());
+        gameMs += Ms(t1 - t0);
+        bareMs += Ms(t2 - t1);
+    }
+    state.counters["game_ms"] = benchmark::Counter(gameMs, benchmark::Counter::kAvgIterations);
+    state.counters["bare_ms"] = benchmark::Counter(bareMs, benchmark::Counter::kAvgIterations);
+    state.counters["ratio"] = bareMs > 0 ? gameMs / bareMs : 0;
+    state.counters["draws"] = double(capture.draws.size());
+    state.counters["max_diff"] = difference;
 }
-BENCHMARK(BM_PanelWith30NewTextLines)->Unit(benchmark::kMillisecond);
+
+// ---------------------------------------------------------------- start-up
+
+std::string g_self;
+
+long ResidentKb()
+{
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    while (std::getline(status, line))
+        if (line.rfind("VmRSS:", 0) == 0)
+            return std::atol(line.c_str() + 6);
+    return -1;
+}
+
+// The child: starts the game, draws the first main-menu frame, reports the
+// resident memory on the pipe and ends.
+int StartUpChild(int resolutionSetting, int reportFd)
+{
+    long kb = -1;
+    {
+        RunningGame game(resolutionSetting);
+        if (game.Ok() && g_pApp->GetCurrentScreen() == kScreenMainMenu) {
+            g_pApp->Render();
+            kb = ResidentKb();
+        }
+    }
+    char text[32];
+    int n = std::snprintf(text, sizeof text, "%ld\n", kb);
+    return write(reportFd, text, std::size_t(n)) == n && kb > 0 ? 0 : 1;
+}
+
+// Process start to the first main-menu frame: the time from spawning a fresh
+// process of this program until it reports that frame drawn.
+void BM_StartUpToMainMenu(benchmark::State& state, Size size)
+{
+    double kb = 0;
+    for (auto _ : state) {
+        int fds[2];
+        if (pipe(fds) != 0) {
+            state.SkipWithError("no pipe");
+            return;
+        }
+        std::string res = std::to_string(size.resolutionSetting), fd = std::to_string(fds[1]);
+        char* argv[] = {g_self.data(), const_cast<char*>("--startup-child"), res.data(), fd.data(), nullptr};
+        auto t0 = Clock::now();
+        pid_t pid = 0;
+        if (posix_spawn(&pid, g_self.c_str(), nullptr, nullptr, argv, environ) != 0) {
+            close(fds[0]);
+            close(fds[1]);
+            state.SkipWithError("the start-up child could not be started");
+            return;
+        }
+        close(fds[1]);
+        char text[32] = {};
+        ssize_t got = read(fds[0], text, sizeof text - 1); // returns once the frame is drawn
+        auto t1 = Clock::now();
+        close(fds[0]);
+        int status = 0;
+        waitpid(pid, &status, 0);
+        if (got <= 0 || std::atol(text) <= 0) {
+            state.SkipWithError("the start-up child did not reach the main menu");
+            return;
+        }
+        kb = double(std::atol(text));
+        state.SetIterationTime(std::chrono::duration<double>(t1 - t0).count());
+    }
+    state.counters["rss_mb"] = kb / 1024.0;
+}
+
+void Register(bool smoke)
+{
+    struct Named {
+        const char* name;
+        std::function<std::unique_ptr<Scene>()> make;
+    };
+    const Named scenes[] = {
+        {"MainMenuFrame", [] { return std::make_unique<MainMenuScene>(); }},
+        {"PanelWith30TextLines", [] { return std::make_unique<PanelScene>(); }},
+        {"SpeciesListWithPhoto", [] { return std::make_unique<SpeciesListScene>(); }},
+    };
+    for (const Named& s : scenes)
+        for (const Size& size : kSizes) {
+            std::string name = std::string("BM_") + s.name + "/" + std::to_string(size.width) + "x" +
+                               std::to_string(size.height);
+            auto* b = benchmark::RegisterBenchmark(name.c_str(), [make = s.make, size](benchmark::State& st) {
+                RunFrameBenchmark(st, make, size);
+            });
+            b->UseManualTime()->Unit(benchmark::kMillisecond);
+            if (smoke)
+                b->Iterations(3);
+        }
+    for (const Size& size : kSizes) {
+        std::string name = "BM_StartUpToMainMenu/" + std::to_string(size.width) + "x" + std::to_string(size.height);
+        auto* b = benchmark::RegisterBenchmark(name.c_str(), BM_StartUpToMainMenu, size);
+        b->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(smoke ? 1 : 5);
+    }
+}
 
 } // namespace
 
@@ -104,8 +471,35 @@ int main(int argc, char** argv)
     SDL_SetHint(SDL_HINT_VIDEODRIVER, "dummy");
     SDL_SetHint(SDL_HINT_AUDIODRIVER, "dummy");
     SDL_SetHint(SDL_HINT_RENDER_DRIVER, "software");
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
+    if (argc == 4 && std::strcmp(argv[1], "--startup-child") == 0)
+        return StartUpChild(std::atoi(argv[2]), std::atoi(argv[3]));
+
+    g_self = std::filesystem::canonical("/proc/self/exe").string();
+    bool smoke = false;
+    std::vector<char*> args;
+    for (int i = 0; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--smoke") == 0)
+            smoke = true;
+        else
+            args.push_back(argv[i]);
+    }
+    int count = int(args.size());
+    Register(smoke);
+    benchmark::Initialize(&count, args.data());
+    if (benchmark::ReportUnrecognizedArguments(count, args.data()))
+        return 1;
+    // A benchmark that cannot run reports an error: the smoke run fails on it.
+    class Reporter : public benchmark::ConsoleReporter {
+    public:
+        bool failed = false;
+        void ReportRuns(const std::vector<Run>& runs) override
+        {
+            for (const Run& r : runs)
+                failed = failed || r.error_occurred;
+            ConsoleReporter::ReportRuns(runs);
+        }
+    } reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();
-    return 0;
+    return reporter.failed ? 1 : 0;
 }

@@ -510,6 +510,7 @@ bool Device::MakeBackBuffer()
 int Device::Clear(Argb colour)
 {
     m_queue.clear(); // what the scene drew so far is cleared away with it
+    m_clearColour = colour;
     SDL_Renderer* r = m_core->renderer;
     SDL_SetRenderTarget(r, m_core->backBuffer);
     SDL_RenderSetClipRect(r, nullptr);
@@ -536,6 +537,11 @@ int Device::EndScene()
     m_inScene = false;
     std::stable_sort(m_queue.begin(), m_queue.end(),
                      [](const DrawCommand& a, const DrawCommand& b) { return a.depth > b.depth; });
+    if (m_capture) {
+        m_capture->clearColour = m_clearColour;
+        m_capture->draws = m_queue;
+        m_capture = nullptr;
+    }
     for (const auto& c : m_queue)
         Execute(c);
     m_queue.clear();

@@ -115,6 +115,7 @@ class Device;
 class Font;
 struct RendererCore;
 struct DrawCommand;
+struct FrameCapture;
 
 // A picture on the device. Shared: a recorded draw keeps it alive until the
 // scene ends, even when its owner lets it go meanwhile.
@@ -267,6 +268,9 @@ public:
     // The software renderer's baked modulated copies, for tests.
     std::size_t BakedCopyCount() const;
     std::size_t BakedCopyBytes() const;
+    // Benchmark seam: the next scene's draws, in the order they execute, and
+    // the colour the frame was cleared to are copied into out.
+    void CaptureNextScene(FrameCapture* out) { m_capture = out; }
 
     // Used by the drawers and fonts.
     void Submit(DrawCommand&& command);
@@ -297,6 +301,8 @@ private:
     int m_capsStatus = kOk;
     int m_failNext[4] = {0, 0, 0, 0};
     int m_triangles3D = 0;
+    Argb m_clearColour = 0;
+    FrameCapture* m_capture = nullptr;
 };
 
 inline TexturePtr Device::CreateTextureFromResource(int bitmapId, int width, int height, int* status)

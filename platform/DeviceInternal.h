@@ -131,6 +131,12 @@ struct RendererCore {
     BakedCopies baked;
 };
 
+// One scene as the device executed it (Device::CaptureNextScene).
+struct FrameCapture {
+    Argb clearColour = 0;
+    std::vector<DrawCommand> draws;
+};
+
 // A texture of the pixels (0xAARRGGBB rows), alpha-blended. On the software
 // renderer it is made streaming, so its pixels can be read for baked copies.
 SDL_Texture* CreatePictureTexture(RendererCore& core, const void* pixels, int width, int height, int pitch);
