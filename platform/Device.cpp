@@ -403,6 +403,11 @@ std::unique_ptr<Device> Device::Create(SDL_Window* window, bool ownsWindow, int 
     dev->m_ownsWindow = ownsWindow;
     dev->m_core = std::make_shared<RendererCore>();
     SDL_SetHint(SDL_HINT_RENDER_VSYNC, "0");
+    // The software renderer's window pixels go to the display directly; left
+    // to itself SDL would stream them through an OpenGL texture every frame,
+    // which on a machine without a GPU driver costs several times the frame
+    // and loads a software OpenGL. A player's own setting still wins.
+    SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
     if (window) {
         dev->m_core->renderer = SDL_CreateRenderer(window, -1, SDL_RENDERER_ACCELERATED | SDL_RENDERER_TARGETTEXTURE);
         if (!dev->m_core->renderer)

@@ -13,7 +13,7 @@ play=(build-essential cmake ninja-build pkg-config
       libfontconfig-dev fontconfig fonts-liberation2 fonts-dejavu-core)
 case "$profile" in
   play) packages=("${play[@]}") ;;
-  test) packages=("${play[@]}" libgtest-dev libbenchmark-dev clang libclang-rt-dev xvfb xauth) ;;
+  test) packages=("${play[@]}" libgtest-dev libbenchmark-dev clang libclang-rt-dev xvfb xauth x11-apps) ;;
   *) echo "usage: $0 play|test [package...]" >&2; exit 2 ;;
 esac
 packages+=("$@")
