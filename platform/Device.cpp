@@ -493,17 +493,33 @@ std::unique_ptr<Device> Device::CreateHeadless(int width, int height, int* statu
     return Create(nullptr, false, width, height, status);
 }
 
+bool Device::OutputIsBackBufferSize()
+{
+    SDL_Renderer* r = m_core->renderer;
+    SDL_SetRenderTarget(r, nullptr);
+    int w = 0, h = 0;
+    return SDL_GetRendererOutputSize(r, &w, &h) == 0 && w == m_width && h == m_height;
+}
+
+// The software renderer draws straight into the window's pixels (or the
+// headless surface) while they have the back buffer's size, so a frame is
+// shown without a full-screen copy. Otherwise a target texture is the back
+// buffer, stretched over the window at present.
 bool Device::MakeBackBuffer()
 {
     SDL_Renderer* r = m_core->renderer;
     if (m_core->backBuffer) {
         SDL_SetRenderTarget(r, nullptr);
         SDL_DestroyTexture(m_core->backBuffer);
+        m_core->backBuffer = nullptr;
     }
-    m_core->backBuffer = SDL_CreateTexture(r, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_TARGET, m_width, m_height);
-    if (!m_core->backBuffer)
-        return false;
-    SDL_SetTextureBlendMode(m_core->backBuffer, SDL_BLENDMODE_NONE);
+    if (!m_core->software || m_stretched || !OutputIsBackBufferSize()) {
+        m_core->backBuffer =
+            SDL_CreateTexture(r, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_TARGET, m_width, m_height);
+        if (!m_core->backBuffer)
+            return false;
+        SDL_SetTextureBlendMode(m_core->backBuffer, SDL_BLENDMODE_NONE);
+    }
     SDL_SetRenderTarget(r, m_core->backBuffer);
     SDL_RenderSetClipRect(r, nullptr);
     SDL_SetRenderDrawBlendMode(r, SDL_BLENDMODE_NONE);
@@ -517,6 +533,13 @@ int Device::Clear(Argb colour)
     m_queue.clear(); // what the scene drew so far is cleared away with it
     m_clearColour = colour;
     SDL_Renderer* r = m_core->renderer;
+    // Drawing straight into a window that no longer has the back buffer's
+    // size: from now on the back buffer is a texture, stretched at present.
+    if (!m_core->backBuffer && !OutputIsBackBufferSize()) {
+        m_stretched = true;
+        if (!MakeBackBuffer())
+            return kOutOfVideoMemory;
+    }
     SDL_SetRenderTarget(r, m_core->backBuffer);
     SDL_RenderSetClipRect(r, nullptr);
     SDL_SetRenderDrawBlendMode(r, SDL_BLENDMODE_NONE);
@@ -629,7 +652,8 @@ int Device::Present()
     if (m_window) {
         SDL_SetRenderTarget(r, nullptr);
         SDL_RenderSetClipRect(r, nullptr);
-        SDL_RenderCopy(r, m_core->backBuffer, nullptr, nullptr);
+        if (m_core->backBuffer)
+            SDL_RenderCopy(r, m_core->backBuffer, nullptr, nullptr);
         SDL_RenderPresent(r);
         SDL_SetRenderTarget(r, m_core->backBuffer);
     }

@@ -1,8 +1,9 @@
 #pragma once
 // The drawing device: a back buffer of a fixed size that every draw goes to,
-// stretched over the window at present; textures, sprite and line drawers
-// and fonts made on it; lost-device detection and reset; read-back of the
-// back buffer for tests.
+// stretched over the window at present (the software renderer draws straight
+// into a window of that size); textures, sprite and line drawers and fonts
+// made on it; lost-device detection and reset; read-back of the back buffer
+// for tests.
 //
 // Every draw carries a depth (0 = nearest, 1 = farthest). Between
 // BeginScene() and EndScene() draws are recorded; EndScene() stable-sorts
@@ -282,6 +283,7 @@ private:
     Device() = default;
     static std::unique_ptr<Device> Create(SDL_Window* window, bool ownsWindow, int width, int height, int* status);
     bool MakeBackBuffer();
+    bool OutputIsBackBufferSize();
     void Execute(const DrawCommand& c);
     void CheckLossEvents();
     TexturePtr MakeTexture(const Image& keyed, int* status);
@@ -289,6 +291,7 @@ private:
     SDL_Window* m_window = nullptr;
     bool m_ownsWindow = false;
     bool m_fullScreen = false;
+    bool m_stretched = false; // the window's size left the back buffer's: draw to a texture
     std::shared_ptr<RendererCore> m_core;
     int m_width = 0, m_height = 0;
     Viewport m_viewport;
