@@ -1,6 +1,7 @@
 #include "app/AppFish.h"
 
 #include "platform/Clock.h"
+#include "platform/Window.h"
 #include "screens/MenuCatture.h"
 #include "screens/MenuConfigura.h"
 #include "screens/MenuEsche.h"
@@ -46,10 +47,16 @@ void CAppFish::Trace(const char* step) const
         g_trace(step);
 }
 
-CAppFish::CAppFish() { Init(); }
+CAppFish::CAppFish()
+{
+    Init();
+    SetScreenSwitch(this);
+}
 
 CAppFish::~CAppFish()
 {
+    if (GetScreenSwitch() == this)
+        SetScreenSwitch(nullptr);
     if (g_pDevice == m_device.get()) {
         g_pDevice = nullptr;
         g_nViewportW = 0;
@@ -552,6 +559,24 @@ void CAppFish::OnWheelUp()
 }
 
 // ---- screen switching -----------------------------------------------------
+
+void CAppFish::SwitchToScreen(int screen)
+{
+    switch (screen) {
+    case kScreenTackleBox: GoToTackleBox(); break;
+    case kScreenVenues: GoToVenues(); break;
+    case kScreenFishes: GoToFishes(); break;
+    case kScreenRecords: GoToRecords(); break;
+    case kScreenSession: NewSession(); break;
+    case kScreenTournament: GoToTournament(); break;
+    case kScreenMainMenu:
+    case kScreenOptions:
+    case kScreenBaits: m_currentScreen = screen; break;
+    default: break; // no such screen: stay
+    }
+}
+
+void CAppFish::PostQuit(int code) { plat::PostQuitMessage(code); }
 
 void CAppFish::NewSession()
 {

@@ -5,6 +5,7 @@
 // present), recovers from a lost device, routes the input to the current
 // screen and switches screens.
 #include "platform/Device.h"
+#include "shell/ScreenSwitch.h"
 #include "shell/Sprite.h"
 
 #include <cstdint>
@@ -12,26 +13,13 @@
 #include <memory>
 
 
-// Screen numbers (no screen has the number 8).
-enum ScreenId : int {
-    kScreenNone = -1, // loading has not ended
-    kScreenMainMenu = 1,
-    kScreenTackleBox = 2,
-    kScreenOptions = 3,
-    kScreenVenues = 4,
-    kScreenFishes = 5,
-    kScreenBaits = 6,
-    kScreenRecords = 7,
-    kScreenSession = 9,
-    kScreenTournament = 10,
-};
 
 // The colour a frame starts from: the pictures' colour key.
 constexpr plat::Argb kFrameClearColour = 0xFF8603BD;
 // The wheel and the arrow keys change the reel's drag by this much.
 constexpr float kDragStep = 0.43333334f;
 
-class CAppFish {
+class CAppFish final : public ScreenSwitch {
 public:
     CAppFish();
     ~CAppFish();
@@ -77,7 +65,13 @@ public:
     void GoToVenues();
     void GoToFishes();
     void ReturnToGameMenu(bool resetRod);
-    void ReturnFromScreen(bool resetRod);
+    void ReturnFromScreen(bool resetRod) override;
+
+    // The switch the screens below see (registered while the object lives).
+    void SwitchToScreen(int screen) override;
+    void ResumeFishing() override { BeginFishing(); }
+    int CurrentScreen() const override { return m_currentScreen; }
+    void PostQuit(int code) override;
 
     int GetCurrentScreen() const { return m_currentScreen; }
     void SetCurrentScreen(int screen) { m_currentScreen = screen; }

@@ -216,8 +216,8 @@ bool CListBox::AddItem(std::int32_t id, const char* key, const char* col0, const
         return false;
     ListItem item{};
     item.id = id;
-    CopyString(item.key, key ? key : "", int(sizeof item.key) - 1);
-    CopyString(item.col0, col0, 96);
+    CopyString(item.key, key ? key : "", kListKeyLength);
+    CopyString(item.col0, col0, kListKeyLength);
     CopyString(item.col1, col1 ? col1 : "", 512);
     item.enabled = 1;
     try {

@@ -18,10 +18,14 @@
 
 constexpr std::uint32_t kBitmapScrollThumb = 159;
 
+constexpr int kListKeyLength = 132;
+
 struct ListItem {
     std::int32_t id;
-    char key[133]; // a catalogue id or a configuration's file name, whole
-    char col0[97];
+    // Catalogue ids and names reach 128 characters and a configuration's
+    // file name 132; rows are found again by key, so neither may be cut.
+    char key[kListKeyLength + 1];
+    char col0[kListKeyLength + 1];
     char col1[513];
     char col2[97];
     char col3[97];

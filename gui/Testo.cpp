@@ -43,6 +43,14 @@ void CTesto::OnResetDevice(plat::Device* dev)
     Create(dev);
 }
 
+namespace {
+
+CTesto::Probe g_probe;
+
+} // namespace
+
+void CTesto::SetProbe(Probe probe) { g_probe = std::move(probe); }
+
 int CTesto::Draw(plat::Device*, const char* text, int x, int y, int width, int height)
 {
     if (m_relative == 1) {
@@ -63,7 +71,10 @@ int CTesto::Draw(plat::Device*, const char* text, int x, int y, int width, int h
         rect = {x, y, x + width, y + height};
         format |= plat::kTextWordBreak;
     }
-    return m_font->DrawText(text, -1, rect, format, colour);
+    int laidOut = m_font->DrawText(text, -1, rect, format, colour);
+    if (g_probe)
+        g_probe({text, x, y, width, height, m_font->MeasureWidth(text), laidOut, m_font->Height()});
+    return laidOut;
 }
 
 int CTesto::DrawAt(plat::Device* dev, const char* text, int x, int y)

@@ -6,7 +6,28 @@
 #include "shell/Oggetto.h"
 
 #include <cstdint>
+#include <functional>
 #include <memory>
+
+// What the test probe hears of one drawn text: the text, where it went
+// (layout offset added), its box (0 x 0 for a text drawn from a point), the
+// width of the text on one line, the height of its laid-out lines and the
+// font's cell height.
+struct DrawnText {
+    const char* text;
+    int x, y, width, height;
+    int measuredWidth;
+    int laidOutHeight;
+    int fontHeight;
+    // A boxed text fits when it is no wider than its box, or when wrapped it
+    // is no taller than it; a text from a point always fits.
+    bool Fits() const
+    {
+        if (width == 0 && height == 0)
+            return true;
+        return measuredWidth <= width || laidOutHeight <= height;
+    }
+};
 
 class CTesto : public COggetto {
 public:
@@ -40,6 +61,10 @@ public:
         m_alpha = alpha;
     }
     bool HasFont() const { return m_font != nullptr; }
+
+    // Test seam: while set, every text drawn by any CTesto is reported.
+    using Probe = std::function<void(const DrawnText&)>;
+    static void SetProbe(Probe probe);
 
     // Fields, in order.
     std::unique_ptr<plat::Font> m_font;

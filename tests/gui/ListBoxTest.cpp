@@ -310,9 +310,33 @@ TEST_F(ListBoxTest, RowDataSettersReachEveryMatchingRow)
     // Texts are cut to their fields.
     const std::string longText(700, 'x');
     list.AddItem(3, longText.c_str(), longText.c_str(), longText.c_str());
-    EXPECT_EQ(std::string(list.GetItem(3)->key).size(), 132u); // a whole configuration file name
-    EXPECT_EQ(std::string(list.GetItem(3)->col0).size(), 96u);
+    EXPECT_EQ(std::string(list.GetItem(3)->key).size(), 132u);
+    EXPECT_EQ(std::string(list.GetItem(3)->col0).size(), 132u);
     EXPECT_EQ(std::string(list.GetItem(3)->col1).size(), 512u);
+}
+
+TEST_F(ListBoxTest, LongKeysAreFoundWhole)
+{
+    // A configuration file name of 132 characters and a catalogue id of 128
+    // differ from their neighbours only past the 96th character.
+    const std::string stem(96, 'k');
+    const struct {
+        std::string key;
+        std::string twin; // the same first 96 characters
+    } cases[] = {
+        {stem + std::string(32, 'a'), stem + std::string(32, 'b')},
+        {stem + std::string(32, 'c') + ".kvz", stem + std::string(32, 'c') + ".kvx"},
+    };
+    for (const auto& c : cases) {
+        list.Clear();
+        list.AddItem(1, c.twin.c_str(), c.twin.c_str(), "");
+        list.AddItem(2, c.key.c_str(), c.key.c_str(), "");
+        ASSERT_NE(list.FindByKey(c.key.c_str()), nullptr) << c.key;
+        EXPECT_EQ(list.FindByKey(c.key.c_str())->id, 2);
+        EXPECT_EQ(std::string(list.FindByKey(c.key.c_str())->col0), c.key);
+        EXPECT_TRUE(list.SelectByKey(c.key.c_str(), false));
+        EXPECT_STREQ(list.GetSelectedKey(), c.key.c_str());
+    }
 }
 
 TEST_F(ListBoxTest, HeightIsAWholeNumberOfRows)
