@@ -1,0 +1,189 @@
+#include "tests/app/Journey.h"
+
+#include "app/Program.h"
+#include "platform/Clock.h"
+#include "platform/Image.h"
+#include "platform/Random.h"
+#include "shell/Graphics.h"
+#include "shell/Opzioni.h"
+#include "tests/support/BuildFolder.h"
+
+#include <filesystem>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr std::uint32_t kClockStart = 1000000;
+constexpr std::uint32_t kAdvanceStep = 20;
+
+// The game's shipped data folder, beside this source tree's tests.
+fs::path ShippedData() { return fs::path(__FILE__).parent_path().parent_path().parent_path() / "data"; }
+
+} // namespace
+
+std::string SettingsText(const std::map<std::string, std::string>& keys)
+{
+    std::string text = "[KARVELIN]\n";
+    for (const auto& [key, value] : keys)
+        text += key + "=" + value + "\n";
+    return text;
+}
+
+void JourneyTest::SetUp()
+{
+    AppTest::SetUp();
+    plat::SetFakeClock(kClockStart);
+}
+
+void JourneyTest::TearDown()
+{
+    CTesto::SetProbe(nullptr);
+    AppTest::TearDown();
+    started = false;
+    plat::ClearFakeClock();
+}
+
+int JourneyTest::StartJourney(const JourneyOptions& options)
+{
+    m_options = options;
+    std::error_code ec;
+    fs::copy(ShippedData(), folders.Program(), fs::copy_options::recursive | fs::copy_options::overwrite_existing,
+             ec);
+    std::map<std::string, std::string> keys = options.settings;
+    keys.emplace("BUILD", std::to_string(kBuildNumber));
+    keys.emplace("LINGUA", options.italian ? "1" : "0");
+    keys.emplace("RISOLUZIONE", std::to_string(options.resolution));
+    folders.Write("appdata/Karvelin/Karvelin.ini", SettingsText(keys));
+    plat::SeedRandom(options.seed);
+    int status = Start();
+    if (status == 0)
+        Frame();
+    return status;
+}
+
+void JourneyTest::Stop()
+{
+    if (started)
+        ShutDownProgram();
+    started = false;
+    plat::ClearWindowMessages();
+}
+
+int JourneyTest::Restart()
+{
+    Stop();
+    g_Opzioni = COpzioni();
+    plat::SeedRandom(m_options.seed);
+    int status = Start();
+    if (status == 0)
+        Frame();
+    return status;
+}
+
+int JourneyTest::OffsetX() const { return g_pApp ? g_pApp->GetGuiOffsetX() : 0; }
+
+int JourneyTest::OffsetY() const { return g_pApp ? g_pApp->GetGuiOffsetY() : 0; }
+
+void JourneyTest::PostMouse(plat::MessageKind kind, int x, int y, bool left)
+{
+    plat::WindowMessage m = MakeMessage(kind);
+    m.x = x + OffsetX();
+    m.y = y + OffsetY();
+    m.leftHeld = left;
+    quit = Send(m) || quit;
+}
+
+void JourneyTest::MoveTo(int x, int y) { PostMouse(plat::MessageKind::MouseMove, x, y, false); }
+
+void JourneyTest::Press(int x, int y)
+{
+    Frame();
+    MoveTo(x, y);
+    PostMouse(plat::MessageKind::LButtonDown, x, y, true);
+}
+
+void JourneyTest::Release(int x, int y)
+{
+    MoveTo(x, y);
+    PostMouse(plat::MessageKind::LButtonUp, x, y, false);
+}
+
+void JourneyTest::Click(int x, int y)
+{
+    Press(x, y);
+    Release(x, y);
+}
+
+void JourneyTest::Wheel(int delta)
+{
+    plat::WindowMessage m = MakeMessage(plat::MessageKind::MouseWheel);
+    m.wheel = delta;
+    quit = Send(m) || quit;
+}
+
+void JourneyTest::Type(const std::string& text)
+{
+    for (char c : text) {
+        plat::WindowMessage m = MakeMessage(plat::MessageKind::Char);
+        m.ch = static_cast<unsigned char>(c);
+        quit = Send(m) || quit;
+    }
+}
+
+void JourneyTest::Advance(std::uint32_t ms)
+{
+    while (ms > 0) {
+        const std::uint32_t step = ms < kAdvanceStep ? ms : kAdvanceStep;
+        plat::AdvanceFakeClock(step);
+        ms -= step;
+        Frame();
+    }
+}
+
+std::string JourneyTest::Shot(const std::string& name)
+{
+    Frame();
+    plat::Image image;
+    const std::string path = testing_support::BuildFolderFile((name + ".png").c_str());
+    if (g_pDevice && g_pDevice->ReadPixels(image))
+        plat::SavePng(path, image);
+    return path;
+}
+
+const std::vector<ProbedText>& JourneyTest::ProbeFrame()
+{
+    probed.clear();
+    const int ox = OffsetX(), oy = OffsetY();
+    CTesto::SetProbe([this, ox, oy](const DrawnText& t) {
+        probed.push_back({t.text, t.x - ox, t.y - oy, t.width, t.height, t.measuredWidth, t.Fits()});
+    });
+    Frame();
+    CTesto::SetProbe(nullptr);
+    return probed;
+}
+
+const ProbedText* JourneyTest::Find(const std::string& text) const
+{
+    for (const ProbedText& t : probed)
+        if (t.text == text)
+            return &t;
+    return nullptr;
+}
+
+const ProbedText* JourneyTest::FindPrefix(const std::string& prefix) const
+{
+    for (const ProbedText& t : probed)
+        if (t.text.compare(0, prefix.size(), prefix) == 0)
+            return &t;
+    return nullptr;
+}
+
+std::vector<ProbedText> JourneyTest::Overflowing() const
+{
+    std::vector<ProbedText> out;
+    for (const ProbedText& t : probed)
+        if (!t.fits)
+            out.push_back(t);
+    return out;
+}

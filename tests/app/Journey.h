@@ -1,0 +1,77 @@
+#pragma once
+// The journey harness: the real program started in temporary folders that
+// hold a copy of the shipped data folder, in a chosen language and
+// resolution, on the fake clock with a seeded generator, driven by mouse and
+// keys at layout coordinates, and watched through the back buffer and the
+// text probe (every text a frame draws, with its box and measured width).
+#include "gui/Testo.h"
+#include "tests/app/AppHarness.h"
+
+#include <map>
+#include <string>
+#include <vector>
+
+struct ProbedText {
+    std::string text;
+    int x, y, width, height; // layout offset removed
+    int measuredWidth;
+    bool fits;
+};
+
+struct JourneyOptions {
+    bool italian = false;
+    int resolution = 0; // 0: 800 x 600, 1: 1024 x 768
+    // Further settings keys written before the start ("VISSTATS" -> "1").
+    std::map<std::string, std::string> settings;
+    std::uint32_t seed = 1234;
+};
+
+class JourneyTest : public AppTest {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // Writes the settings, copies the data folder, starts; 0 on success.
+    int StartJourney(const JourneyOptions& options = {});
+    // The program ends and starts again in the same folders, as a new
+    // process would: the settings object is new, nothing else is written.
+    int Restart();
+    // The program ends (nothing is written), to start again differently.
+    void Stop();
+
+    int OffsetX() const;
+    int OffsetY() const;
+    // Mouse at layout coordinates (the layout offset is added). A press runs
+    // a frame first, so hit boxes are where they were last drawn, and moves
+    // the pointer there.
+    void MoveTo(int x, int y);
+    void Press(int x, int y);
+    void Release(int x, int y);
+    void Click(int x, int y);
+    void Wheel(int delta);
+    // Character messages, one per byte.
+    void Type(const std::string& text);
+    // The fake clock moves in steps of at most 20 ms, a frame after each.
+    void Advance(std::uint32_t ms);
+    // The back buffer as a PNG beside the test program; its path.
+    std::string Shot(const std::string& name);
+
+    // One frame with the text probe on; what it drew, in order.
+    const std::vector<ProbedText>& ProbeFrame();
+    // The first probed text equal to text (null when none).
+    const ProbedText* Find(const std::string& text) const;
+    // The first probed text starting with prefix.
+    const ProbedText* FindPrefix(const std::string& prefix) const;
+    // Every probed text wider than its box.
+    std::vector<ProbedText> Overflowing() const;
+
+    std::vector<ProbedText> probed;
+    bool quit = false;
+
+private:
+    void PostMouse(plat::MessageKind kind, int x, int y, bool left);
+    JourneyOptions m_options;
+};
+
+// A settings file's text with the given keys in section "KARVELIN".
+std::string SettingsText(const std::map<std::string, std::string>& keys);

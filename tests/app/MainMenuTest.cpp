@@ -1,0 +1,285 @@
+// The main menu driven by mouse and keys: every button, the waters spinner,
+// its captions in both languages and the statistics page.
+#include "gui/AskBox.h"
+#include "screens/MenuOpzioni.h"
+#include "screens/MenuPrincipale.h"
+#include "shell/Graphics.h"
+#include "shell/Opzioni.h"
+#include "simulation/Gioco.h"
+#include "tests/app/Journey.h"
+
+#include <cstring>
+
+namespace {
+
+// Where a caption button of the menu is clicked (x 70, 130 x 25).
+int ButtonY(CMenuPrincipale::Button b)
+{
+    static const int kY[] = {140, 170, 215, 365, 245, 305, 275, 335, 460};
+    return kY[b] + 12;
+}
+constexpr int kButtonX = 135;
+// The waters spinner at (70, 95), 135 wide: its panel is 130, the arrows follow.
+constexpr int kWatersUpX = 210, kWatersDownX = 230, kWatersY = 105;
+
+using MainMenuTest = JourneyTest;
+
+TEST_F(MainMenuTest, EveryButtonReachesItsScreen)
+{
+    ASSERT_EQ(StartJourney(), 0);
+    ASSERT_EQ(Screen(), kScreenMainMenu);
+    const struct {
+        CMenuPrincipale::Button button;
+        int screen;
+    } cases[] = {
+        {CMenuPrincipale::kStartFishing, kScreenSession},
+        // The tournament opens its own session once it is built; until then
+        // the button stops at the tournament screen.
+        {CMenuPrincipale::kTournament, kScreenTournament},
+        {CMenuPrincipale::kTackleBox, kScreenTackleBox},
+        {CMenuPrincipale::kOptions, kScreenOptions},
+        {CMenuPrincipale::kVenues, kScreenVenues},
+        {CMenuPrincipale::kFishes, kScreenFishes},
+        {CMenuPrincipale::kBaits, kScreenBaits},
+        {CMenuPrincipale::kRecords, kScreenRecords},
+    };
+    for (const auto& c : cases) {
+        g_pApp->SetCurrentScreen(kScreenMainMenu);
+        g_Gioco.m_state = kSessionIdle;
+        Click(kButtonX, ButtonY(c.button));
+        EXPECT_EQ(Screen(), c.screen) << CMenuPrincipale::Caption(c.button);
+        EXPECT_FALSE(quit);
+    }
+    // A press on one button released on another does nothing.
+    g_pApp->SetCurrentScreen(kScreenMainMenu);
+    Press(kButtonX, ButtonY(CMenuPrincipale::kOptions));
+    Release(kButtonX, ButtonY(CMenuPrincipale::kVenues));
+    EXPECT_EQ(Screen(), kScreenMainMenu);
+
+    Click(kButtonX, ButtonY(CMenuPrincipale::kExit));
+    EXPECT_TRUE(quit);
+    EXPECT_EQ(quitCode, 0);
+}
+
+TEST_F(MainMenuTest, QQuitsFromTheMainMenuOnly)
+{
+    ASSERT_EQ(StartJourney(), 0);
+    for (int screen : {kScreenOptions, kScreenTackleBox, kScreenVenues, kScreenRecords, kScreenTournament}) {
+        g_pApp->SetCurrentScreen(screen);
+        EXPECT_FALSE(Key('Q')) << screen;
+    }
+    g_pApp->SetCurrentScreen(kScreenMainMenu);
+    EXPECT_TRUE(Key('Q'));
+    EXPECT_EQ(quitCode, 0);
+}
+
+TEST_F(MainMenuTest, WatersSpinnerWrapsAndTheOptionsFollowInMemoryOnly)
+{
+    ASSERT_EQ(StartJourney({.settings = {{"MODOACQUE", "2"}}}), 0);
+    const std::string file = Settings();
+    const struct {
+        int x;
+        int expected;
+    } steps[] = {
+        {kWatersUpX, 0}, // 2 wraps to 0
+        {kWatersUpX, 1},
+        {kWatersDownX, 0},
+        {kWatersDownX, 2}, // 0 wraps to 2
+    };
+    for (const auto& s : steps) {
+        Click(s.x, kWatersY);
+        EXPECT_EQ(g_MenuPrincipale.m_waters.GetValue(), s.expected);
+        EXPECT_EQ(g_Opzioni.waters, s.expected);
+        EXPECT_EQ(g_MenuOpzioni.m_waters.GetValue(), s.expected);
+    }
+    EXPECT_EQ(Settings(), file);
+    EXPECT_EQ(Screen(), kScreenMainMenu);
+}
+
+TEST_F(MainMenuTest, CaptionsInBothLanguagesFitTheirBoxes)
+{
+    const struct {
+        bool italian;
+        std::vector<std::string> texts;
+    } cases[] = {
+        {true,
+         {"Karvelin - Simulatore di pesca", "Pesca", "Gara", "Configura", "Luogo", "Esche/Pastura", "Pesci",
+          "Catture", "Opzioni", "Esci", "Acque Inter. e Marit."}},
+        {false,
+         {"Karvelin - Fishing simulator", "Start fishing", "Tournament", "Tackle box", "Venues",
+          "Baits/Groundbaits", "Fishes", "Records", "Options", "Exit", "Freshwat. & Saltwat."}},
+    };
+    ASSERT_EQ(StartJourney({.settings = {{"MODOACQUE", "2"}}}), 0);
+    for (int round = 0; round < 2; ++round) {
+        for (const auto& c : cases) {
+            // The language flag changes between two frames: no reload.
+            g_Opzioni.italian = c.italian;
+            ProbeFrame();
+            for (const std::string& text : c.texts)
+                EXPECT_NE(Find(text), nullptr) << text;
+            for (const ProbedText& t : Overflowing())
+                ADD_FAILURE() << "wider than its box: \"" << t.text << "\" " << t.measuredWidth << " > " << t.width;
+        }
+    }
+    // The captions sit where the menu puts them.
+    g_Opzioni.italian = false;
+    ProbeFrame();
+    const ProbedText* exit = Find("Exit");
+    ASSERT_NE(exit, nullptr);
+    EXPECT_EQ(exit->x, 75); // the caption's 5-pixel indent
+    EXPECT_EQ(exit->y, 465);
+}
+
+TEST_F(MainMenuTest, StatisticsPageOnlyWhenTheSettingIsExactlyOne)
+{
+    const struct {
+        const char* value;
+        bool shown;
+    } cases[] = {{"1", true}, {"0", false}, {"2", false}, {"-1", false}};
+    for (const auto& c : cases) {
+        if (started)
+            ASSERT_EQ(Restart(), 0);
+        else
+            ASSERT_EQ(StartJourney({.settings = {{"VISSTATS", "1"}}}), 0);
+        g_Opzioni.showStats = std::atoi(c.value);
+        ProbeFrame();
+        EXPECT_EQ(Find("STATISTICS") != nullptr, c.shown) << c.value;
+        EXPECT_EQ(Find("BEST CATCHES") != nullptr, c.shown) << c.value;
+        EXPECT_NE(Find("Start fishing"), nullptr);
+    }
+}
+
+// The page drawn from a given record, read back through the probe.
+class StatisticsPageTest : public JourneyTest {
+protected:
+    void Draw(const StatisticsView& view)
+    {
+        probed.clear();
+        CTesto::SetProbe([this](const DrawnText& t) {
+            probed.push_back({t.text, t.x - OffsetX(), t.y - OffsetY(), t.width, t.height, t.measuredWidth, t.Fits()});
+        });
+        g_pDevice->BeginScene();
+        g_MenuPrincipale.RenderStatistics(g_pDevice, view);
+        g_pDevice->EndScene();
+        CTesto::SetProbe(nullptr);
+    }
+    static StatisticsView WithCatches(std::initializer_list<int> slots)
+    {
+        StatisticsView view;
+        for (int slot : slots) {
+            view.catchId[slot] = slot;
+            std::snprintf(view.catchText[slot], sizeof view.catchText[slot], "catch %d", slot);
+        }
+        return view;
+    }
+};
+
+TEST_F(StatisticsPageTest, TotalWeightFormsAndUnits)
+{
+    const struct {
+        float grams;
+        bool metric;
+        const char* text;
+    } cases[] = {
+        {10000.0f, true, "10000.00 gr"},   {10000.5f, true, "10.0 Kg"},   {0.0f, true, "0.00 gr"},
+        {10000.0f, false, "22.0463 lb"},   {10000.5f, false, "22.047 lb"}, {250000.0f, true, "250.0 Kg"},
+    };
+    for (const auto& c : cases)
+        EXPECT_STREQ(CMenuPrincipale::FormatTotalWeight(c.grams, CConvUnita::SetMetric(c.metric)), c.text)
+            << c.grams;
+}
+
+TEST_F(StatisticsPageTest, BestCatchesHeaviestFirstWithoutGaps)
+{
+    ASSERT_EQ(StartJourney(), 0);
+    const struct {
+        StatisticsView view;
+        std::vector<std::pair<std::string, int>> lines; // text, y
+    } cases[] = {
+        {WithCatches({2, 3, 4}), {{"catch 4", 420}, {"catch 3", 433}, {"catch 2", 446}}},
+        {WithCatches({0, 4}), {{"catch 4", 420}, {"catch 0", 433}}},
+        {WithCatches({}), {}},
+    };
+    for (const auto& c : cases) {
+        Draw(c.view);
+        ASSERT_NE(Find("BEST CATCHES"), nullptr);
+        EXPECT_EQ(Find("BEST CATCHES")->y, 407);
+        int below = 0;
+        for (const ProbedText& t : probed)
+            if (t.y > 407)
+                ++below;
+        EXPECT_EQ(below, int(c.lines.size()));
+        for (const auto& [text, y] : c.lines) {
+            const ProbedText* t = Find(text);
+            ASSERT_NE(t, nullptr) << text;
+            EXPECT_EQ(t->y, y) << text;
+            EXPECT_EQ(t->x, 420);
+        }
+    }
+}
+
+TEST_F(StatisticsPageTest, RowsAndLabelsInBothLanguages)
+{
+    ASSERT_EQ(StartJourney({.settings = {{"UNITS", "0"}}}), 0);
+    StatisticsView view;
+    view.playerName = "Marta";
+    view.sessions = 12;
+    view.minutes = 95.9f;
+    view.weightGrams = 10000.0f;
+    view.fishCount = 7.9f;
+    view.tournaments = 3;
+    view.firsts = 1;
+    view.seconds = 2;
+    view.thirds = 0;
+    view.withoutCatch = 1;
+    const struct {
+        bool italian;
+        int nameX;
+        std::vector<std::pair<std::string, int>> lines;
+    } cases[] = {
+        {false,
+         460,
+         {{"Player: ", 230},
+          {"Sessions:  12", 251},
+          {"Minutes:  95", 264},
+          {"Total weight of fishes: 10000.00 gr", 277},
+          {"Total fishes:  7", 290},
+          {"TOURNAMENT", 316},
+          {"Number of tournaments performed:  3", 329},
+          {"Gold Medals:  1", 342},
+          {"Silver Medals:  2", 355},
+          {"Bronze Medals:  0", 368},
+          {"No fishes:  1", 381}}},
+        {true,
+         480,
+         {{"Giocatore: ", 230},
+          {"Sessioni di pesca:  12", 251},
+          {"Minuti totali di pesca:  95", 264},
+          {"Peso totale di pesci: 10000.00 gr", 277},
+          {"Numero totale di pesci:  7", 290},
+          {"DATI GARE", 316},
+          {"Numero di gare effettuate:  3", 329},
+          {"Medaglie d'oro:  1", 342},
+          {"Medaglie d'argento:  2", 355},
+          {"Medaglie di bronzo:  0", 368},
+          {"Cappotti:  1", 381}}},
+    };
+    for (const auto& c : cases) {
+        g_Opzioni.italian = c.italian;
+        Draw(view);
+        for (const auto& [text, y] : c.lines) {
+            const ProbedText* t = Find(text);
+            ASSERT_NE(t, nullptr) << text;
+            EXPECT_EQ(t->y, y) << text;
+            EXPECT_EQ(t->x, 420) << text;
+            // Every line ends inside the statistics window (400 + 300).
+            EXPECT_LE(t->x + t->measuredWidth, 700) << text;
+        }
+        const ProbedText* name = Find("Marta");
+        ASSERT_NE(name, nullptr);
+        EXPECT_EQ(name->x, c.nameX);
+        EXPECT_TRUE(Overflowing().empty());
+    }
+}
+
+} // namespace
