@@ -6,6 +6,7 @@
 #include "shell/ScreenSwitch.h"
 #include "shell/SoundPlayer.h"
 #include "shell/Utility.h"
+#include "simulation/Statistiche.h"
 
 KARVELIN_GLOBAL(17) CMenuOpzioni g_MenuOpzioni;
 
@@ -320,9 +321,10 @@ void CMenuOpzioni::ClearStatistics()
 {
     if (m_ask.GetResult() != CAskBox::kFirst)
         return;
-    // The player statistics are reset here (CStatistiche::Reset), and a reset
-    // that fails says so (Notify: "Impossibile eliminare le statistiche." /
-    // "The statistics could not be deleted."), once the statistics are built.
+    // A file that stays on disk would bring the record back at the next
+    // start: the player is told instead of shown a page that looks cleared.
+    if (!g_Statistiche.Reset())
+        Notify("Impossibile eliminare le statistiche.", "The statistics could not be deleted.");
 }
 
 void CMenuOpzioni::OnWheelDown() {}

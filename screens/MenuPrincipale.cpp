@@ -5,6 +5,7 @@
 #include "shell/Globals.h"
 #include "shell/Opzioni.h"
 #include "shell/ScreenSwitch.h"
+#include "simulation/Statistiche.h"
 
 #include <cmath>
 #include <cstdio>
@@ -226,9 +227,21 @@ void CMenuPrincipale::OnWatersChanged()
 StatisticsView ReadStatisticsView()
 {
     StatisticsView view;
+    const CStatistiche& s = g_Statistiche;
     view.playerName = g_Opzioni.playerName;
-    // The counters, the totals and the best catches come from the player
-    // statistics here (CStatistiche and its GetCatchText) once they are
-    // built; until then the page shows an empty record.
+    view.sessions = s.m_sessions;
+    view.minutes = s.m_minutes;
+    view.weightGrams = s.m_weight;
+    view.fishCount = s.m_fishCount;
+    view.tournaments = s.m_tournaments;
+    view.firsts = s.m_firsts;
+    view.seconds = s.m_seconds;
+    view.thirds = s.m_thirds;
+    view.withoutCatch = s.m_tournamentsWithoutCatch;
+    for (int slot = 0; slot < StatisticsView::kSlots; ++slot) {
+        view.catchId[slot] = s.m_best[slot].id;
+        if (s.m_best[slot].id != -1)
+            CopyString(view.catchText[slot], g_Statistiche.GetCatchText(slot), sizeof view.catchText[slot] - 1);
+    }
     return view;
 }

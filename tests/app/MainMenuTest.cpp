@@ -6,6 +6,7 @@
 #include "shell/Graphics.h"
 #include "shell/Opzioni.h"
 #include "simulation/Gioco.h"
+#include "simulation/Statistiche.h"
 #include "tests/app/Journey.h"
 
 #include <cstring>
@@ -149,89 +150,98 @@ TEST_F(MainMenuTest, StatisticsPageOnlyWhenTheSettingIsExactlyOne)
     }
 }
 
-// The page drawn from a given record, read back through the probe.
+// The page drawn from the player's record, read back through the probe.
 class StatisticsPageTest : public JourneyTest {
 protected:
-    void Draw(const StatisticsView& view)
+    void SetUp() override
     {
-        probed.clear();
-        CTesto::SetProbe([this](const DrawnText& t) {
-            probed.push_back({t.text, t.x - OffsetX(), t.y - OffsetY(), t.width, t.height, t.measuredWidth, t.Fits()});
-        });
-        g_pDevice->BeginScene();
-        g_MenuPrincipale.RenderStatistics(g_pDevice, view);
-        g_pDevice->EndScene();
-        CTesto::SetProbe(nullptr);
+        JourneyTest::SetUp();
+        saved = g_Statistiche;
     }
-    static StatisticsView WithCatches(std::initializer_list<int> slots)
+    void TearDown() override
     {
-        StatisticsView view;
-        for (int slot : slots) {
-            view.catchId[slot] = slot;
-            std::snprintf(view.catchText[slot], sizeof view.catchText[slot], "catch %d", slot);
-        }
-        return view;
+        g_Statistiche = saved;
+        JourneyTest::TearDown();
     }
+    // The page's texts below the best catches' heading.
+    std::vector<ProbedText> CatchLines() const
+    {
+        std::vector<ProbedText> out;
+        for (const ProbedText& t : probed)
+            if (t.y > 407 && t.x >= 400)
+                out.push_back(t);
+        return out;
+    }
+    CStatistiche saved;
 };
-
-TEST_F(StatisticsPageTest, TotalWeightFormsAndUnits)
-{
-    const struct {
-        float grams;
-        bool metric;
-        const char* text;
-    } cases[] = {
-        {10000.0f, true, "10000.00 gr"},   {10000.5f, true, "10.0 Kg"},   {0.0f, true, "0.00 gr"},
-        {10000.0f, false, "22.0463 lb"},   {10000.5f, false, "22.047 lb"}, {250000.0f, true, "250.0 Kg"},
-    };
-    for (const auto& c : cases)
-        EXPECT_STREQ(CMenuPrincipale::FormatTotalWeight(c.grams, CConvUnita::SetMetric(c.metric)), c.text)
-            << c.grams;
-}
 
 TEST_F(StatisticsPageTest, BestCatchesHeaviestFirstWithoutGaps)
 {
-    ASSERT_EQ(StartJourney(), 0);
+    ASSERT_EQ(StartJourney({.settings = {{"VISSTATS", "1"}}}), 0);
     const struct {
-        StatisticsView view;
+        std::vector<std::pair<int, float>> catches;
         std::vector<std::pair<std::string, int>> lines; // text, y
     } cases[] = {
-        {WithCatches({2, 3, 4}), {{"catch 4", 420}, {"catch 3", 433}, {"catch 2", 446}}},
-        {WithCatches({0, 4}), {{"catch 4", 420}, {"catch 0", 433}}},
-        {WithCatches({}), {}},
+        {{{2, 100.0f}, {3, 200.0f}, {4, 300.0f}},
+         {{"Fish 4: 300.00 gr", 420}, {"Fish 3: 200.00 gr", 433}, {"Fish 2: 100.00 gr", 446}}},
+        {{{0, 50.0f}, {4, 90.5f}}, {{"Fish 4: 90.50 gr", 420}, {"Fish 0: 50.00 gr", 433}}},
+        {{}, {}},
     };
     for (const auto& c : cases) {
-        Draw(c.view);
+        g_Statistiche.Clear();
+        for (const auto& [slot, grams] : c.catches)
+            g_Statistiche.SetCatch(slot, ("Fish " + std::to_string(slot)).c_str(), grams, slot);
+        ProbeFrame();
         ASSERT_NE(Find("BEST CATCHES"), nullptr);
         EXPECT_EQ(Find("BEST CATCHES")->y, 407);
-        int below = 0;
-        for (const ProbedText& t : probed)
-            if (t.y > 407)
-                ++below;
-        EXPECT_EQ(below, int(c.lines.size()));
-        for (const auto& [text, y] : c.lines) {
-            const ProbedText* t = Find(text);
-            ASSERT_NE(t, nullptr) << text;
-            EXPECT_EQ(t->y, y) << text;
-            EXPECT_EQ(t->x, 420);
+        const std::vector<ProbedText> lines = CatchLines();
+        ASSERT_EQ(lines.size(), c.lines.size());
+        for (std::size_t i = 0; i < lines.size(); ++i) {
+            EXPECT_EQ(lines[i].text, c.lines[i].first);
+            EXPECT_EQ(lines[i].y, c.lines[i].second);
+            EXPECT_EQ(lines[i].x, 420);
         }
+    }
+}
+
+TEST_F(StatisticsPageTest, TotalWeightOnThePage)
+{
+    ASSERT_EQ(StartJourney({.settings = {{"VISSTATS", "1"}}}), 0);
+    const struct {
+        float grams;
+        int units;
+        const char* line;
+    } cases[] = {
+        {10000.0f, 0, "Total weight of fishes: 10000.00 gr"},
+        {10000.5f, 0, "Total weight of fishes: 10.0 Kg"},
+        {10000.0f, 1, "Total weight of fishes: 22.0463 lb"},
+        {10000.5f, 1, "Total weight of fishes: 22.047 lb"},
+    };
+    for (const auto& c : cases) {
+        g_Statistiche.Clear();
+        g_Statistiche.m_weight = c.grams;
+        g_Opzioni.units = c.units;
+        ProbeFrame();
+        const ProbedText* t = Find(c.line);
+        ASSERT_NE(t, nullptr) << c.line;
+        EXPECT_EQ(t->y, 277);
     }
 }
 
 TEST_F(StatisticsPageTest, RowsAndLabelsInBothLanguages)
 {
-    ASSERT_EQ(StartJourney({.settings = {{"UNITS", "0"}}}), 0);
-    StatisticsView view;
-    view.playerName = "Marta";
-    view.sessions = 12;
-    view.minutes = 95.9f;
-    view.weightGrams = 10000.0f;
-    view.fishCount = 7.9f;
-    view.tournaments = 3;
-    view.firsts = 1;
-    view.seconds = 2;
-    view.thirds = 0;
-    view.withoutCatch = 1;
+    ASSERT_EQ(StartJourney({.settings = {{"VISSTATS", "1"}, {"GIOCATORE", "Marta"}}}), 0);
+    g_Statistiche.Clear();
+    g_Statistiche.m_sessions = 12;
+    g_Statistiche.m_minutes = 95.9f;
+    g_Statistiche.m_weight = 10000.0f;
+    g_Statistiche.m_fishCount = 7.9f;
+    g_Statistiche.m_tournaments = 3;
+    g_Statistiche.m_firsts = 1;
+    g_Statistiche.m_seconds = 2;
+    g_Statistiche.m_thirds = 0;
+    g_Statistiche.m_tournamentsWithoutCatch = 1;
+    g_Statistiche.SetCatch(5, "Carpa", 12500.0f, 4);
     const struct {
         bool italian;
         int nameX;
@@ -239,7 +249,8 @@ TEST_F(StatisticsPageTest, RowsAndLabelsInBothLanguages)
     } cases[] = {
         {false,
          460,
-         {{"Player: ", 230},
+         {{"STATISTICS", 202},
+          {"Player: ", 230},
           {"Sessions:  12", 251},
           {"Minutes:  95", 264},
           {"Total weight of fishes: 10000.00 gr", 277},
@@ -249,10 +260,12 @@ TEST_F(StatisticsPageTest, RowsAndLabelsInBothLanguages)
           {"Gold Medals:  1", 342},
           {"Silver Medals:  2", 355},
           {"Bronze Medals:  0", 368},
-          {"No fishes:  1", 381}}},
+          {"No fishes:  1", 381},
+          {"Carpa: 12500.00 gr", 420}}},
         {true,
          480,
-         {{"Giocatore: ", 230},
+         {{"STATISTICHE", 202},
+          {"Giocatore: ", 230},
           {"Sessioni di pesca:  12", 251},
           {"Minuti totali di pesca:  95", 264},
           {"Peso totale di pesci: 10000.00 gr", 277},
@@ -262,16 +275,16 @@ TEST_F(StatisticsPageTest, RowsAndLabelsInBothLanguages)
           {"Medaglie d'oro:  1", 342},
           {"Medaglie d'argento:  2", 355},
           {"Medaglie di bronzo:  0", 368},
-          {"Cappotti:  1", 381}}},
+          {"Cappotti:  1", 381},
+          {"Carpa di 12500.00 gr", 420}}},
     };
     for (const auto& c : cases) {
         g_Opzioni.italian = c.italian;
-        Draw(view);
+        ProbeFrame();
         for (const auto& [text, y] : c.lines) {
             const ProbedText* t = Find(text);
             ASSERT_NE(t, nullptr) << text;
             EXPECT_EQ(t->y, y) << text;
-            EXPECT_EQ(t->x, 420) << text;
             // Every line ends inside the statistics window (400 + 300).
             EXPECT_LE(t->x + t->measuredWidth, 700) << text;
         }

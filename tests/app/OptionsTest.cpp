@@ -5,6 +5,7 @@
 #include "screens/MenuOpzioni.h"
 #include "screens/MenuPrincipale.h"
 #include "shell/Opzioni.h"
+#include "simulation/Statistiche.h"
 #include "tests/app/Journey.h"
 
 #include <filesystem>
@@ -206,18 +207,57 @@ TEST_F(OptionsTest, SettingsThatCannotBeSavedKeepThePlayerHere)
     EXPECT_NE(Find("Impossibile salvare le impostazioni."), nullptr);
 }
 
-TEST_F(OptionsTest, ClearStatisticsAsksFirst)
+TEST_F(OptionsTest, ClearStatisticsAsksAndSaysWhenItCannot)
 {
-    ASSERT_EQ(OpenOptions(), 0);
-    Click(kClearX, kClearY);
-    ASSERT_TRUE(g_MenuOpzioni.m_ask.IsShown());
-    ProbeFrame();
-    EXPECT_NE(Find("Do you want clear statistics?"), nullptr);
-    EXPECT_NE(Find("Yes"), nullptr);
-    Click(kNoX, kAskY);
-    EXPECT_FALSE(g_MenuOpzioni.m_ask.IsShown());
-    EXPECT_EQ(g_MenuOpzioni.m_ask.GetResult(), CAskBox::kSecond);
-    EXPECT_EQ(Screen(), kScreenOptions);
+    enum File { kPresent, kAbsent, kUndeletable };
+    const struct {
+        const char* name;
+        File file;
+        int answerX;
+        bool cleared;
+        const char* message;
+    } cases[] = {
+        {"no", kPresent, kNoX, false, nullptr},
+        {"yes, file present", kPresent, kYesX, true, nullptr},
+        {"yes, file absent", kAbsent, kYesX, true, nullptr},
+        {"yes, file undeletable", kUndeletable, kYesX, false, "The statistics could not be deleted."},
+    };
+    const CStatistiche saved = g_Statistiche;
+    ASSERT_EQ(OpenOptions({.settings = {{"GIOCATORE", "Marta"}}}), 0);
+    const std::string sta = folders.Data() + "/" + CStatistiche::FileName();
+    for (const auto& c : cases) {
+        std::filesystem::remove_all(sta);
+        g_Statistiche.Clear();
+        g_Statistiche.m_sessions = 5;
+        g_Statistiche.SetCatch(3, "Tinca", 800.0f, 0);
+        if (c.file == kPresent) {
+            ASSERT_TRUE(g_Statistiche.Save());
+        }
+        if (c.file == kUndeletable)
+            std::filesystem::create_directories(sta + "/held");
+
+        Click(kClearX, kClearY);
+        ASSERT_TRUE(g_MenuOpzioni.m_ask.IsShown()) << c.name;
+        ProbeFrame();
+        EXPECT_NE(Find("Do you want clear statistics?"), nullptr);
+        Click(c.answerX, kAskY);
+        EXPECT_EQ(g_Statistiche.m_sessions, c.cleared ? 0 : 5) << c.name;
+        EXPECT_EQ(g_Statistiche.m_best[0].id, c.cleared ? -1 : 3) << c.name;
+        if (c.cleared) {
+            EXPECT_STREQ(g_Statistiche.m_name, "Marta");
+            EXPECT_FALSE(std::filesystem::exists(sta)) << c.name;
+        }
+        EXPECT_EQ(g_MenuOpzioni.m_ask.IsShown(), c.message != nullptr) << c.name;
+        if (c.message) {
+            ProbeFrame();
+            EXPECT_NE(Find(c.message), nullptr);
+            Click(kLoneOkX, kAskY);
+            EXPECT_FALSE(g_MenuOpzioni.m_ask.IsShown());
+        }
+        EXPECT_EQ(Screen(), kScreenOptions);
+    }
+    std::filesystem::remove_all(sta);
+    g_Statistiche = saved;
 }
 
 TEST_F(OptionsTest, CaptionsInBothLanguagesFitTheirBoxes)
@@ -262,9 +302,11 @@ TEST_F(OptionsTest, CaptionsInBothLanguagesFitTheirBoxes)
     }
 }
 
-TEST_F(OptionsTest, DamagedSettingsOpenBothScreens)
+TEST_F(OptionsTest, DamagedSettingsAndStatisticsOpenBothScreens)
 {
     const std::string longText(300, 'L');
+    // A statistics file of the right size whose checksum does not hold.
+    folders.Write(std::string("appdata/Karvelin/") + CStatistiche::FileName(), std::string(301, '\x7F'));
     ASSERT_EQ(OpenOptions({.settings = {{"TEMPOGARA", "999"},
                                         {"PESCATORIGARA", "-40"},
                                         {"CONDIZIONEMETEO", "ERROR"},
@@ -290,6 +332,7 @@ TEST_F(OptionsTest, DamagedSettingsOpenBothScreens)
     g_pApp->SetCurrentScreen(kScreenMainMenu);
     ProbeFrame();
     EXPECT_NE(Find("STATISTICS"), nullptr);
+    EXPECT_NE(Find("Sessions:  0"), nullptr);
     EXPECT_GE(g_MenuPrincipale.m_waters.GetValue(), 0);
     EXPECT_LE(g_MenuPrincipale.m_waters.GetValue(), 2);
 }

@@ -3,6 +3,7 @@
 // The checks are only that each picture was written and the screen drew.
 #include "screens/MenuOpzioni.h"
 #include "screens/MenuPrincipale.h"
+#include "simulation/Statistiche.h"
 #include "tests/app/Journey.h"
 
 #include <filesystem>
@@ -29,12 +30,27 @@ TEST_F(ScreenPicturesTest, MainMenuAndOptions)
         {"options_en", false, 0, "1", kScreenOptions, false},
         {"options_question", false, 1, "1", kScreenOptions, true},
     };
+    const CStatistiche saved = g_Statistiche;
     for (const auto& c : cases) {
         Stop();
         ASSERT_EQ(StartJourney({.italian = c.italian,
                                 .resolution = c.resolution,
                                 .settings = {{"VISSTATS", c.stats}, {"GIOCATORE", "Marta Bellandi"}}}),
                   0);
+        // A full page: every counter and five best catches.
+        g_Statistiche.Clear();
+        g_Statistiche.m_sessions = 42;
+        g_Statistiche.m_minutes = 3150.0f;
+        g_Statistiche.m_weight = 48250.0f;
+        g_Statistiche.m_fishCount = 97.0f;
+        g_Statistiche.m_tournaments = 9;
+        g_Statistiche.m_firsts = 2;
+        g_Statistiche.m_seconds = 3;
+        g_Statistiche.m_thirds = 1;
+        g_Statistiche.m_tournamentsWithoutCatch = 1;
+        const char* names[] = {"Tinca", "Cavedano", "Spigola", "Luccio", "Carpa"};
+        for (int slot = 0; slot < CStatistiche::kBest; ++slot)
+            g_Statistiche.SetCatch(slot, names[slot], 800.0f + 1700.0f * float(slot), slot);
         g_pApp->SetCurrentScreen(c.screen);
         if (c.question)
             Click(500, 150); // clear statistics
@@ -42,6 +58,7 @@ TEST_F(ScreenPicturesTest, MainMenuAndOptions)
         EXPECT_TRUE(std::filesystem::exists(path)) << path;
         EXPECT_EQ(Screen(), c.screen);
     }
+    g_Statistiche = saved;
 }
 
 } // namespace
