@@ -7,6 +7,7 @@
 #include "shell/SoundPlayer.h"
 #include "shell/Utility.h"
 #include "simulation/Statistiche.h"
+#include "world/Luogo.h"
 
 KARVELIN_GLOBAL(17) CMenuOpzioni g_MenuOpzioni;
 
@@ -305,11 +306,11 @@ void CMenuOpzioni::Cancel()
     SwitchToScreen(kScreenMainMenu);
 }
 
+// Only venues of the chosen waters are offered, starting from their built-in one.
 void CMenuOpzioni::ApplyWaters()
 {
-    // The venue catalogue filters its list by the waters mode and selects
-    // the built-in venue of those waters here (CLuogo::FilterVenueList,
-    // CLuogo::SelectDefaultVenue), once the venue catalogue is built.
+    g_Luogo.FilterVenueList();
+    g_Luogo.SelectDefaultVenue();
 }
 
 void CMenuOpzioni::Notify(const char* italian, const char* english)

@@ -6,6 +6,7 @@
 #include "shell/Opzioni.h"
 #include "shell/ScreenSwitch.h"
 #include "simulation/Statistiche.h"
+#include "world/Luogo.h"
 
 #include <cmath>
 #include <cstdio>
@@ -219,9 +220,8 @@ void CMenuPrincipale::OnWatersChanged()
 {
     g_Opzioni.waters = m_waters.GetValue();
     g_MenuOpzioni.m_waters.SetValue(g_Opzioni.waters);
-    // The venue catalogue filters its list and selects the built-in venue of
-    // these waters here (CLuogo::FilterVenueList, CLuogo::SelectDefaultVenue),
-    // once the venue catalogue is built.
+    g_Luogo.FilterVenueList();
+    g_Luogo.SelectDefaultVenue();
 }
 
 StatisticsView ReadStatisticsView()

@@ -7,7 +7,9 @@
 #include "shell/Graphics.h"
 #include "shell/Opzioni.h"
 #include "tests/support/BuildFolder.h"
+#include "world/Luogo.h"
 
+#include <cstdlib>
 #include <filesystem>
 
 namespace fs = std::filesystem;
@@ -21,6 +23,31 @@ constexpr std::uint32_t kAdvanceStep = 20;
 fs::path ShippedData() { return fs::path(__FILE__).parent_path().parent_path().parent_path() / "data"; }
 
 } // namespace
+
+std::string VenueListProblem(int waters)
+{
+    CListBox& list = g_Luogo.VenueList();
+    int offered[3] = {0, 0, 0};
+    for (int i = 0; i < list.GetCount(); ++i) {
+        const ListItem* item = list.GetItem(i);
+        const int type = std::atoi(item->col2); // 0 river, 1 lake, 2 sea
+        const bool sea = type == 2;
+        const bool wanted = waters == 2 || (waters == 1) == sea;
+        if ((item->enabled == 1) != wanted)
+            return std::string("row ") + item->key + (wanted ? " not offered" : " offered");
+        if (item->enabled == 1 && type >= 0 && type <= 2)
+            ++offered[type];
+    }
+    if (waters != 0 && offered[2] == 0)
+        return "no sea venue offered";
+    if (waters != 1 && offered[0] + offered[1] == 0)
+        return "no fresh-water venue offered";
+    const char* selected = list.GetSelectedKey();
+    const std::string expected = waters == 1 ? kVenueSea : kVenueLake;
+    if (!selected || expected != selected)
+        return "selected " + std::string(selected ? selected : "nothing") + ", not " + expected;
+    return "";
+}
 
 std::string SettingsText(const std::map<std::string, std::string>& keys)
 {

@@ -73,5 +73,10 @@ private:
     JourneyOptions m_options;
 };
 
+// "" when the venue list offers exactly the venues of the waters mode
+// (0 fresh, 1 sea, 2 both) with the built-in venue of those waters selected;
+// else what is wrong.
+std::string VenueListProblem(int waters);
+
 // A settings file's text with the given keys in section "KARVELIN".
 std::string SettingsText(const std::map<std::string, std::string>& keys);

@@ -74,10 +74,11 @@ TEST_F(MainMenuTest, QQuitsFromTheMainMenuOnly)
     EXPECT_EQ(quitCode, 0);
 }
 
-TEST_F(MainMenuTest, WatersSpinnerWrapsAndTheOptionsFollowInMemoryOnly)
+TEST_F(MainMenuTest, WatersSpinnerWrapsAndTheOptionsAndVenuesFollowInMemoryOnly)
 {
     ASSERT_EQ(StartJourney({.settings = {{"MODOACQUE", "2"}}}), 0);
     const std::string file = Settings();
+    EXPECT_NE(VenueListProblem(1), ""); // loaded for both waters: the check can fail
     const struct {
         int x;
         int expected;
@@ -92,6 +93,8 @@ TEST_F(MainMenuTest, WatersSpinnerWrapsAndTheOptionsFollowInMemoryOnly)
         EXPECT_EQ(g_MenuPrincipale.m_waters.GetValue(), s.expected);
         EXPECT_EQ(g_Opzioni.waters, s.expected);
         EXPECT_EQ(g_MenuOpzioni.m_waters.GetValue(), s.expected);
+        // The venue list follows at once.
+        EXPECT_EQ(VenueListProblem(s.expected), "") << s.expected;
     }
     EXPECT_EQ(Settings(), file);
     EXPECT_EQ(Screen(), kScreenMainMenu);

@@ -128,6 +128,7 @@ TEST_F(OptionsTest, CancelRestoresTheFileButKeepsTheMainMenuWaters)
     EXPECT_EQ(g_Opzioni.waters, 1);
     EXPECT_EQ(g_MenuOpzioni.m_waters.GetValue(), 1);
     EXPECT_EQ(g_MenuPrincipale.m_waters.GetValue(), 1);
+    EXPECT_EQ(VenueListProblem(1), "");
     EXPECT_EQ(Settings(), file);
 }
 
@@ -138,6 +139,7 @@ TEST_F(OptionsTest, OkSavesAndTheMainMenuTakesTheWaters)
     Click(kOkX, kButtonsY);
     EXPECT_EQ(Screen(), kScreenMainMenu);
     EXPECT_EQ(g_MenuPrincipale.m_waters.GetValue(), 0);
+    EXPECT_EQ(VenueListProblem(0), "");
     EXPECT_NE(Settings().find("MODOACQUE=0"), std::string::npos);
 }
 
