@@ -20,7 +20,6 @@ namespace {
 constexpr int kSS = 4;
 constexpr float kPi = 3.14159265f;
 const Rgb kWhite{1, 1, 1};
-const Rgb kBlack{0, 0, 0};
 
 // sin(x)^p, with the tiny negative sines near pi taken as 0 (no NaN).
 float SinPow(float x, float p) { return std::pow(std::max(0.0f, std::sin(x)), p); }
