@@ -75,6 +75,11 @@ public:
     void Draw2D(plat::Device* dev);
     void OnTimer0() override; // cast swing and bend easing, every 5 ms
     float GetTipHeight() const;
+    // Where the line leaves the drawn rod: the top point, or the point the
+    // dipped tip walked back to. The line point (m_tip) stays the tip's
+    // place in the scene for every distance.
+    float GetDrawnTipX() const { return m_tipInWater ? m_tip[0] : m_points[11][0]; }
+    float GetDrawnTipY() const { return m_tipInWater ? m_tip[1] : m_points[11][1]; }
     int GetTipDrop() const;
     float GetSideSwing() const;
     // A rod colour's shade: part 0 the light table lightened, part 1 the dark

@@ -123,13 +123,20 @@ void CCannaPesca::SetLossReason(int reason)
 {
     m_hookInUse = 2;
     m_lossReason = reason;
-    m_canna.m_phase = kPhaseRest;
-    m_canna.m_bend = m_canna.m_bendTarget = 0.0f;
+    // This ends a bite or a fight; a cast swing under way (a device reset
+    // mid-cast) runs on and ends at its own resting angle.
+    if (m_canna.m_phase == kPhaseFish) {
+        m_canna.m_phase = kPhaseRest;
+        m_canna.m_bend = m_canna.m_bendTarget = 0.0f;
+    }
 }
 
 void CCannaPesca::NewCast()
 {
     UpdateExposedHeight();
+    m_canna.m_phase = kPhaseRest;
+    m_canna.m_bend = m_canna.m_bendTarget = 0.0f;
+    m_canna.m_restingAngle = 0.0f;
     m_canna.SetAngle(30.0f);
     m_canna.m_swingTarget = 90.0f;
     SetLossReason(0);
@@ -146,8 +153,8 @@ void CCannaPesca::NewCast()
         m_timer[1].interval = 180;
     m_targetX = float(m_galleggiante.GetX());
     m_targetY = float(m_galleggiante.GetY());
-    m_lenza.m_points[0][0] = m_canna.m_tip[0];
-    m_lenza.m_points[0][1] = m_canna.m_tip[1];
+    m_lenza.m_points[0][0] = m_canna.GetDrawnTipX();
+    m_lenza.m_points[0][1] = m_canna.GetDrawnTipY();
     m_lenza.m_points[1][0] = m_targetX;
     m_lenza.m_points[1][1] = m_targetY;
 }
@@ -191,8 +198,8 @@ void CCannaPesca::Render(plat::Device* dev, float phase)
     const int state = GetPhase();
     if (state != kPhaseCast)
         Update();
-    m_lenza.m_points[0][0] = m_canna.m_tip[0];
-    m_lenza.m_points[0][1] = m_canna.m_tip[1];
+    m_lenza.m_points[0][0] = m_canna.GetDrawnTipX();
+    m_lenza.m_points[0][1] = m_canna.GetDrawnTipY();
     if (GetPhase() == kPhaseFish) {
         m_warning.m_x = int(m_lenza.m_points[1][0]);
         m_warning.m_y = int(m_lenza.m_points[1][1]);
@@ -217,7 +224,7 @@ void CCannaPesca::Render(plat::Device* dev, float phase)
     UpdateFloatTilt();
     PlaceFloatOnLine();
     UpdateLineSag();
-    m_lenza.DrawLineShimmer(dev, phase, m_canna.m_tip[0], m_canna.m_tip[1]);
+    m_lenza.DrawLineShimmer(dev, phase, m_canna.GetDrawnTipX(), m_canna.GetDrawnTipY());
     m_lenza.Render(dev);
     g.Render(dev);
     if (GetPhase() == kPhaseFish) {
@@ -310,8 +317,8 @@ void CCannaPesca::UpdateIdle()
         RunTimer1();
         RunTimer2();
     }
-    m_lenza.m_points[0][0] = m_canna.m_tip[0];
-    m_lenza.m_points[0][1] = m_canna.m_tip[1];
+    m_lenza.m_points[0][0] = m_canna.GetDrawnTipX();
+    m_lenza.m_points[0][1] = m_canna.GetDrawnTipY();
     m_lenza.SetEndPoint(m_targetX, m_targetY);
     m_lenza.StepTension(0.0f, 2);
 }

@@ -1,5 +1,7 @@
 #include "simulation/RigWorld.h"
 
+#include "shell/Oggetto.h"
+
 #include <algorithm>
 
 // The world of the built-in lake: the venue, bottom and weather read here
@@ -15,7 +17,9 @@ int VerticalCurrent() { return 0; }
 int SlownessGrade() { return 2; }
 int SeaState() { return 0; }
 int WaveLevel() { return 0; }
-int UpperLimitAt(int) { return 0; }
+// The lake's far shore: the water begins 10 thirtieths down; at the far
+// edge (x -1) it is the band's top.
+int UpperLimitAt(int x) { return (x < 0 ? 6 : 10) * (g_nScreenH / 30); }
 float BottomDepthAt(int, int) { return 300.0f; }
 int WindDrift() { return 0; }
 void SpawnBigRing(int, int) {}
