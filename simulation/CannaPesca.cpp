@@ -7,6 +7,7 @@
 #include "shell/Opzioni.h"
 #include "shell/Utility.h"
 #include "simulation/Esca.h"
+#include "simulation/RigWorld.h"
 
 #include <cmath>
 #include <cstring>
@@ -29,6 +30,7 @@ CCannaPesca::CCannaPesca()
 void CCannaPesca::Init(plat::Device* dev, int x)
 {
     InitScreen();
+    RegisterRigLink();
     const int u = GetScreenHeight() / 30;
     m_bands[0] = 6 * u;
     m_bands[1] = 14 * u;

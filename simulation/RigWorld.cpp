@@ -1,28 +1,53 @@
 #include "simulation/RigWorld.h"
 
-#include "shell/Oggetto.h"
+#include "simulation/CannaPesca.h"
+#include "simulation/Cerchi.h"
+#include "world/Fondale.h"
+#include "world/Luogo.h"
+#include "world/Meteo.h"
+#include "world/SceneLinks.h"
 
 #include <algorithm>
 
-// The world of the built-in lake: the venue, bottom and weather read here
-// once they are in the scene.
 namespace rigworld {
 
-int VenueType() { return 1; }
-int MaxMetres() { return 40; }
-int CurrentClass() { return 0; }
-int SignedCurrent() { return 0; }
-int CurrentDirection() { return -1; }
-int VerticalCurrent() { return 0; }
-int SlownessGrade() { return 2; }
-int SeaState() { return 0; }
-int WaveLevel() { return 0; }
-// The lake's far shore: the water begins 10 thirtieths down; at the far
-// edge (x -1) it is the band's top.
-int UpperLimitAt(int x) { return (x < 0 ? 6 : 10) * (g_nScreenH / 30); }
-float BottomDepthAt(int, int) { return 300.0f; }
-int WindDrift() { return 0; }
-void SpawnBigRing(int, int) {}
-void SpawnMediumRing(int, int) {}
+int VenueType() { return g_Luogo.Record().TIPO; }
+int MaxMetres() { return g_Luogo.Record().MAX_METRI; }
+int CurrentClass() { return g_Luogo.Record().CORRENTE; }
+int SignedCurrent() { return g_Luogo.GetSignedCurrent(); }
+int CurrentDirection() { return g_Luogo.GetCurrentDirection(); }
+int VerticalCurrent() { return g_Luogo.GetVerticalCurrent(); }
+int SlownessGrade() { return g_Luogo.GetSlownessGrade(); }
+int SeaState() { return std::max(0, g_Luogo.Record().seaState); }
+int WaveLevel() { return g_Luogo.GetWaveLevel(); }
+int UpperLimitAt(int x) { return g_Luogo.GetUpperLimitAt(x, true); }
+float BottomDepthAt(int x, int y) { return std::max(0.0f, float(g_Fondale.GetDepthAt(x, y))); }
+int WindDrift() { return g_Meteo.GetWindDrift(); }
+void SpawnBigRing(int x, int y) { g_GestCerchi.SpawnBig(x, y, false); }
+void SpawnMediumRing(int x, int y) { g_GestCerchi.SpawnMedium(x, y, false); }
 
 } // namespace rigworld
+
+// The world asks the rig through this table: the rig's point in the water,
+// the float, the rod type and the distance of a screen row.
+namespace {
+
+bool RigPoint(int& x, int& y)
+{
+    x = int(g_CannaPesca.m_lenza.m_points[1][0]);
+    y = int(g_CannaPesca.m_lenza.m_points[1][1]);
+    return true;
+}
+bool FloatMounted() { return g_CannaPesca.m_galleggiante.HasFloat(); }
+int RodType() { return g_CannaPesca.m_canna.m_current.type; }
+bool DepthAt(int y, float& cm)
+{
+    cm = g_CannaPesca.GetDepthAt(y);
+    return true;
+}
+
+const RigLink kRigLink = {RigPoint, FloatMounted, RodType, DepthAt};
+
+} // namespace
+
+void RegisterRigLink() { SetRigLink(&kRigLink); }

@@ -23,3 +23,7 @@ void SpawnBigRing(int x, int y);
 void SpawnMediumRing(int x, int y);
 
 } // namespace rigworld
+
+// Lets the world ask the rig for its point, float, rod type and the
+// distance of a screen row.
+void RegisterRigLink();

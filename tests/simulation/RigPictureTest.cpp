@@ -13,7 +13,6 @@ TEST_F(RigSceneTest, PictureWaitingPoleWithTheNetUp)
     g_Retino.Raise();
     Frames(400);
     ASSERT_TRUE(g_Retino.IsUp());
-    SavePicture("rig_pole_waiting.png");
     const CGalleggiante& g = rig.m_galleggiante;
     // The float is on the water, the line runs from the rod tip to it.
     EXPECT_GE(g.GetY(), g.m_surfaceRow);
@@ -21,10 +20,14 @@ TEST_F(RigSceneTest, PictureWaitingPoleWithTheNetUp)
     const int midY = int((rig.m_canna.GetDrawnTipY() + float(g.GetY())) / 2);
     const int midX = int((rig.m_canna.GetDrawnTipX() + float(g.GetX())) / 2);
     EXPECT_TRUE(AnyInk(midX - 3, midY - 1, midX + 4, midY + 2, 0xFF204060));
+    WithBackground();
+    Frame();
+    SavePicture("rig_pole_waiting.png");
 }
 
 TEST_F(RigSceneTest, PictureBologneseWithDragGauge)
 {
+    Venue(kVenueSea);
     rig.m_canna.m_current.type = kRodBolognese;
     rig.m_canna.m_sideAngle = 75.0f; // aimed a little to the right
     rig.NewCast();
@@ -32,12 +35,15 @@ TEST_F(RigSceneTest, PictureBologneseWithDragGauge)
     Frames(200);
     rig.m_mulinello.ChangeDrag(0.43333334f);
     Frames(2);
-    SavePicture("rig_bolognese_drag.png");
     EXPECT_TRUE(AnyInk(rig.m_canna.GetX() + 30, 560, rig.m_canna.GetX() + 70, 585, 0xFF204060));
+    WithBackground();
+    Frame();
+    SavePicture("rig_bolognese_drag.png");
 }
 
 TEST_F(RigSceneTest, PictureFishOnWithTensionColours)
 {
+    WithBackground();
     rig.m_canna.m_current.type = kRodBolognese;
     rig.m_canna.m_sideAngle = 75.0f; // aimed a little to the right
     rig.NewCast();

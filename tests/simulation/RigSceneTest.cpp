@@ -151,9 +151,11 @@ TEST_F(RigSceneTest, NetRisesPixelByPixelAndReverses)
 
 TEST_F(RigSceneTest, NetSideByMode)
 {
+    // The lake's current runs the forward way: in the automatic modes the net
+    // stands on that side.
     const struct {
         int mode, offset;
-    } cases[] = {{0, -90}, {1, -90}, {2, -90}, {3, 90}, {4, -90}, {5, 90}, {9, -90}};
+    } cases[] = {{0, 90}, {1, 90}, {2, -90}, {3, 90}, {4, -90}, {5, 90}, {9, -90}};
     for (const auto& c : cases) {
         g_Opzioni.netMode = c.mode;
         EXPECT_EQ(CRetino::GetSideOffset(), c.offset) << "mode " << c.mode;
