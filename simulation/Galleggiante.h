@@ -6,6 +6,7 @@
 // a bottom or spinning rig and is never drawn.
 #include "shell/Sprite.h"
 #include "shell/SpriteBordo.h"
+#include "simulation/Cerchi.h"
 #include "simulation/TackleFile.h"
 
 #include <cstdint>
@@ -115,6 +116,7 @@ public:
     std::uint8_t m_bottomFlag; // the rig rests on the bottom beyond the shallowest shot
     std::int32_t m_bigRings = 0; // big rings asked of the ring pool (tests count them)
     CCannaPesca* m_rig = nullptr;
+    CCerchi m_ring; // where the float pierces the surface
 
 private:
     void LoadScenePicture(plat::Device* dev);

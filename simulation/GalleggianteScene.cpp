@@ -13,8 +13,13 @@ namespace {
 constexpr float kDegToRad = 0.017453292f;
 }
 
-void CGalleggiante::LoadScene(plat::Device*)
+void CGalleggiante::LoadScene(plat::Device* dev)
 {
+    if (dev) {
+        m_ring.Load(dev);
+        m_ring.m_visible = 1;
+        m_ring.m_depth = 0.99f;
+    }
     m_left = 0;
     m_right = GetScreenWidth();
     m_anchorX = 1;
@@ -201,6 +206,12 @@ void CGalleggiante::Render(plat::Device* dev)
             const float d = float(m_frameH) * m_scale * 0.5f;
             const int rx = int(float(m_x) - std::sin(m_rotation * kDegToRad) * d);
             const int ry = int(float(m_y) + std::cos(m_rotation * kDegToRad) * d);
+            if (dev && m_ring.HasDrawer()) {
+                m_ring.m_x = rx;
+                m_ring.m_y = ry;
+                m_ring.m_visible = 1;
+                m_ring.Draw(dev);
+            }
             if (m_frameH != m_exposedHeight) {
                 ++m_bigRings;
                 rigworld::SpawnBigRing(rx, ry);

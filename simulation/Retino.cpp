@@ -38,6 +38,16 @@ void CRetino::Load(plat::Device* dev)
     m_raisedY = 27 * q - 55;
     m_left = 0;
     m_right = GetScreenWidth();
+    if (dev) {
+        m_smallRings.Load(dev);
+        m_smallRings.SetSmall();
+        m_bigRings.Load(dev);
+        m_bigRings.SetBig();
+        for (CCerchi* r : {&m_smallRings, &m_bigRings}) {
+            r->m_visible = 1;
+            r->m_depth = 0.99f;
+        }
+    }
     // Set directly: the clamp box would hold the resting net on screen.
     m_y = GetRestY();
     m_timer[0].interval = 7;
@@ -98,6 +108,22 @@ void CRetino::RenderFront(plat::Device* dev)
     if (dev)
         Draw(dev);
     m_timer[0] = t;
+    if (!dev)
+        return;
+    const int x = m_x, y = m_y;
+    static constexpr int kSmall[2][2] = {{-51, 7}, {54, 13}};
+    static constexpr int kBig[6][2] = {{-35, 37}, {-25, 42}, {-2, 51}, {20, 48}, {35, 45}, {45, 40}};
+    auto ring = [dev](CCerchi& r, int rx, int ry) {
+        if (!r.HasDrawer())
+            return;
+        r.m_x = rx;
+        r.m_y = ry;
+        r.Draw(dev);
+    };
+    for (const auto& p : kSmall)
+        ring(m_smallRings, x + p[0], y + p[1]);
+    for (const auto& p : kBig)
+        ring(m_bigRings, x + p[0], y + p[1]);
 }
 
 void CRetino::RenderBack(plat::Device* dev)
@@ -116,6 +142,16 @@ void CRetino::RenderBack(plat::Device* dev)
     RunTimer0();
 }
 
-void CRetino::OnLostDevice() { CSprite::OnLostDevice(); }
+void CRetino::OnLostDevice()
+{
+    CSprite::OnLostDevice();
+    m_smallRings.OnLostDevice();
+    m_bigRings.OnLostDevice();
+}
 
-void CRetino::OnResetDevice(plat::Device* dev) { CSprite::OnResetDevice(dev); }
+void CRetino::OnResetDevice(plat::Device* dev)
+{
+    CSprite::OnResetDevice(dev);
+    m_smallRings.OnResetDevice(dev);
+    m_bigRings.OnResetDevice(dev);
+}

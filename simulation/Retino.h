@@ -3,6 +3,7 @@
 // of sight below the screen, rises a pixel at a time when raised and sinks
 // back when lowered; a fish swimming into the raised net is landed.
 #include "shell/Sprite.h"
+#include "simulation/Cerchi.h"
 
 #include <cstdint>
 
@@ -28,6 +29,7 @@ public:
     void OnResetDevice(plat::Device* dev);
 
     // Fields after the sprite, in order.
+    CCerchi m_smallRings, m_bigRings; // where the rim meets the water
     std::int32_t m_raisedY;
     std::uint8_t m_raised;
     int m_rodX = 400; // the rod's x, handed in by the rig before each draw
