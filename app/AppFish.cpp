@@ -19,6 +19,8 @@
 #include "simulation/Effetti.h"
 #include "simulation/Esca.h"
 #include "simulation/Gioco.h"
+#include "simulation/Pesce.h"
+#include "simulation/Retino.h"
 #include "simulation/Help.h"
 #include "simulation/Sessione.h"
 #include "simulation/Sfondo.h"
@@ -353,7 +355,10 @@ void CAppFish::OnLostDevice()
     g_Esca.OnLostDevice();
     Trace("lost rod assembly");
     g_CannaPesca.OnLostDevice();
-    // Once built, in this place: fish on the line, landing net.
+    Trace("lost fish on the line");
+    g_Pesce.OnLostDevice();
+    Trace("lost landing net");
+    g_Retino.OnLostDevice();
     Trace("lost water effects");
     g_Effetti.OnLostDevice();
     Trace("lost ring pool");
@@ -403,7 +408,10 @@ void CAppFish::OnResetDevice()
     g_CannaPesca.OnResetDevice(dev);
     Trace("reset bait catalogue");
     g_Esca.OnResetDevice(dev);
-    // Once built, in this place: fish on the line, landing net.
+    Trace("reset fish on the line");
+    g_Pesce.OnResetDevice(dev);
+    Trace("reset landing net");
+    g_Retino.OnResetDevice(dev);
     Trace("reset ring pool");
     g_GestCerchi.OnResetDevice(dev);
     Trace("reset water effects");
@@ -531,9 +539,9 @@ void CAppFish::OnWheelDown()
     case kScreenRecords: Trace("wheel down 7"); g_MenuCatture.OnWheelDown(); break;
     case kScreenTournament: Trace("wheel down 10"); g_MenuGara.OnWheelDown(); break;
     case kScreenSession:
-        // With a reel on the rod, the drag eases by kDragStep here, once the
-        // rod assembly and the reel are built.
         Trace("wheel down 9");
+        if (g_CannaPesca.m_canna.HasReel())
+            g_CannaPesca.m_mulinello.ChangeDrag(-kDragStep);
         break;
     default: break;
     }
@@ -550,9 +558,9 @@ void CAppFish::OnWheelUp()
     case kScreenRecords: Trace("wheel up 7"); g_MenuCatture.OnWheelUp(); break;
     case kScreenTournament: Trace("wheel up 10"); g_MenuGara.OnWheelUp(); break;
     case kScreenSession:
-        // With a reel on the rod, the drag tightens by kDragStep here, once
-        // the rod assembly and the reel are built.
         Trace("wheel up 9");
+        if (g_CannaPesca.m_canna.HasReel())
+            g_CannaPesca.m_mulinello.ChangeDrag(kDragStep);
         break;
     default: break;
     }
@@ -580,7 +588,7 @@ void CAppFish::PostQuit(int code) { plat::PostQuitMessage(code); }
 
 void CAppFish::NewSession()
 {
-    // The rod goes back to rest here (CCannaPesca::NewCast) once built.
+    g_CannaPesca.NewCast();
     g_Luogo.ApplyBottom();
     g_Gioco.NewSession();
     g_Fondale.PlaceFishZones(g_Opzioni.GetLevelValueA());
@@ -605,7 +613,7 @@ void CAppFish::GoToRecords()
 
 void CAppFish::GoToTackleBox()
 {
-    // The rod goes back to rest here (CCannaPesca::NewCast) once built.
+    g_CannaPesca.NewCast();
     g_MenuConfigura.Activate();
     m_currentScreen = kScreenTackleBox;
 }
@@ -630,8 +638,8 @@ void CAppFish::GoToFishes()
 
 void CAppFish::ReturnToGameMenu(bool resetRod)
 {
-    // With resetRod, the rod goes back to rest here (CCannaPesca::NewCast) once built.
-    (void)resetRod;
+    if (resetRod)
+        g_CannaPesca.NewCast();
     g_Gioco.ShowGameMenu();
     m_currentScreen = kScreenSession;
 }

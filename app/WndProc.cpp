@@ -2,7 +2,9 @@
 
 #include "app/AppFish.h"
 #include "shell/Mouse.h"
+#include "simulation/CannaPesca.h"
 #include "simulation/Gioco.h"
+#include "simulation/Retino.h"
 #include "simulation/Help.h"
 
 namespace {
@@ -41,17 +43,21 @@ void HotKey(int key)
         return;
     switch (key) {
     case plat::kKeySpace: g_Gioco.ThrowGroundbait(); break;
-    // Once the rod assembly, the reel, the net and the water effects are
-    // built: Left and Right move the rod by 10 pixels (CCanna::SetX), Up and
-    // Down change the drag by kDragStep when the rod has a reel, L polls the
-    // reel's timed operation 1, R raises or lowers the net, V toggles the
-    // water overlay and X casts (CCannaPesca::Cast).
-    case plat::kKeyLeft:
-    case plat::kKeyRight:
+    // Left and Right move the rod by 10 pixels, Up and Down change the drag
+    // when the rod has a reel, L lets line off the reel, R raises or lowers
+    // the net. V (water overlay) and X (cast) belong to the session screen.
+    case plat::kKeyLeft: g_CannaPesca.m_canna.SetX(g_CannaPesca.m_canna.GetX() - 10); break;
+    case plat::kKeyRight: g_CannaPesca.m_canna.SetX(g_CannaPesca.m_canna.GetX() + 10); break;
     case plat::kKeyUp:
+        if (g_CannaPesca.m_canna.HasReel())
+            g_CannaPesca.m_mulinello.ChangeDrag(kDragStep);
+        break;
     case plat::kKeyDown:
-    case 'L':
-    case 'R':
+        if (g_CannaPesca.m_canna.HasReel())
+            g_CannaPesca.m_mulinello.ChangeDrag(-kDragStep);
+        break;
+    case 'L': g_CannaPesca.m_mulinello.RunTimer1(); break;
+    case 'R': g_Retino.Toggle(); break;
     case 'V':
     case 'X': break;
     case 'M': g_Gioco.ShowGameMenu(); break;

@@ -53,7 +53,10 @@ const char* const kDescriptions[7][2] = {
 } // namespace
 
 CCanna::CCanna()
-    : m_length(500.0f), m_phase(kPhaseRest), m_current{}, m_selected(-1), m_line(nullptr)
+    : m_points{}, m_base{}, m_tip{}, m_tipPoint{}, m_seatPoint{}, m_limits{}, m_angle(45.0f), m_sideAngle(90.0f),
+      m_bend(0.0f), m_bendTarget(0.0f), m_swingTarget(90.0f), m_segments{}, m_projectedSum(0.0f), m_tipInWater(0),
+      m_ringsShown(0), m_restingAngle(0.0f), m_length(500.0f), m_phase(kPhaseRest), m_current{}, m_selected(-1),
+      m_line(nullptr)
 {
 }
 
@@ -64,8 +67,11 @@ void CCanna::Init(plat::Device* dev, int x)
     m_top = 6 * u;
     m_bottom = 27 * u;
     SetX(x);
-    if (dev)
+    if (dev) {
         m_photo.Init(dev);
+        int st = 0;
+        m_drawer = dev->CreateLineDrawer(&st);
+    }
     SetLength(500.0f);
     m_records.clear();
     for (int i = 0; i < 11; ++i) {
@@ -87,8 +93,9 @@ void CCanna::Init(plat::Device* dev, int x)
 void CCanna::Reset(plat::Device* dev)
 {
     SetLength(500.0f);
+    m_projectedSum = 0.0f;
     Select(dev, 1);
-    m_phase = kPhaseRest;
+    ResetScene();
 }
 
 void CCanna::LoadFolder(const char* folder)
@@ -144,7 +151,11 @@ void CCanna::LoadPhoto(plat::Device* dev, const char* folder, const char* photo,
     LoadTacklePhoto(m_photo, dev, "", "", bitmap, 75, 350);
 }
 
-void CCanna::OnLostDevice() { m_photo.OnLostDevice(); }
+void CCanna::OnLostDevice()
+{
+    m_drawer.reset();
+    m_photo.OnLostDevice();
+}
 
 void CCanna::OnResetDevice(plat::Device* dev)
 {
@@ -152,8 +163,13 @@ void CCanna::OnResetDevice(plat::Device* dev)
     // when files were added or removed meanwhile, so it is found by its id.
     const CannaRecord kept = m_current;
     const float length = m_length;
+    const float angle = m_angle, side = m_sideAngle, bend = m_bend, target = m_bendTarget;
     m_photo.OnResetDevice(dev);
     Init(dev, GetX());
+    m_angle = angle;
+    m_sideAngle = side;
+    m_bend = bend;
+    m_bendTarget = target;
     SetLength(length);
     SelectById(dev, kept.id);
     if (std::strcmp(m_current.id, kept.id) != 0)
@@ -165,6 +181,16 @@ void CCanna::OnResetDevice(plat::Device* dev)
 void CCanna::SetLength(float length)
 {
     m_length = length < 210.0f ? 210.0f : length > 900.0f ? 900.0f : length;
+    // The three shortest lengths would make a stub of a rod on screen: they
+    // are drawn as a 290 cm rod.
+    static constexpr float kBase[12] = {130, 90, 70, 40, 30, 30, 30, 30, 10, 10, 10, 10};
+    const float g = (m_length == 210.0f || m_length == 240.0f || m_length == 270.0f) ? 290.0f : m_length;
+    float sum = 0.0f;
+    for (int j = 0; j < 12; ++j) {
+        m_segments[j] = kBase[j] * g / 500.0f;
+        sum += m_segments[j];
+        m_limits[j] = sum * kPerspective - 20.0f;
+    }
     if (m_line)
         m_line->SetLength(m_line->m_length, false);
 }

@@ -8,6 +8,7 @@
 #include "simulation/TackleFile.h"
 
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 struct CannaRecord : TackleHead {
@@ -59,6 +60,55 @@ public:
 
     bool LoadConfiguration(const CIniText& file, plat::Device* dev);
     void SaveConfiguration(CIniText& file) const;
+
+    // ---- in the scene ----
+    // The scene fields back to a rod at rest: angle 45, side angle 90, no bend.
+    void ResetScene();
+    void SetAngle(float angle);
+    // The butt's screen x, kept 135 pixels inside either edge.
+    void SetX(int x);
+    void StartCast();
+    // The rod bent toward the line's end x; the tip walks back to the water
+    // line when the bent rod dips into it.
+    void UpdateShape(float endX);
+    void Render(plat::Device* dev);
+    void Draw2D(plat::Device* dev);
+    void OnTimer0() override; // cast swing and bend easing, every 5 ms
+    float GetTipHeight() const;
+    // Where the line leaves the drawn rod: the top point, or the point the
+    // dipped tip walked back to. The line point (m_tip) stays the tip's
+    // place in the scene for every distance.
+    float GetDrawnTipX() const { return m_tipInWater ? m_tip[0] : m_points[11][0]; }
+    float GetDrawnTipY() const { return m_tipInWater ? m_tip[1] : m_points[11][1]; }
+    int GetTipDrop() const;
+    float GetSideSwing() const;
+    // A rod colour's shade: part 0 the light table lightened, part 1 the dark
+    // table darkened, 0.05 a step.
+    static void GetShadeColour(int row, int part, float alpha, int shade, float out[4]);
+    // Where the rings of a dipped tip are drawn (the rig draws them).
+    bool IsTipInWater() const { return m_tipInWater != 0; }
+
+    static constexpr float kPerspective = 0.309016994f; // sin(0.31415927)
+
+    // Scene fields.
+    std::unique_ptr<plat::LineDrawer> m_drawer;
+    float m_points[12][2];
+    float m_base[2];
+    float m_tip[2];      // where the main line starts
+    float m_tipPoint[2]; // the tip as read by others
+    float m_seatPoint[2];
+    float m_limits[12];
+    float m_angle;
+    float m_sideAngle;
+    float m_bend;
+    float m_bendTarget;
+    float m_swingTarget;
+    float m_segments[12];
+    float m_projectedSum;
+    std::uint8_t m_tipInWater;
+    std::uint8_t m_ringsShown; // the dipped tip shows rings this frame
+    float m_restingAngle;      // the angle the cast swing returns to; 0 = not remembered
+    std::uint32_t m_castSounds = 0; // swings ended with the cast sound (tests count them)
 
     int GetCount() const { return int(m_records.size()); }
     const CannaRecord& GetRecord(int i) const;

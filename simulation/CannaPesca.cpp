@@ -7,6 +7,7 @@
 #include "shell/Opzioni.h"
 #include "shell/Utility.h"
 #include "simulation/Esca.h"
+#include "simulation/RigWorld.h"
 
 #include <cmath>
 #include <cstring>
@@ -15,9 +16,12 @@ KARVELIN_GLOBAL(1) CCannaPesca g_CannaPesca;
 
 CCannaPesca::CCannaPesca()
     : m_bell(0), m_overLimitTicks(0), m_noStrikeTicks(0), m_strike(0), m_sinkDepth(0.0f), m_hookInUse(2),
-      m_lossReason(0), m_driftNesting(0), m_bands{}, m_profile{}, m_glide{}
+      m_lossReason(0), m_driftNesting(0), m_bands{}, m_profile{}, m_glide{}, m_targetX(0.0f), m_targetY(0.0f),
+      m_drawing(0)
 {
     m_name[0] = '\0';
+    m_galleggiante.m_rig = this;
+    m_mulinello.m_rig = this;
     m_canna.m_line = &m_lenza;
     m_lenza.m_rig = this;
     m_piombo.m_rig = this;
@@ -26,6 +30,7 @@ CCannaPesca::CCannaPesca()
 void CCannaPesca::Init(plat::Device* dev, int x)
 {
     InitScreen();
+    RegisterRigLink();
     const int u = GetScreenHeight() / 30;
     m_bands[0] = 6 * u;
     m_bands[1] = 14 * u;
@@ -37,9 +42,11 @@ void CCannaPesca::Init(plat::Device* dev, int x)
     m_lenza.Load(dev, m_canna.GetLength());
     m_piombo.Init(dev);
     m_galleggiante.Load(dev);
+    m_galleggiante.LoadScene(dev);
     m_mulinello.m_lineDiameter = m_lenza.m_material.m_diameter;
     m_mulinello.Load(dev);
     m_bell = 0;
+    LoadWarning(dev);
     CopyString(m_name, "DEFAULT", 128);
     m_timer[0].interval = 1000;
     m_timer[1].interval = 20;
@@ -77,6 +84,7 @@ void CCannaPesca::OnLostDevice()
     m_lenza.OnLostDevice();
     m_piombo.OnLostDevice();
     m_mulinello.OnLostDevice();
+    m_warning.OnLostDevice();
 }
 
 void CCannaPesca::OnResetDevice(plat::Device* dev)
@@ -87,7 +95,8 @@ void CCannaPesca::OnResetDevice(plat::Device* dev)
     m_piombo.OnResetDevice(dev);
     m_mulinello.m_lineDiameter = m_lenza.m_material.m_diameter;
     m_mulinello.OnResetDevice(dev);
-    m_lossReason = 0;
+    m_warning.OnResetDevice(dev);
+    SetLossReason(0);
     SetLineLength(m_lenza.m_length);
 }
 

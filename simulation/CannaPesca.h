@@ -46,6 +46,41 @@ public:
     void ListConfigurations(CListBox& list, const char* folder) const;
     bool DeleteConfiguration(const char* fileName);
     static std::string ConfigurationPath(const char* name);
+
+    // ---- in the scene ----
+    // The four band limits and the scene distance at each, from the venue's
+    // reach; a screen row's distance from the angler in centimetres.
+    void UpdateDepthProfile();
+    float GetDepthAt(int y);
+    float GetLinePointDistance() const;
+    float GetRigDistance();
+    float GetDepthDistance();
+    float GetFloatDistance();
+    float GetFreeLine() { return m_lenza.m_length - GetRigDistance(); }
+    float GetLineSlack();
+    float GetBottomDepth() const;
+    int GetBaitWeight() const;
+    int GetFloatDepth() const { return m_galleggiante.m_position - 45; }
+    bool IsNibbling() const;
+    void NewCast();
+    void Cast();
+    void Render(plat::Device* dev, float phase);
+    void Update();
+    void UpdateIdle();
+    void UpdateFight(); // the fight step comes with the bite and the fight
+    void SetLossReason(int reason);
+    void SinkRig();
+    float LureStep();
+    void DriftRig();
+    void UpdateVisibleHeight();
+    void UpdateFloatTilt();
+    void PlaceFloatOnLine();
+    void UpdateLineSag();
+    void OnTimer0() override; // fish-on checks, once a second
+    void OnTimer1() override { DriftRig(); }
+    void OnTimer2() override { SinkRig(); }
+    void OnTimer3() override; // float bobbing at sea
+    void LoadWarning(plat::Device* dev);
     // A name that stays inside the configurations folder.
     static bool IsSafeName(const char* name);
 
@@ -67,6 +102,9 @@ public:
     std::int32_t m_bands[4];
     float m_profile[4];
     float m_glide[2];
+    CSprite m_warning; // the line-tension warning marker
+    float m_targetX, m_targetY; // where the line ends in the water
+    std::uint8_t m_drawing;
 };
 
 extern CCannaPesca g_CannaPesca;

@@ -167,12 +167,14 @@ void CGalleggiante::LoadPhoto(plat::Device* dev)
 
 void CGalleggiante::OnLostDevice()
 {
+    m_ring.OnLostDevice();
     CSprite::OnLostDevice();
     m_photo.OnLostDevice();
 }
 
 void CGalleggiante::OnResetDevice(plat::Device* dev)
 {
+    m_ring.OnResetDevice(dev);
     if (m_deviceLost == 1) {
         // The picture is made again the way Select made it, so a float file
         // whose picture went bad meanwhile falls back instead of ending the

@@ -6,6 +6,7 @@
 // a bottom or spinning rig and is never drawn.
 #include "shell/Sprite.h"
 #include "shell/SpriteBordo.h"
+#include "simulation/Cerchi.h"
 #include "simulation/TackleFile.h"
 
 #include <cstdint>
@@ -25,6 +26,8 @@ constexpr std::uint32_t kBitmapNoFloatScene = 378;
 constexpr std::uint32_t kBitmapFloatPhoto = 168;
 constexpr std::uint32_t kBitmapFloatPhotoLong = 174;
 constexpr std::uint32_t kBitmapNoFloatPhoto = 379;
+
+class CCannaPesca;
 
 class CGalleggiante : public CSprite {
 public:
@@ -63,6 +66,31 @@ public:
     int GetCount() const { return int(m_records.size()); }
     const GalleggianteRecord& GetRecord(int i) const;
 
+    // ---- in the scene ----
+    void LoadScene(plat::Device* dev);
+    // Throws the float out from the rod; with raise clear it is put down
+    // without a splash (a new cast).
+    void Land(float elevation, float sideAngle, int rodX, bool raise);
+    void ResetDisplay();
+    void SetX(int x);
+    void SetY(int y);
+    int GetSurfaceY() const;
+    void SetVisibleHeight(int h);
+    int GetVisibleHeight() const { return m_frameH; }
+    void SetTiltWhileMoving(float angle);
+    void SetLayAngle(float angle);
+    int GetDriftDirection() const;
+    bool IsDriftStepDue();
+    bool IsAtSurface() const;
+    bool IsSinking() const { return m_sinkOffset > 0; }
+    bool IsBiteReady() const;
+    bool IsBottomRig() const { return !HasFloat() || m_exposedHeight == 0; }
+    float DistanceOfRow(int row) const;
+    float GetDistance() const;
+    void OnTimer0() override; // the dip after landing, 2 pixels a poll
+    void Render(plat::Device* dev);
+    void DrawSubmerged(plat::Device* dev);
+
     static const TackleKind kKind;
 
     // Fields, in order, after the sprite.
@@ -84,6 +112,11 @@ public:
     std::int32_t m_dip;
     std::int32_t m_stopper;
     std::uint32_t m_sceneBitmap;
+    std::uint8_t m_landing;    // set while Land places the float
+    std::uint8_t m_bottomFlag; // the rig rests on the bottom beyond the shallowest shot
+    std::int32_t m_bigRings = 0; // big rings asked of the ring pool (tests count them)
+    CCannaPesca* m_rig = nullptr;
+    CCerchi m_ring; // where the float pierces the surface
 
 private:
     void LoadScenePicture(plat::Device* dev);

@@ -1,6 +1,8 @@
 #include "simulation/Gioco.h"
 
 #include "shell/Globals.h"
+#include "simulation/Pesce.h"
+#include "simulation/Retino.h"
 #include "shell/Mouse.h"
 #include "shell/Opzioni.h"
 #include "shell/SoundPlayer.h"
@@ -25,7 +27,9 @@ void CGioco::Load(plat::Device* dev)
     g_Sfondo.LoadVenuePicture(dev, g_Luogo.Record());
     g_CannaPesca.Init(dev, GetScreenWidth() / 2);
     g_Esca.Load(dev);
-    // Still to come here, in this order: groundbait, fish and net.
+    // Still to come here: groundbait (before the fish).
+    g_Pesce.Load(dev);
+    g_Retino.Load(dev);
     g_GestCerchi.Load(dev);
     g_Meteo.Init(dev);
     g_Effetti.Load(dev);
@@ -57,8 +61,9 @@ void CGioco::Render(plat::Device* dev)
     // The status bar comes here with the panels (not in state 6).
     g_GestCerchi.Render(dev);
     g_Effetti.Render(dev);
-    // Still to come: the rod assembly (with the background's ripple phase),
-    // the state's panel and the question box.
+    if (m_state == kSessionFishing)
+        g_CannaPesca.Render(dev, float(g_Sfondo.m_ripplePhase));
+    // Still to come: the state's panel and the question box.
 }
 
 void CGioco::OnLostDevice() {}
@@ -84,7 +89,7 @@ void CGioco::EnterFishing()
     // The four timestamps (fish on, spawn attempt, clock step, tide step) are
     // set to now here once the session's clocks are built.
     g_Mouse.SetCursorMode(1);
-    // Ending any bite or fight (the rod assembly's loss reason 0) comes with the rod assembly.
+    g_CannaPesca.SetLossReason(0);
 }
 
 void CGioco::ShowGameMenu()
@@ -92,7 +97,8 @@ void CGioco::ShowGameMenu()
     m_state = kSessionGameMenu;
     StopSounds();
     g_Mouse.SetCursorMode(0);
-    // Ending any bite or fight and lowering the net come with the rod assembly and the net.
+    g_CannaPesca.SetLossReason(0);
+    g_Retino.Lower();
 }
 
 void CGioco::ShowCatches()
@@ -100,8 +106,9 @@ void CGioco::ShowCatches()
     m_state = kSessionCatchList;
     StopSounds();
     g_Mouse.SetCursorMode(0);
-    // Ending any bite or fight, lowering the net and filling the catch list
-    // come with the rod assembly, the net and the catch list.
+    g_CannaPesca.SetLossReason(0);
+    g_Retino.Lower();
+    // Filling the catch list comes with the catch list.
 }
 
 // The question "end the session?" comes with the question box.

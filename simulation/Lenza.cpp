@@ -22,7 +22,7 @@ void CLenza::Init()
     m_tension = 0.0f;
     m_straight = 0;
     m_rigFlags[0] = m_rigFlags[1] = 0;
-    m_maxTensionCache = 0.0f;
+    m_maxTensionCache[0] = m_maxTensionCache[1] = m_maxTensionCache[2] = 0.0f;
     m_sagProgress = 0.0f;
     m_sagX = m_sagY = 0.0f;
     m_material.m_colour = 0;
@@ -31,6 +31,7 @@ void CLenza::Init()
     m_colour[3] = 0.4f;
     m_alpha = 0.4f;
     m_hookState = 0;
+    m_heading = 0.0f;
 }
 
 int CLenza::Load(plat::Device* dev, float length)
@@ -45,6 +46,7 @@ int CLenza::Load(plat::Device* dev, float length)
     m_leader.Load(dev);
     for (CFinale& d : m_droppers)
         d.Load(dev);
+    LoadScene(dev);
     if (dev) {
         m_photo.Init(dev);
         if (HasTackleBitmap(kBitmapLineStrip)) {
@@ -58,6 +60,9 @@ int CLenza::Load(plat::Device* dev, float length)
 
 void CLenza::OnLostDevice()
 {
+    m_drawer.reset();
+    m_icon.OnLostDevice();
+    m_gauge.OnLostDevice();
     m_photo.OnLostDevice();
     m_leader.OnLostDevice();
     for (CFinale& d : m_droppers)
@@ -66,6 +71,12 @@ void CLenza::OnLostDevice()
 
 void CLenza::OnResetDevice(plat::Device* dev)
 {
+    if (dev && !m_drawer) {
+        int st = 0;
+        m_drawer = dev->CreateLineDrawer(&st);
+    }
+    m_icon.OnResetDevice(dev);
+    m_gauge.OnResetDevice(dev);
     m_photo.OnResetDevice(dev);
     m_leader.OnResetDevice(dev);
     for (CFinale& d : m_droppers)
@@ -79,7 +90,7 @@ void CLenza::ResetRig(plat::Device* dev)
     m_alpha = 0.4f;
     m_tension = 0.0f;
     m_rigFlags[0] = m_rigFlags[1] = 0;
-    m_maxTensionCache = 0.0f;
+    m_maxTensionCache[0] = m_maxTensionCache[1] = m_maxTensionCache[2] = 0.0f;
     m_sagProgress = 0.0f;
     m_colour[0] = m_colour[1] = m_colour[2] = 0.7f;
     m_colour[3] = 0.4f;
@@ -96,7 +107,7 @@ void CLenza::ResetRig(plat::Device* dev)
 void CLenza::ResetForCast()
 {
     UpdateColour(true, 2);
-    m_maxTensionCache = 0.0f;
+    m_maxTensionCache[0] = m_maxTensionCache[1] = m_maxTensionCache[2] = 0.0f;
 }
 
 bool CLenza::LoadConfiguration(const CIniText& file, plat::Device* dev)
@@ -195,11 +206,12 @@ CFinale& CLenza::GetTerminal(int number)
 
 float CLenza::GetMaxTension(int terminal)
 {
-    if (m_maxTensionCache == 0.0f) {
+    float& cache = m_maxTensionCache[terminal == 0 ? 0 : terminal == 1 ? 1 : 2];
+    if (cache == 0.0f) {
         const int m = std::min(m_material.m_diameter, GetTerminal(terminal).m_material.m_diameter);
-        m_maxTensionCache = float(m - 18) * 60.0f / 72.0f + 180.0f;
+        cache = float(m - 18) * 60.0f / 72.0f + 180.0f;
     }
-    return m_maxTensionCache;
+    return cache;
 }
 
 void CLenza::StepTension(float target, int terminal)

@@ -9,6 +9,7 @@
 #include "simulation/Finale.h"
 
 #include <cstdint>
+#include <memory>
 
 constexpr std::uint32_t kBitmapLineStrip = 169;
 
@@ -44,6 +45,20 @@ public:
     int GetNearestBelow(int position) const;
     void UpdateHookState();
 
+    // ---- in the scene ----
+    void LoadScene(plat::Device* dev);
+    void SetEndPoint(float x, float y);
+    void SetEndX(float x);
+    void SetEndY(float y);
+    int GetSurfaceYAtEnd(float x) const;
+    float GetAngle() const;
+    float GetHeading() const;
+    float GetLength() const; // tip to end, in pixels
+    float GetEndHeight() const;
+    void UpdateGauge();
+    void Render(plat::Device* dev);
+    void DrawLineShimmer(plat::Device* dev, float time, float x, float y);
+
     // Fields, in order.
     float m_points[5][2];
     float m_sagX, m_sagY;
@@ -53,12 +68,18 @@ public:
     float m_tension;
     std::uint8_t m_straight;
     std::uint8_t m_rigFlags[2];
-    float m_maxTensionCache;
+    // One per terminal (second dropper, first dropper, leader): a fish on a
+    // dropper is fought against that dropper's line. 0 = not yet computed.
+    float m_maxTensionCache[3];
     float m_sagProgress;
     CFilo m_material;
     CFinale m_leader;
     CFinale m_droppers[2];
     CSpriteBordo m_photo; // one 100-wide frame per line colour
+    CSprite m_icon;  // the terminal icon at the line's end, frame = hook state
+    CSprite m_gauge; // the tension gauge
     std::int32_t m_hookState;
+    float m_heading;
+    std::unique_ptr<plat::LineDrawer> m_drawer;
     CCannaPesca* m_rig; // the rig the line belongs to; null on its own
 };

@@ -43,6 +43,7 @@ void CMulinello::Load(plat::Device* dev)
     if (dev)
         m_photo.Init(dev);
     InitScreen();
+    LoadScene(dev);
     m_records.clear();
     MulinelloRecord r{};
     CopyTackleText(r.id, "INTERNAL_0", 128);
@@ -113,7 +114,11 @@ void CMulinello::SelectById(plat::Device* dev, const char* id)
     Select(dev, 0);
 }
 
-void CMulinello::OnLostDevice() { m_photo.OnLostDevice(); }
+void CMulinello::OnLostDevice()
+{
+    m_photo.OnLostDevice();
+    m_gauge.OnLostDevice();
+}
 
 void CMulinello::OnResetDevice(plat::Device* dev)
 {
@@ -123,6 +128,7 @@ void CMulinello::OnResetDevice(plat::Device* dev)
     char id[129];
     CopyTackleText(id, m_current.id, 128);
     m_photo.OnResetDevice(dev);
+    m_gauge.OnResetDevice(dev);
     Free();
     Load(dev);
     SelectById(dev, id);

@@ -4,6 +4,7 @@
 // drag, texts); retrieving, back-reeling, the drag giving line, the gauge
 // and the 3D reel build on it in the scene.
 #include "shell/Oggetto.h"
+#include "shell/Sprite.h"
 #include "shell/SpriteBordo.h"
 #include "simulation/TackleFile.h"
 
@@ -18,6 +19,8 @@ struct MulinelloRecord : TackleHead {
 
 constexpr std::uint32_t kBitmapReelPhoto = 355;
 constexpr float kDragLocked = 9999.9f;
+
+class CCannaPesca;
 
 class CMulinello : public COggetto {
 public:
@@ -43,6 +46,18 @@ public:
     const char* GetCapacityText(int lineDiameter) const;
     const char* GetRatioText() const;
 
+    // ---- in the scene ----
+    void LoadScene(plat::Device* dev);
+    void OnTimer0() override; // retrieve, every 20 ms while the reel is drawn
+    void OnTimer1() override; // back-reel, one poll per L key press
+    void OnTimer2() override; // the drag gives line, polled by the fight step
+    void Retrieve();
+    void GiveLine();
+    void Render(plat::Device* dev);
+    void DrawDragGauge(plat::Device* dev);
+    // The drag as a percentage of its range, 0..100.
+    float GetDragPercent() const;
+
     int GetCount() const { return int(m_records.size()); }
     const MulinelloRecord& GetRecord(int i) const;
 
@@ -60,4 +75,7 @@ public:
     std::uint32_t m_ticks;
     std::int32_t m_gaugeCountdown;
     std::int32_t m_lineDiameter; // the main line the capacity was computed for
+    CSprite m_gauge;             // the drag gauge: dial, needle, and both while the drag holds
+    CCannaPesca* m_rig = nullptr;
+    std::uint8_t m_lineRelease = 0; // a boat rod's cast lets line run until the next retrieve
 };

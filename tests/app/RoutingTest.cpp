@@ -270,14 +270,15 @@ TEST_F(AppTest, LostDeviceReleasesAndRecreatesInOrder)
     Trace recreated(std::find(steps.begin(), steps.end(), "reset scene 3d"), steps.end());
     EXPECT_EQ(released, (Trace{"lost progress bar", "lost species catalogue", "lost venue catalogue", "lost fishing session",
                                "lost weather", "lost venue background", "lost bait catalogue", "lost rod assembly",
-                               "lost water effects", "lost ring pool", "lost main menu", "lost tackle box",
+                               "lost fish on the line", "lost landing net", "lost water effects", "lost ring pool",
+                               "lost main menu", "lost tackle box",
                                "lost options", "lost venues", "lost fishes", "lost baits", "lost records",
                                "lost tournament", "lost help"}));
     EXPECT_EQ(recreated,
               (Trace{"reset scene 3d", "reset progress bar", "reset species catalogue",
                      "reset venue catalogue", "reset fishing session", "reset weather", "reset venue background",
-                     "reset rod assembly", "reset bait catalogue", "reset ring pool", "reset water effects",
-                     "reset main menu",
+                     "reset rod assembly", "reset bait catalogue", "reset fish on the line", "reset landing net",
+                     "reset ring pool", "reset water effects", "reset main menu",
                      "reset tackle box", "reset options", "reset venues", "reset fishes", "reset baits",
                      "reset records", "reset tournament", "reset cursor", "reset help"}));
     EXPECT_TRUE(g_pApp->Is3DReady());
