@@ -22,6 +22,7 @@
 #include "simulation/Pesce.h"
 #include "simulation/Retino.h"
 #include "simulation/Help.h"
+#include "simulation/Pastura.h"
 #include "simulation/Sessione.h"
 #include "simulation/Sfondo.h"
 #include "world/Fondale.h"
@@ -592,7 +593,7 @@ void CAppFish::NewSession()
     g_Luogo.ApplyBottom();
     g_Gioco.NewSession();
     g_Fondale.PlaceFishZones(g_Opzioni.GetLevelValueA());
-    // No groundbait anywhere (CPastura::ClearGrid) here once built.
+    g_Pastura.ClearGrid();
     g_Meteo.SetState(kWeatherClear);
     g_Effetti.Clear();
     g_Sessione.Start();

@@ -10,6 +10,7 @@
 #include "simulation/Cerchi.h"
 #include "simulation/Effetti.h"
 #include "simulation/Esca.h"
+#include "simulation/Pastura.h"
 #include "simulation/Sfondo.h"
 #include "world/Fondale.h"
 #include "world/Luogo.h"
@@ -27,7 +28,7 @@ void CGioco::Load(plat::Device* dev)
     g_Sfondo.LoadVenuePicture(dev, g_Luogo.Record());
     g_CannaPesca.Init(dev, GetScreenWidth() / 2);
     g_Esca.Load(dev);
-    // Still to come here: groundbait (before the fish).
+    g_Pastura.Load(dev);
     g_Pesce.Load(dev);
     g_Retino.Load(dev);
     g_GestCerchi.Load(dev);

@@ -12,6 +12,7 @@
 #include "shell/Utility.h"
 #include "simulation/CannaPesca.h"
 #include "simulation/Esca.h"
+#include "simulation/Pastura.h"
 #include "simulation/Sessione.h"
 #include "simulation/Statistiche.h"
 #include "world/Fondale.h"
@@ -203,12 +204,14 @@ void SavedRecords()
 std::string RandomTackleFile()
 {
     const char* sections[] = {"AMO", "CANNA", "ESCA", "GALLEGGIANTE", "MULINELLO", "PIOMBINO", "CONFIGURAZIONE",
-                              "LENZA", "PIOMBATURA", "BRACCIOLO_0", "AMO_BRACCIOLO_1", "ACCESSORI"};
+                              "LENZA", "PIOMBATURA", "BRACCIOLO_0", "AMO_BRACCIOLO_1", "ACCESSORI",
+                              "PASTURA",        "PESCI",          "PESCI_MARE"};
     const char* keys[] = {"NOME", "NAME", "DESCRIZIONE", "DESCRIPTION", "FILENAMEFOTO", "FILENAMESPRITE", "MISURA",
                           "COLORE", "ESCA", "TIPO", "RIGIDITA", "PESO", "CORRENTE", "MAX_PROF", "CAPACITA_MAX",
                           "CAPACITA_MIN", "RAPPORTO_RECUPERO", "ATTACCO", "FORMA", "FILE", "POSIZIONE", "STOPPER",
                           "LUNGHEZZA", "FILO", "TIPO_FILO", "INUSO", "GIRELLA", "PIOMBO_0", "POSIZIONE_0",
-                          "DIST_GIRELLA_0", "LUNGHEZZA_FINALE", "POSIZIONE_BRACCIOLO", "MODELLO"};
+                          "DIST_GIRELLA_0", "LUNGHEZZA_FINALE", "POSIZIONE_BRACCIOLO", "MODELLO",
+                          "SECONDI", "CARPA", "GHIOZZO", "ANGUILLA"};
     const char* values[] = {"0", "-1", "13", "99999999999", "-99999999999", "12abc", "ERROR", "", "INTERNAL_0",
                             "INTERNAL_V", "..", "../x", "NULL", "NOME_FILE_FOTO_NULL", "2147483647"};
     std::string text;
@@ -232,7 +235,7 @@ std::string RandomTackleFile()
 void TackleFiles(const std::string& root)
 {
     const char* kinds[][2] = {{"Ami", "kva"},   {"Canne", "kvn"},        {"Esche", "kve"}, {"Galleggianti", "kvg"},
-                              {"Mulinelli", "kvm"}, {"Piombi", "kvp"}};
+                              {"Mulinelli", "kvm"}, {"Piombi", "kvp"}, {"Pasture", "kvt"}};
     for (const auto& k : kinds) {
         const std::string folder = root + "/program/" + k[0];
         std::filesystem::remove_all(folder);
@@ -252,6 +255,15 @@ void TackleFiles(const std::string& root)
     for (const EscaRecord& r : g_Esca.m_records)
         if (r.maxDepth < 0 || r.maxDepth > 10000 || (r.kind == 13 && (r.weight < 200 || r.weight > 20000)))
             Fail("tackle: bait record out of range", r.id);
+    static CPastura groundbait;
+    groundbait.Load(nullptr);
+    for (const PasturaRecord& r : groundbait.m_records) {
+        if (r.duration < 0 || r.duration > 3600 || std::strlen(r.name) > 128 || std::strlen(r.description) > 512)
+            Fail("tackle: groundbait record out of range", r.id);
+        for (int f : r.attracts)
+            if (f != 0 && f != 1)
+                Fail("tackle: groundbait flag not 0 or 1", r.id);
+    }
     for (int i = 0; i < rig.m_galleggiante.GetCount(); ++i) {
         const GalleggianteRecord& r = rig.m_galleggiante.GetRecord(i);
         if (i > 2 && (r.weight < 20 || r.weight > 800 || r.mount < 0 || r.mount > 1))

@@ -6,6 +6,7 @@
 #include "shell/Graphics.h"
 #include "simulation/CannaPesca.h"
 #include "simulation/Esca.h"
+#include "simulation/Pastura.h"
 #include "tests/simulation/TackleFixture.h"
 #include "world/Pesci.h"
 
@@ -102,6 +103,25 @@ TEST_F(ShippedDataTest, EveryCatalogueFileLoadsWithoutFallback)
             ExpectOwnPhoto(shots.m_photo, shots.m_records[std::size_t(i)]);
         }
         ExpectNoFallback("shots");
+    }
+}
+
+TEST_F(ShippedDataTest, EveryGroundbaitLoadsInBothLanguagesWithoutFallback)
+{
+    for (bool italian : {true, false}) {
+        g_Opzioni.italian = italian;
+        CPastura groundbait;
+        groundbait.Load(dev.get());
+        EXPECT_GE(groundbait.GetCount(), 6);
+        for (int i = 1; i < groundbait.GetCount(); ++i) {
+            const PasturaRecord& r = groundbait.GetRecord(i);
+            int flags = 0;
+            for (int f : r.attracts)
+                flags += f;
+            EXPECT_GT(flags, 0) << r.id;
+            EXPECT_GT(r.duration, 0) << r.id;
+        }
+        ExpectNoFallback(italian ? "groundbait (it)" : "groundbait (en)");
     }
 }
 
