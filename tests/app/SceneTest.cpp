@@ -3,6 +3,7 @@
 #include "shell/Opzioni.h"
 #include "simulation/Effetti.h"
 #include "simulation/Gioco.h"
+#include "simulation/Pastura.h"
 #include "simulation/Sfondo.h"
 #include "world/Fondale.h"
 #include "world/Luogo.h"
@@ -11,7 +12,7 @@
 #include <gtest/gtest.h>
 
 // A session opens on the selected venue: its bottom applied, fish zones
-// scattered, clear weather, no leftover effects, and its picture behind the
+// scattered, clear weather, no leftover effects or groundbait, and its picture behind the
 // session screen.
 TEST_F(AppTest, NewSessionShowsTheVenueWithFreshFishZones)
 {
@@ -21,7 +22,13 @@ TEST_F(AppTest, NewSessionShowsTheVenueWithFreshFishZones)
     g_Meteo.SetState(kWeatherFog);
     g_Effetti.m_jumpActive = 1;
     g_Fondale.Clear();
+    // The start-up loaded the groundbait; a throw from the last session
+    // does not carry over.
+    ASSERT_GE(g_Pastura.GetCount(), 1);
+    g_Pastura.Throw(400, 400);
+    ASSERT_GE(g_Pastura.GetCellAt(400, 400), 0);
     g_pApp->NewSession();
+    EXPECT_EQ(g_Pastura.GetCellAt(400, 400), -1);
     EXPECT_EQ(Screen(), 9);
     EXPECT_EQ(g_Meteo.GetState(), kWeatherClear);
     EXPECT_EQ(g_Effetti.m_jumpActive, 0);
