@@ -23,6 +23,7 @@
 #include "simulation/Retino.h"
 #include "simulation/Help.h"
 #include "simulation/Pastura.h"
+#include "simulation/Scene3D.h"
 #include "simulation/Sessione.h"
 #include "simulation/Sfondo.h"
 #include "world/Fondale.h"
@@ -50,16 +51,30 @@ void CAppFish::Trace(const char* step) const
         g_trace(step);
 }
 
+namespace {
+// The application whose 3D-ready flag the scene reads.
+CAppFish* g_scene3DOwner = nullptr;
+}
+
 CAppFish::CAppFish()
 {
     Init();
     SetScreenSwitch(this);
+    g_scene3DOwner = this;
+    Scene3DLink link;
+    link.ready = [] { return g_scene3DOwner && g_scene3DOwner->Is3DReady(); };
+    link.material = []() -> const plat::Material* { return g_scene3DOwner ? &g_scene3DOwner->Material3D() : nullptr; };
+    SetScene3DLink(link);
 }
 
 CAppFish::~CAppFish()
 {
     if (GetScreenSwitch() == this)
         SetScreenSwitch(nullptr);
+    if (g_scene3DOwner == this) {
+        g_scene3DOwner = nullptr;
+        ClearScene3DLink();
+    }
     if (g_pDevice == m_device.get()) {
         g_pDevice = nullptr;
         g_nViewportW = 0;
@@ -387,6 +402,9 @@ void CAppFish::OnLostDevice()
 void CAppFish::OnResetDevice()
 {
     plat::Device* dev = m_device.get();
+    // The flag is decided again for the reset device: a check that fails now
+    // puts the scene back to flat drawing.
+    m_3dReady = 0;
     if (g_Opzioni.use3D != 0 && CheckCaps3D() == 0) {
         Trace("reset scene 3d");
         SetupScene3D();

@@ -77,6 +77,7 @@ public:
     void SetCurrentScreen(int screen) { m_currentScreen = screen; }
     bool IsDeviceLost() const { return m_deviceLost != 0; }
     bool Is3DReady() const { return m_3dReady != 0; }
+    const plat::Material& Material3D() const { return m_material; }
     plat::Device* GetDevice() const { return m_device.get(); }
 
     // Test seam: every step of the loading, the frame, the routing and the

@@ -2,6 +2,7 @@
 
 #include "shell/Utility.h"
 #include "simulation/Lenza.h"
+#include "simulation/Scene3D.h"
 
 #include <cstring>
 
@@ -66,11 +67,14 @@ void CCanna::Init(plat::Device* dev, int x)
     const int u = GetScreenHeight() / 30;
     m_top = 6 * u;
     m_bottom = 27 * u;
+    m_device3D = dev;
     SetX(x);
     if (dev) {
         m_photo.Init(dev);
         int st = 0;
         m_drawer = dev->CreateLineDrawer(&st);
+        m_tipRings.Load(dev);
+        m_tipRings.m_timer[0].interval = 20;
     }
     SetLength(500.0f);
     m_records.clear();
@@ -87,6 +91,8 @@ void CCanna::Init(plat::Device* dev, int x)
     }
     LoadFolder(g_GestFile.GetProgramSubfolder(kKind.programFolder));
     LoadFolder(g_GestFile.GetDataSubfolder(kKind.dataFolder));
+    if (IsScene3DInUse())
+        Load3DHandle(dev);
     Select(dev, 1);
 }
 
@@ -123,7 +129,11 @@ void CCanna::Select(plat::Device* dev, int index)
     if (index < 0 || index >= GetCount())
         index = 0;
     m_selected = index;
+    const int oldType = m_current.type;
     m_current = m_records[std::size_t(index)];
+    // A spinning blank has its own butt radius.
+    if (IsScene3DInUse() && oldType != m_current.type)
+        Build3DRod();
     LoadPhoto(dev, m_current.folder, m_current.photo, m_current.id);
 }
 
@@ -154,7 +164,9 @@ void CCanna::LoadPhoto(plat::Device* dev, const char* folder, const char* photo,
 void CCanna::OnLostDevice()
 {
     m_drawer.reset();
+    Release3D();
     m_photo.OnLostDevice();
+    m_tipRings.OnLostDevice();
 }
 
 void CCanna::OnResetDevice(plat::Device* dev)
@@ -193,6 +205,8 @@ void CCanna::SetLength(float length)
     }
     if (m_line)
         m_line->SetLength(m_line->m_length, false);
+    if (IsScene3DInUse())
+        Build3DRod();
 }
 
 int CCanna::GetDefaultLength(int type) { return type == 1 ? 500 : (type == 2 || type == 3) ? 270 : 500; }

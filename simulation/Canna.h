@@ -4,7 +4,9 @@
 // the rod's length and phase; the bend, the cast swing and the drawing build
 // on it in the scene.
 #include "shell/Oggetto.h"
+#include "platform/Mesh.h"
 #include "shell/SpriteBordo.h"
+#include "simulation/Cerchi.h"
 #include "simulation/TackleFile.h"
 
 #include <cstdint>
@@ -85,8 +87,28 @@ public:
     // A rod colour's shade: part 0 the light table lightened, part 1 the dark
     // table darkened, 0.05 a step.
     static void GetShadeColour(int row, int part, float alpha, int shade, float out[4]);
-    // Where the rings of a dipped tip are drawn (the rig draws them).
     bool IsTipInWater() const { return m_tipInWater != 0; }
+
+    // ---- the 3D rod (drawn when the scene is 3D) ----
+    // The bitmap of a rod colour's 3D texture; a colour outside 1..10 takes
+    // the one of colour 0.
+    static int ColourTextureId(int colour);
+    // The reel hangs this far along the blank (the reel mesh's smallest z,
+    // 0 without one); the blank's reel seat follows it.
+    void SetSeatOffset(float offset);
+    void Build3DRod();
+    void SetWorldTransforms(plat::Device* dev, float endX, float lengthScale);
+    void ProjectTip3D(plat::Device* dev);
+    void Draw3D(plat::Device* dev);
+    void Load3DHandle(plat::Device* dev);
+    void Release3D();
+    float Get3DLength() const { return m_length3D; }
+    float GetButtRadius() const { return m_buttRadius; }
+    int GetTipVertex() const { return m_tipVertex; }
+    int GetSeatVertex() const { return m_seatVertex; }
+    const plat::Mesh& GetCylinder() const { return m_cylinder; }
+    const plat::Mesh& GetHandleMesh() const { return m_handle; }
+    int GetColourTextureId() const { return m_colourTextureId; }
 
     static constexpr float kPerspective = 0.309016994f; // sin(0.31415927)
 
@@ -109,6 +131,21 @@ public:
     std::uint8_t m_ringsShown; // the dipped tip shows rings this frame
     float m_restingAngle;      // the angle the cast swing returns to; 0 = not remembered
     std::uint32_t m_castSounds = 0; // swings ended with the cast sound (tests count them)
+    CCerchi m_tipRings;             // ripples round a dipped tip, every 20 ms
+
+    // 3D objects.
+    plat::Device* m_device3D = nullptr; // the device the camera and the tip projection use
+    plat::TexturePtr m_colourTexture;
+    int m_colourTextureId = 0; // the bitmap m_colourTexture came from, 0 none
+    plat::Mesh m_cylinder;     // empty while the scene is flat
+    int m_tipVertex = -1;
+    int m_seatVertex = -1;
+    plat::Mesh m_handle; // the spinning rod's handle; empty when it could not be read
+    plat::TexturePtr m_handleTextures[3];
+    float m_length3D = 0.0f;
+    float m_buttRadius = 0.0f;
+    float m_seatOffset = 0.0f;
+    float m_lastEndX = 0.0f;
 
     int GetCount() const { return int(m_records.size()); }
     const CannaRecord& GetRecord(int i) const;

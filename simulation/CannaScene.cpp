@@ -61,6 +61,12 @@ void CCanna::SetX(int x)
 {
     const int w = GetScreenWidth();
     m_x = std::clamp(x, 135, std::max(135, w - 135));
+    if (!m_device3D || !IsScene3DInUse() || w <= 0)
+        return;
+    // The camera stays behind the angler and turns to follow the rod.
+    const int off = w / 2 - m_x;
+    const float atX = -(float(off) * 7.0f / float(w));
+    m_device3D->Scene().view = plat::MatrixLookAtLH({0.0f, 2.8f, 6.0f}, {atX, 2.6f, 0.0f}, {0.0f, 1.0f, 0.0f});
 }
 
 void CCanna::StartCast()
@@ -110,6 +116,13 @@ void CCanna::UpdateShape(float endX)
     }
     m_tipPoint[0] = m_tip[0];
     m_tipPoint[1] = m_tip[1];
+    m_lastEndX = endX;
+    if (IsScene3DInUse() && m_device3D) {
+        if (m_cylinder.Empty())
+            Build3DRod();
+        SetWorldTransforms(m_device3D, endX, m_length3D);
+        ProjectTip3D(m_device3D);
+    }
 }
 
 float CCanna::GetTipHeight() const
@@ -123,8 +136,10 @@ float CCanna::GetSideSwing() const { return (std::clamp(m_sideAngle, 50.0f, 130.
 
 void CCanna::Render(plat::Device* dev)
 {
-    // The 3D rod comes with the 3D scene; until then the rod is drawn flat.
-    Draw2D(dev);
+    if (IsScene3DInUse())
+        Draw3D(dev);
+    else
+        Draw2D(dev);
     RunTimer0();
 }
 
@@ -145,6 +160,10 @@ void CCanna::Draw2D(plat::Device* dev)
         m_ringsShown = 1;
         m_tipInWater = 1;
     }
+    // The rings of a dipped tip ripple where it meets the water.
+    m_tipRings.m_visible = m_ringsShown;
+    if (dev && m_ringsShown && m_tipRings.HasDrawer())
+        m_tipRings.DrawAt(dev, int(m_tip[0]), int(m_tip[1]));
     if (!dev || !m_drawer || !m_drawer->IsLive())
         return;
     const int row = GetColourRow();

@@ -1,6 +1,7 @@
 #include "simulation/Mulinello.h"
 
 #include "shell/Utility.h"
+#include "simulation/Scene3D.h"
 
 #include <cstdio>
 #include <cstring>
@@ -60,6 +61,9 @@ void CMulinello::Load(plat::Device* dev)
     m_records.push_back(r);
     LoadFolder(g_GestFile.GetProgramSubfolder(kKind.programFolder));
     LoadFolder(g_GestFile.GetDataSubfolder(kKind.dataFolder));
+    m_device3D = dev;
+    if (IsScene3DInUse())
+        LoadMesh(dev);
     Select(dev, 0);
 }
 
@@ -100,7 +104,10 @@ void CMulinello::Select(plat::Device* dev, int index)
     m_ticks = 0;
     m_drag = 6.5f;
     m_handleAngle = 0;
+    if (IsScene3DInUse())
+        LoadPartTextures(dev);
     ComputeCapacity(m_lineDiameter);
+    LoadSpoolTexture(dev);
 }
 
 void CMulinello::SelectById(plat::Device* dev, const char* id)
@@ -116,6 +123,7 @@ void CMulinello::SelectById(plat::Device* dev, const char* id)
 
 void CMulinello::OnLostDevice()
 {
+    Release3D();
     m_photo.OnLostDevice();
     m_gauge.OnLostDevice();
 }

@@ -3,12 +3,15 @@
 // the data half (records, current reel, photo, capacity for the main line,
 // drag, texts); retrieving, back-reeling, the drag giving line, the gauge
 // and the 3D reel build on it in the scene.
+#include "platform/Mesh.h"
 #include "shell/Oggetto.h"
 #include "shell/Sprite.h"
 #include "shell/SpriteBordo.h"
 #include "simulation/TackleFile.h"
 
 #include <cstdint>
+#include <memory>
+#include <string>
 #include <vector>
 
 struct MulinelloRecord : TackleHead {
@@ -55,6 +58,23 @@ public:
     void GiveLine();
     void Render(plat::Device* dev);
     void DrawDragGauge(plat::Device* dev);
+    // ---- the 3D reel (drawn when the scene is 3D) ----
+    // Reads the reel mesh; an unreadable one leaves the reel undrawn.
+    void LoadMesh(plat::Device* dev);
+    // The part textures of the current reel: its own folder first (the
+    // folder beside the reel file named as the file without its extension),
+    // then the built-in ones; the spool always in the line's colour.
+    void LoadPartTextures(plat::Device* dev);
+    void LoadDefaultTextures(plat::Device* dev);
+    void LoadSpoolTexture(plat::Device* dev);
+    void Draw3D(plat::Device* dev);
+    void ComputeMatrices(plat::Device* dev, int material);
+    void Release3D();
+    // The folder of a reel's own part textures; empty when the id is too
+    // short to have an extension to drop.
+    static std::string PartFolder(const char* folder, const char* id);
+    static int SpoolTextureId(int lineColour);
+    bool HasMesh3D() const { return !m_mesh.Empty(); }
     // The drag as a percentage of its range, 0..100.
     float GetDragPercent() const;
 
@@ -77,5 +97,15 @@ public:
     std::int32_t m_lineDiameter; // the main line the capacity was computed for
     CSprite m_gauge;             // the drag gauge: dial, needle, and both while the drag holds
     CCannaPesca* m_rig = nullptr;
+    // 3D objects.
+    plat::Device* m_device3D = nullptr;
+    plat::Mesh m_mesh; // empty while the scene is flat or the mesh is unreadable
+    std::vector<plat::TexturePtr> m_textures; // one per mesh material
+    std::vector<int> m_textureIds;            // the bitmap each came from, 0 a file or none
+    std::unique_ptr<plat::LineDrawer> m_lineDrawer;
+    int m_bail = -1, m_handle = -1, m_body = -1, m_spool = -1;
+    int m_exitVertex = -1;
+    float m_smallestZ = 0.0f;
+    float m_exitPoint[2] = {0, 0}; // where the line leaves the bail on screen, last drawn
     std::uint8_t m_lineRelease = 0; // a boat rod's cast lets line run until the next retrieve
 };

@@ -5,6 +5,7 @@
 #include "simulation/CannaPesca.h"
 #include "simulation/Pesce.h"
 #include "shell/SoundPlayer.h"
+#include "simulation/Scene3D.h"
 
 #include <algorithm>
 
@@ -105,7 +106,9 @@ void CMulinello::Render(plat::Device* dev)
 {
     if (!m_rig || !m_rig->m_canna.HasReel())
         return;
-    // The 3D reel comes with the 3D scene; a flat rod shows the gauge only.
+    // A flat rod shows the gauge only.
+    if (IsScene3DInUse())
+        Draw3D(dev);
     DrawDragGauge(dev);
     RunTimer0();
 }

@@ -22,7 +22,10 @@ TEST_F(AppTest, SessionKeysReachTheRig)
     ASSERT_EQ(Screen(), kScreenSession);
     CCannaPesca& rig = g_CannaPesca;
     EXPECT_EQ(rig.GetPhase(), kPhaseRest);
-    EXPECT_EQ(rig.m_canna.m_angle, 30.0f);
+    // The new cast's 30 degrees, lowered by 3 for the 3D rod the default
+    // settings and the headless device give.
+    ASSERT_TRUE(g_pApp->Is3DReady());
+    EXPECT_EQ(rig.m_canna.m_angle, 27.0f);
 
     const int x = rig.m_canna.GetX();
     Key(plat::kKeyLeft);
