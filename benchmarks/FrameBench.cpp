@@ -23,6 +23,9 @@
 #include "shell/Graphics.h"
 #include "shell/Oggetto.h"
 #include "shell/Sprite.h"
+#include "simulation/CannaPesca.h"
+#include "simulation/Sfondo.h"
+#include "world/Luogo.h"
 #include "world/Pesci.h"
 
 #include <SDL.h>
@@ -151,6 +154,30 @@ struct SpeciesListScene : Scene {
     }
 };
 
+// The rig at the lake in 3D: the venue picture, the bolognese's lit blank,
+// its reel with the line from the bail, the line and the float at rest.
+struct Rig3DScene : Scene {
+    Rig3DScene()
+    {
+        g_pApp->NewSession();
+        g_Sfondo.LoadVenuePicture(g_pDevice, g_Luogo.Record());
+        CCannaPesca& rig = g_CannaPesca;
+        rig.m_canna.m_current.type = kRodBolognese;
+        rig.m_canna.m_sideAngle = 75.0f;
+        rig.NewCast();
+    }
+    void Frame() override
+    {
+        plat::Device* dev = g_pDevice;
+        dev->Clear(kFrameClearColour);
+        dev->BeginScene();
+        g_Sfondo.Render(dev);
+        g_CannaPesca.Render(dev, 0.0f);
+        dev->EndScene();
+        dev->Present();
+    }
+};
+
 // The fishing-session frame belongs here once the session screen draws:
 // state 2 with the rig cast, rain, water rings and the status bar, as a
 // Scene whose Frame() is g_pApp->Render() with screen 9 current, added to
@@ -188,8 +215,10 @@ public:
                 // picture is copied untinted.
                 plat::Argb tint = c.kind == plat::DrawCommand::Kind::Geometry ? 0xFFFFFFFF : c.colour;
                 d.texture = Picture(c.texture, tint, c.smooth);
-                if (!d.texture)
+                if (!d.texture) {
+                    std::fprintf(stderr, "bare twin: a picture could not be copied: %s\n", SDL_GetError());
                     return;
+                }
             }
             m_draws.push_back(std::move(d));
         }
@@ -445,6 +474,7 @@ void Register(bool smoke)
         {"MainMenuFrame", [] { return std::make_unique<MainMenuScene>(); }},
         {"PanelWith30TextLines", [] { return std::make_unique<PanelScene>(); }},
         {"SpeciesListWithPhoto", [] { return std::make_unique<SpeciesListScene>(); }},
+        {"Rig3DAtTheLake", [] { return std::make_unique<Rig3DScene>(); }},
     };
     for (const Named& s : scenes)
         for (const Size& size : kSizes) {

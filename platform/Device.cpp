@@ -739,6 +739,10 @@ int Device::DrawTriangles(const Texture* texture, const ScreenVertex* vertices, 
 {
     if (!vertices || count < 3)
         return kInvalidCall;
+    // A texture made by another device (one since gone) holds a picture
+    // that no longer exists: such a draw is refused, never executed.
+    if (texture && texture->m_core.lock() != m_core)
+        return kInvalidCall;
     for (int i = 0; i + 2 < count; i += 3) {
         DrawCommand cmd;
         cmd.kind = DrawCommand::Kind::Geometry;

@@ -67,6 +67,8 @@ void CCanna::Init(plat::Device* dev, int x)
     const int u = GetScreenHeight() / 30;
     m_top = 6 * u;
     m_bottom = 27 * u;
+    // The 3D objects of an earlier device are never drawn with this one.
+    Release3D();
     m_device3D = dev;
     SetX(x);
     if (dev) {

@@ -417,4 +417,25 @@ TEST(MeshDraw, OverlappingTrianglesDrawFarToNearInAnyOrderAndAreCounted)
     dev->EndScene();
 }
 
+// A texture kept past its device (a rod built for an earlier device) holds
+// a picture that is gone: the mesh is refused rather than drawn with it.
+TEST(MeshDraw, TextureOfAGoneDeviceIsRefused)
+{
+    int st = -1;
+    auto old = plat::Device::CreateHeadless(64, 64, &st);
+    ASSERT_TRUE(old);
+    plat::TexturePtr stale = old->CreateTextureFromImage(plat::Image(4, 4, 0xFFFF0000), 0, 0, &st);
+    ASSERT_TRUE(stale);
+    old.reset();
+    auto dev = plat::Device::CreateHeadless(800, 600, &st);
+    ASSERT_TRUE(dev);
+    dev->Scene() = Camera();
+    plat::Mesh near = Triangle({-2, -2, 4}, {0, 1, 4}, {2, -2, 4});
+    dev->Clear(0xFF000000);
+    dev->BeginScene();
+    EXPECT_EQ(plat::kInvalidCall, plat::DrawMeshSubset(*dev, near, 0, stale.get()));
+    dev->EndScene();
+    EXPECT_EQ(0xFF000000u, dev->ReadPixel(400, 300) | 0xFF000000u);
+}
+
 } // namespace

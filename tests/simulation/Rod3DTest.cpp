@@ -246,4 +246,54 @@ TEST_F(Rod3DTest, TexturesAndMeshesFollowTheDevice)
     dev->EndScene();
 }
 
+// Pictures at the lake to look at: a bolognese with its reel, a spinning
+// rod with its handle, and a bolognese bent under a fish.
+TEST_F(Rod3DTest, PicturesAtTheLake)
+{
+    SetUp3DState();
+    WithBackground();
+    CCanna& rod = rig.m_canna;
+    auto shot = [&](const char* name) {
+        dev->Clear(0xFF204060);
+        dev->BeginScene();
+        g_Sfondo.Render(dev.get());
+        rig.Render(dev.get(), 0);
+        const int triangles = dev->Triangles3D();
+        dev->EndScene();
+        EXPECT_GT(triangles, 300) << name;
+        SavePicture(name);
+    };
+    rod.m_current.type = kRodBolognese;
+    rod.m_current.colour = 3;
+    rod.m_sideAngle = 75.0f;
+    rig.NewCast();
+    rig.Cast();
+    Frames(200);
+    rig.m_mulinello.m_handleAngle = 60;
+    shot("rod3d_bolognese.png");
+    // The line leaves the bail toward the reel seat, below the blank's tip.
+    EXPECT_LT(rod.m_seatPoint[1], 600.0f);
+    EXPECT_GT(rod.m_seatPoint[1], rod.m_points[11][1]);
+
+    rod.m_current.type = kRodSpinning;
+    rod.m_current.colour = 8;
+    rod.SetLength(270);
+    rig.NewCast();
+    rig.Cast();
+    Frames(200);
+    shot("rod3d_spinning.png");
+
+    rod.m_current.type = kRodBolognese;
+    rod.m_current.colour = 6;
+    rod.SetLength(500);
+    rig.NewCast();
+    rig.Cast();
+    Frames(200);
+    rod.m_phase = kPhaseFish;
+    rod.m_bend = rod.m_bendTarget = -12.0f;
+    rig.m_lenza.m_tension = 150.0f;
+    Frames(3);
+    shot("rod3d_fish_on.png");
+}
+
 } // namespace
