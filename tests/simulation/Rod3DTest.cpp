@@ -7,6 +7,7 @@
 #include "platform/MeshDraw.h"
 #include "shell/Utility.h"
 #include "simulation/Scene3D.h"
+#include "world/Calendario.h"
 
 #include <cmath>
 #include <filesystem>
@@ -251,6 +252,8 @@ TEST_F(Rod3DTest, TexturesAndMeshesFollowTheDevice)
 TEST_F(Rod3DTest, PicturesAtTheLake)
 {
     SetUp3DState();
+    g_Calendario.SetMonth(5);
+    g_Calendario.SetHour(11); // late morning in June: the lake in daylight
     WithBackground();
     CCanna& rod = rig.m_canna;
     auto shot = [&](const char* name) {
