@@ -55,6 +55,48 @@ TEST_F(RigSceneTest, DefaultPoleCastSwingsAndLandsWithoutDip)
     EXPECT_EQ(rig.m_canna.m_castSounds, sounds + 1);
 }
 
+// The default pole thrown at the built-in lake comes to rest as it was
+// rigged: the float 30 cm above the bait, 8 pixels of it above the water.
+TEST_F(RigSceneTest, DefaultPoleCastSettlesAtItsDepth)
+{
+    rig.NewCast();
+    rig.Cast();
+    for (int i = 0; i < 200 && rig.GetPhase() == kPhaseCast; ++i)
+        Frame();
+    ASSERT_EQ(rig.GetPhase(), kPhaseRest);
+    Frames(400);
+    EXPECT_EQ(rig.GetFloatDepth(), 30);
+    EXPECT_EQ(rig.m_galleggiante.m_exposedHeight, 8);
+    EXPECT_TRUE(rig.m_galleggiante.m_visible);
+    EXPECT_GE(rig.m_galleggiante.GetY(), rig.m_galleggiante.m_surfaceRow);
+}
+
+// A rod pulled down into the water ripples where its tip meets it; lifted
+// out again, the rings go.
+TEST_F(RigSceneTest, DippedTipShowsRingsAtTheWaterLine)
+{
+    rig.NewCast();
+    CCanna& rod = rig.m_canna;
+    rod.m_angle = 18.0f;
+    rod.m_phase = kPhaseFish;
+    rod.m_bend = rod.m_bendTarget = -12.0f;
+    Frames(3);
+    ASSERT_TRUE(rod.IsTipInWater());
+    EXPECT_TRUE(rod.m_ringsShown);
+    EXPECT_TRUE(rod.m_tipRings.m_visible);
+    EXPECT_EQ(rod.m_tipRings.GetX(), int(rod.m_tip[0]));
+    EXPECT_EQ(rod.m_tipRings.GetY(), int(rod.m_tip[1]));
+    const float scale = rod.m_tipRings.m_scale;
+    Frames(5); // 50 ms: the rings grow every 20
+    EXPECT_NE(rod.m_tipRings.m_scale, scale);
+    rod.m_angle = 45.0f;
+    rod.m_phase = kPhaseRest;
+    rod.m_bend = rod.m_bendTarget = 0.0f;
+    Frames(2);
+    EXPECT_FALSE(rod.IsTipInWater());
+    EXPECT_FALSE(rod.m_tipRings.m_visible);
+}
+
 TEST_F(RigSceneTest, BologneseLandingBetweenBandsRisesAndSinksBack)
 {
     rig.m_canna.m_current.type = kRodBolognese;
