@@ -15,9 +15,15 @@ void Check(bool holds, const char* property, std::string_view detail)
         return;
     std::fprintf(stderr, "PROPERTY BROKEN: %s\n", property);
     if (!detail.empty()) {
-        std::fprintf(stderr, "  detail (%zu bytes):", detail.size());
-        for (std::size_t i = 0; i < detail.size() && i < 256; ++i)
-            std::fprintf(stderr, " %02x", static_cast<unsigned char>(detail[i]));
+        // Text as it is, other bytes as \xNN, so a file's lines can be read.
+        std::fprintf(stderr, "  detail (%zu bytes): ", detail.size());
+        for (std::size_t i = 0; i < detail.size() && i < 512; ++i) {
+            const auto c = static_cast<unsigned char>(detail[i]);
+            if (c == '\n' || (c >= 0x20 && c < 0x7F))
+                std::fputc(c, stderr);
+            else
+                std::fprintf(stderr, "\\x%02x", c);
+        }
         std::fprintf(stderr, "\n");
     }
     std::abort();

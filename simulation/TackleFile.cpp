@@ -39,7 +39,9 @@ bool CIniText::ReadString(const char* section, const char* key, const char* def,
     std::string value;
     if (section && key)
         plat::IniReadText(m_text, section, key, value);
-    if (!value.empty()) {
+    // A value that starts with a NUL byte would be copied as an empty text:
+    // it is as good as missing, so an item never ends up without a name.
+    if (!value.empty() && value[0] != '\0') {
         CopyString(buffer, value.c_str(), max);
         return true;
     }
@@ -52,7 +54,7 @@ int CIniText::ReadInt(const char* section, const char* key, int def, bool* found
     std::string value;
     if (section && key)
         plat::IniReadText(m_text, section, key, value);
-    const bool has = !value.empty() && value != "ERROR";
+    const bool has = !value.empty() && value[0] != '\0' && value != "ERROR";
     if (found)
         *found = has;
     return has ? TextToInt(value.c_str()) : def;

@@ -389,6 +389,9 @@ TEST_F(TackleTest, HostileCatalogueFiles)
         {"huge.kva", "[AMO]\nMISURA=99999999999\nCOLORE=-99999999999\n", 24},
         {"mixed.kva", "[AMO]\nMISURA=12abc\nESCA=abc\n", 12},
         {"picture.kva", png, 18},
+        // A value of NUL bytes is a missing value: the generic name, the
+        // default size.
+        {"nul.kva", std::string("[AMO]\r\nNOME=\0\0x\r\nMISURA=\0\x31\x32\r\n", 29), 18},
     };
     for (const auto& c : cases)
         folders.Write(std::string("program/Ami/") + c.name, c.body);
@@ -422,6 +425,8 @@ TEST_F(TackleTest, HostileCatalogueFiles)
         return hooks.GetRecord(0);
     };
     EXPECT_STREQ(byId("long.kva").name, std::string(128, 'x').c_str());
+    EXPECT_STREQ(byId("nul.kva").name, "Generic hook");
+    EXPECT_TRUE(Noted("AMO nul.kva: NOME missing"));
     EXPECT_EQ(byId("huge.kva").colour, INT32_MIN) << "unclamped keys are taken as read, cut to 32 bits";
     int program = -1, data = -1;
     for (int i = 0; i < hooks.GetCount(); ++i) {
