@@ -73,6 +73,23 @@ bool SniffPng(const std::uint8_t* p, std::size_t n, PictureHeader& h)
     return true;
 }
 
+// Every chunk of a PNG must lie inside the file. A chunk that claims more
+// bytes than the file holds (a cut or forged file) makes the decoder read and
+// skip data that is not there, for many seconds, before it gives up.
+bool PngChunksFit(const std::uint8_t* p, std::size_t n)
+{
+    std::size_t at = 8;
+    while (at + 8 <= n) {
+        const std::size_t length = Be32(p + at);
+        if (length > n - at - 8 || n - at - 8 - length < 4)
+            return false;
+        if (std::memcmp(p + at + 4, "IEND", 4) == 0)
+            return true;
+        at += 12 + length;
+    }
+    return true;
+}
+
 // The frame header (SOFn) gives the size; the segments before it are
 // skipped by their lengths.
 bool SniffJpeg(const std::uint8_t* p, std::size_t n, PictureHeader& h)
@@ -155,6 +172,8 @@ bool DecodeImage(const void* data, std::size_t size, Image& out, std::string* er
         return refuse("not a PNG, JPEG or BMP picture");
     if (h.width <= 0 || h.height <= 0 || h.width > kMaxPictureSide || h.height > kMaxPictureSide)
         return refuse("picture size missing or out of range");
+    if (h.format == PictureFormat::Png && !PngChunksFit(static_cast<const std::uint8_t*>(data), size))
+        return refuse("PNG chunk longer than the file");
     SDL_RWops* rw = OpenBytes(data, size, error);
     if (!rw)
         return false;

@@ -87,10 +87,20 @@ TEST(Image, HostilePicturesAreRefusedQuickly)
     xcf.resize(42, '\0');
     const std::string svg = "<svg xmlns='http://www.w3.org/2000/svg' width='200000' height='200000'>"
                             "<rect width='200000' height='200000' fill='red'/></svg>";
+    // A 5 x 3 picture whose data chunk claims 755 MB after a complete image:
+    // the decoder would skip through bytes that are not there for seconds.
+    const std::string longChunk(
+        "\x89\x50\x4e\x47\x0d\x0a\x1a\x0a\x00\x00\x00\x0d\x49\x48\x44\x52\x00\x00"
+        "\x00\x05\x00\x00\x00\x03\x08\x06\x00\x00\x00\x5b\x36\xc5\xf8\x2d\x00\x00"
+        "\x00\x49\x44\x41\x54\x78\x9c\x15\xc8\x31\x01\x00\x20\x0c\x03\xc1\xc8\x41"
+        "\x44\x45\x44\x4e\x46\xa4\xc4\x69\x79\x86\x5b\x4e\xd2\xdd\x03\x23\x28\xa4"
+        "\x21\x61\x04\x9d\x9f\x21\x61\x7f\xd8\xff\xa3\x29\x00\x00\x00\xf7\xcb\x0d",
+        90);
     const struct {
         const char* what;
         std::string bytes;
     } cases[] = {
+        {"PNG whose data chunk is longer than the file", longChunk},
         {"PNG of 32768 x 16400", PngHeader(32768, 16400)},
         {"PNG of 8193 x 1", PngHeader(8193, 1)},
         {"PNG of width 0", PngHeader(0, 100)},
