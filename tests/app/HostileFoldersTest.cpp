@@ -6,6 +6,7 @@
 #include "shell/Graphics.h"
 #include "simulation/CannaPesca.h"
 #include "tests/app/AppHarness.h"
+#include "world/Luogo.h"
 
 #include <cstdio>
 #include <cstring>
@@ -86,12 +87,13 @@ std::string HostileIni(const char* section)
                             "ACCESSORI", "KARVELIN", "VIDEO"}) {
         s += std::string("[") + sec + "]\r\nNOME=" + kEscape + "\r\n";
         for (const char* key : {"FILE", "FILENAMEFOTO", "FILENAMESPRITE", "FOTO", "SFONDO", "FONDALE", "PRESENZA",
-                                "LENZA", "ESCA_FI", "ESCA_B1", "ESCA_B2", "LUOGO"})
+                                "LENZA", "ESCA_FI", "ESCA_B1", "ESCA_B2", "LUOGO", "FILE_PRESENZA_PESCI"})
             s += std::string(key) + "=" + kEscape + "\r\n";
         for (const char* key : {"MISURA", "TIPO", "PESO", "RIGIDITA", "LUNGHEZZA", "CAPACITA_MAX", "CAPACITA_MIN",
                                 "RAPPORTO_RECUPERO", "POSIZIONE", "STOPPER", "FILO", "TIPO_FILO", "INUSO",
                                 "LUNGHEZZA_FINALE", "POSIZIONE_BRACCIOLO", "PIOMBO_0", "POSIZIONE_0", "RISOLUZIONE",
-                                "LINGUA", "BUILD", "MAX_PROF", "CORRENTE"})
+                                "LINGUA", "BUILD", "MAX_PROF", "CORRENTE", "PROFONDITA", "PENDENZA", "MAX_METRI",
+                                "LIMITI_SUPERIORI", "TIPO_LIMITI_SUPERIORI", "GEOGRAFIA", "ACQUA", "FONDALE"})
             s += std::string(key) + (s.size() % 2 ? "=99999999999\r\n" : "=-2147483648\r\n");
     }
     return s;
@@ -123,6 +125,12 @@ void FillWithHostileFiles(const testing_support::TempFolders& folders)
             folders.Write(name("photo"), std::string("[") + k.section + "]\r\nNOME=Photo\r\nFILENAMEFOTO=photo.png\r\n" +
                                              "FILENAMESPRITE=random.png\r\nFILE=photo." + k.extension + "\r\n");
             std::filesystem::create_directories(folders.Root() + "/" + name("folder"));
+        }
+        // Beside the venues: presence and bottom files, random, cut short,
+        // and with depths far out of range.
+        for (const char* stem : {"random", "escape", "longline", "photo", "nul", "truncated"}) {
+            folders.Write(side + "Luoghi/" + stem + ".kvs", Bytes(rng, 512) + "\r\n[PESCI]\r\nCARPA=99999\r\n");
+            folders.Write(side + "Luoghi/" + stem + ".kvf", Bytes(rng, std::string(stem) == "nul" ? 100 : 33 * 33 * 4));
         }
     }
     // Catch logs: random, cut short, and with every count and size field huge.
@@ -198,6 +206,16 @@ TEST_F(AppTest, HostileFoldersStillStartAndEveryScreenRuns)
     g_pApp->ReturnFromScreen(false);
     g_pApp->GoToVenues();
     exercise(kScreenVenues);
+    // Every venue of the list loaded in turn, with its presence and bottom.
+    const int venues = g_Luogo.VenueList().GetCount();
+    EXPECT_GE(venues, 2);
+    for (int row = 0; row < venues + 2; ++row) {
+        if (g_Luogo.SelectByIndex(row))
+            g_Luogo.LoadSelectedVenue(dev);
+        Frame();
+        const LuogoRecord& r = g_Luogo.Record();
+        EXPECT_TRUE(r.PROFONDITA >= 50 && r.PROFONDITA <= 10000) << r.id;
+    }
     g_pApp->ReturnFromScreen(false);
     g_pApp->GoToFishes();
     exercise(kScreenFishes);
