@@ -524,7 +524,8 @@ bool ReadMeshText(const char* data, std::size_t size, Mesh& out, std::string* er
 std::string WriteMeshText(const Mesh& mesh)
 {
     std::string s = "xof 0303txt 0032\n";
-    char buf[160];
+    // Room for a line of five of the largest floats at six decimals.
+    char buf[512];
     auto add = [&](const char* fmt, auto... args) {
         std::snprintf(buf, sizeof buf, fmt, args...);
         s += buf;

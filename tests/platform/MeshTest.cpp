@@ -123,6 +123,19 @@ TEST(MeshText, WrittenMeshesReadBackUnchanged)
         for (int k = 0; k < 3; ++k)
             EXPECT_EQ(c.faces[i].index[k], back.faces[i].index[k]);
     EXPECT_EQ("ROD.BMP", back.materials[0].textureFile);
+
+    // The largest finite numbers still make whole lines: a cut line would
+    // give a file that cannot be read back.
+    const float big = 3.4e38f;
+    c.materials[0].material.diffuse = {big, -big, big, big};
+    c.materials[0].material.power = -big;
+    c.materials[0].material.specular = c.materials[0].material.emissive = {-big, big, -big, 1};
+    c.vertices[0].position = c.vertices[0].normal = {-big, -big, -big};
+    const std::string huge = plat::WriteMeshText(c);
+    ASSERT_TRUE(plat::ReadMeshText(huge.data(), huge.size(), back, &error)) << error;
+    EXPECT_FLOAT_EQ(back.materials[0].material.diffuse.g, -big);
+    EXPECT_FLOAT_EQ(back.materials[0].material.emissive.b, -big);
+    EXPECT_FLOAT_EQ(back.vertices[0].normal.z, -big);
 }
 
 TEST(MeshText, MalformedTextsAreRefused)
