@@ -243,4 +243,27 @@ TEST_F(AppTest, HostileFoldersStillStartAndEveryScreenRuns)
         EXPECT_TRUE(e.path().filename() == "program" || e.path().filename() == "appdata") << e.path();
 }
 
+// Files where the game keeps folders and folders where it keeps files: the
+// settings file a folder, the catch logs and configurations folders files.
+TEST_F(AppTest, FoldersAndFilesSwappedStillStart)
+{
+    std::filesystem::create_directories(folders.Data() + "/Karvelin.ini");
+    std::filesystem::create_directories(folders.Data() + "/karvelin.sta");
+    folders.Write("appdata/Karvelin/Catture", "not a folder");
+    folders.Write("appdata/Karvelin/Lenze", "not a folder");
+    folders.Write("program/Canne", "not a folder");
+    ASSERT_EQ(Start(), 0);
+    Frame(2);
+    g_pApp->GoToRecords();
+    Frame(2);
+    g_pApp->ReturnFromScreen(false);
+    g_pApp->GoToTackleBox();
+    Frame(2);
+    EXPECT_FALSE(g_CannaPesca.SaveConfiguration("Mine", "")) << "no folder to keep it in";
+    g_pApp->ReturnFromScreen(false);
+    g_pApp->NewSession();
+    Frame(2);
+    EXPECT_EQ(Screen(), kScreenSession);
+}
+
 } // namespace
