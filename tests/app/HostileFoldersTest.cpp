@@ -71,7 +71,7 @@ const Kind kKinds[] = {
     {"Mulinelli", "kvm", "MULINELLO", nullptr},
     {"Piombi", "kvp", "PIOMBINO", nullptr},
     {"Lenze", "kvz", "CONFIGURAZIONE", "data/Lenze/Sliding float.kvz"},
-    {"Pasture", "kvs", "PASTURA", nullptr},
+    {"Pasture", "kvt", "PASTURA", nullptr},
     {"Luoghi", "kvl", "LUOGO", nullptr},
 };
 
