@@ -87,7 +87,9 @@ bool PngChunksFit(const std::uint8_t* p, std::size_t n)
             return true;
         at += 12 + length;
     }
-    return true;
+    // No end chunk: the decoder would go on asking for bytes that are not
+    // there, which some inputs turn into a long stall.
+    return false;
 }
 
 // The frame header (SOFn) gives the size; the segments before it are
