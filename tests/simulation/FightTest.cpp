@@ -342,5 +342,40 @@ TEST_F(FightTest, LandingBoxAroundTheRaisedNet)
     g_Gioco.m_state = kSessionIdle;
 }
 
+// Pictures of a fight near the angler: the fish's shadow with its back out
+// of the water, and a jump; both with the stamina bar and the warning.
+TEST_F(FightTest, PicturesOfTheFight)
+{
+    WithBackground();
+    struct Shot {
+        const char* file;
+        bool jump;
+    } shots[] = {{"fight_shadow.png", false}, {"fight_jump.png", true}};
+    for (const Shot& shot : shots) {
+        FishOn(900.0f, 3.5f);
+        g_Pesce.m_length = 45;
+        g_Pesce.m_heading = 20.0f;
+        rig.m_strike = 1;
+        rig.m_lenza.SetEndPoint(430.0f, 440.0f);
+        rig.m_warning.m_column = 1;
+        rig.m_warning.m_visible = 1;
+        rig.m_lenza.m_tension = 150.0f;
+        for (int f = 0; f < 3; ++f) {
+            g_Pesce.m_run = 4;
+            if (shot.jump) {
+                g_Pesce.Jump();
+                g_Pesce.m_column = 2;
+            }
+            // Hold the fish's and the checks' clocks so the pose stays.
+            g_Pesce.m_timer[0].last = plat::NowMs() + 10;
+            rig.m_timer[0].last = plat::NowMs() + 10;
+            Frame();
+        }
+        SavePicture(shot.file);
+        ASSERT_TRUE(On());
+        EXPECT_EQ(g_Pesce.GetStaminaFrame(), 8);
+    }
+}
+
 } // namespace
 } // namespace rig_test
