@@ -11,6 +11,8 @@
 #include "simulation/Lenza.h"
 #include "simulation/Mulinello.h"
 #include "simulation/Piombo.h"
+#include "simulation/RigFacts.h"
+#include "world/Pesci.h"
 
 #include <cstdint>
 #include <string>
@@ -67,8 +69,36 @@ public:
     void Render(plat::Device* dev, float phase);
     void Update();
     void UpdateIdle();
-    void UpdateFight(); // the fight step comes with the bite and the fight
+    void UpdateFight(); // the fight step, every frame with a fish on
+    void FollowLineEnd();
     void SetLossReason(int reason);
+
+    // ---- the bite and the fight ----
+    // The session offers one fish of a species; a bite puts the fish on.
+    void TryBite(PesceRecord record);
+    bool DecideBite(const PesceRecord& record);
+    bool DecideBite(const PesceRecord& record, const BiteFacts& facts);
+    // 2 the leader, 1 the first dropper, 0 the second, -1 none.
+    int ChooseHook(const PesceRecord& record);
+    int ChooseHook(const PesceRecord& record, const BiteFacts& facts);
+    // The final score of a bite from its two part scores, 0..80.
+    static int BiteScore(int a, int b, bool depthRight);
+    // Whether a hook of that number suits a fish of that length in cm (a
+    // larger number is a smaller hook).
+    static bool HookFits(int length, int hookSize);
+    bool HookFitsFish();
+    void CheckFishOn(const FishOnFacts& facts);
+    BiteFacts GatherBiteFacts();
+    FishOnFacts GatherFishOnFacts();
+    const char* GetLossReasonText() const; // in the language of the moment
+    int GetLossReason() const { return m_lossReason; }
+    bool IsStruck() const { return m_strike != 0; }
+    void Strike() { m_strike = 1; }
+    CFinale& GetHookTerminal();
+    // Grams the weaker of the main line and the hooked terminal holds.
+    float GetBreakingLoad();
+    const char* GetLineOutText() const;
+    bool IsInDeepBand(int y) const;
     void SinkRig();
     float LureStep();
     void DriftRig();

@@ -256,10 +256,6 @@ void CCannaPesca::Update()
         g_SndPlayer.frizione.Stop();
 }
 
-void CCannaPesca::UpdateFight() {}
-
-void CCannaPesca::OnTimer0() {}
-
 void CCannaPesca::UpdateIdle()
 {
     CGalleggiante& g = m_galleggiante;

@@ -102,6 +102,15 @@ void CGioco::ShowGameMenu()
     g_Retino.Lower();
 }
 
+// A landed fish: its details show (the panel comes with the panels).
+void CGioco::ShowCatchDetails()
+{
+    m_state = kSessionCatchDetails;
+    g_Mouse.SetCursorMode(0);
+    g_CannaPesca.SetLossReason(0);
+    g_Retino.Lower();
+}
+
 void CGioco::ShowCatches()
 {
     m_state = kSessionCatchList;

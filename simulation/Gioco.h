@@ -43,6 +43,7 @@ public:
     void EnterFishing();
     void ShowGameMenu();
     void ShowCatches();
+    void ShowCatchDetails();
     void AskQuit();
     void ThrowGroundbait();
     void StopSounds();

@@ -2,7 +2,8 @@
 // text, WAVE data, texts, tackle catalogue and configuration files) and
 // checks what must hold whatever the input: no crash, no read outside the
 // bytes (run it under the address sanitizer), the INI round trip, and tackle
-// records within their fields and ranges.
+// records within their fields and ranges. It also plays random bite
+// decisions and fights, whose numbers must stay in range.
 #include "platform/Files.h"
 #include "platform/Ini.h"
 #include "platform/Locale.h"
@@ -12,6 +13,7 @@
 #include "shell/Utility.h"
 #include "simulation/CannaPesca.h"
 #include "simulation/Esca.h"
+#include "simulation/Pesce.h"
 #include "simulation/Pastura.h"
 #include "simulation/Sessione.h"
 #include "simulation/Statistiche.h"
@@ -368,6 +370,121 @@ void VenueFiles()
             Fail("bottom: a depth out of range", std::to_string(v));
 }
 
+// Random facts of rig, venue and clock against every species, then a fish
+// fought against random lines for a while: what must hold whatever the
+// numbers (nothing read from files here).
+void Fights()
+{
+    CCannaPesca& rig = g_CannaPesca;
+    auto pick = [](int low, int high) { return low + int(g_rng() % unsigned(high - low + 1)); };
+    // A species within the catalogue's kinds of numbers.
+    PesceRecord species{};
+    species.speciesIndex = pick(0, 129);
+    species.minSize = pick(1, 100);
+    species.maxSize = species.minSize + pick(0, 200);
+    species.weightK = pick(0, 5);
+    species.weightB = 1.5f + float(pick(0, 100)) / 100.0f;
+    species.weightM = float(pick(1, 50)) / 1000.0f;
+    for (int& v : species.venueTypes)
+        v = pick(-1, 2);
+    for (int& v : species.currents)
+        v = pick(-1, 3);
+    for (int& v : species.bottoms)
+        v = pick(-1, 4);
+    for (int& v : species.baitFamilies)
+        v = pick(-1, 13);
+    for (int& v : species.regions)
+        v = pick(-1, 6);
+    for (int& v : species.monthActivity)
+        v = pick(0, 100);
+    for (int& v : species.periodActivity)
+        v = pick(0, 100);
+    species.waterClarity = pick(0, 2);
+    species.depthKind = pick(0, 400);
+    species.depthOver = g_rng() % 2 ? 0 : pick(0, 2000);
+    species.minHook = pick(-7, 24);
+    species.maxHook = pick(species.minHook, 24);
+    species.maxLineHook = pick(6, 90);
+    species.biteKind = pick(0, 2);
+    BiteFacts f;
+    f.fishing = g_rng() % 8 != 0;
+    f.biteReady = g_rng() % 8 != 0;
+    f.sinkDepth = float(pick(-100, 3000));
+    f.bottomDepth = pick(0, 3000);
+    f.hasFloat = g_rng() % 2;
+    f.rodType = pick(-1, 4);
+    f.spinningRig = g_rng() % 3 == 0;
+    f.floatDriftStep = pick(-3, 3);
+    f.floatCurrent = pick(-1, 3);
+    f.reelRetrieving = g_rng() % 2;
+    f.lineSlack = float(pick(-50, 300));
+    f.mainDiameter = pick(6, 90);
+    f.mainKind = pick(0, 3);
+    f.shotBalanceClass = pick(-1, 3);
+    f.shotWeightClass = pick(-1, 3);
+    f.shotsBalanced = g_rng() % 2;
+    f.venueType = pick(-1, 2);
+    f.venueRegion = pick(-1, 6);
+    f.venueCurrent = pick(-1, 3);
+    f.venueBottom = pick(-1, 4);
+    f.venueWater = pick(-1, 2);
+    f.seaState = pick(-1, 3);
+    f.month = pick(-2, 13);
+    f.dayPhase = pick(-1, 5);
+    f.tideFlag = pick(0, 1);
+    f.levelValue = pick(0, 80);
+    for (TerminalFacts& t : f.terminals) {
+        t.inUse = g_rng() % 2;
+        t.baitKind = pick(-1, 13);
+        t.baitVenueKind = pick(-1, 3);
+        t.hookSize = pick(-7, 24);
+        t.hookPoint = pick(0, 2);
+        t.hookBarb = pick(0, 1);
+        t.hookBait = pick(-1, 13);
+        t.lineDiameter = pick(6, 90);
+        t.lineKind = pick(0, 3);
+        t.lineColour = pick(-1, 13);
+    }
+    g_Pesce.Hook(species, pick(0, 800), pick(0, 600), pick(0, 3000), g_rng() % 4 ? 0 : pick(1, 200), false);
+    rig.DecideBite(species, f);
+    if (rig.m_hookInUse < -1 || rig.m_hookInUse > 2 || (rig.m_hookInUse >= 0 && rig.m_hookInUse < 2 && !f.terminals[rig.m_hookInUse].inUse))
+        Fail("bite: a hook not in use", std::to_string(rig.m_hookInUse));
+    if (g_Pesce.m_length < 0 || !(g_Pesce.m_weight >= 0.0f) || !std::isfinite(g_Pesce.m_stamina))
+        Fail("fish: impossible numbers", std::to_string(g_Pesce.m_weight));
+    rig.m_hookInUse = pick(0, 2);
+    rig.m_canna.m_phase = 2;
+    rig.m_strike = g_rng() % 2;
+    rig.m_lenza.m_maxTensionCache[0] = rig.m_lenza.m_maxTensionCache[1] = rig.m_lenza.m_maxTensionCache[2] = 0.0f;
+    for (int tick = 0; tick < 40; ++tick) {
+        rig.m_lenza.m_tension = float(pick(0, 240));
+        g_Pesce.OnTimer0();
+        FishOnFacts k;
+        k.tension = rig.m_lenza.m_tension;
+        k.maxTension = float(pick(170, 240));
+        k.lineMode = pick(0, 1);
+        k.level = pick(0, 2);
+        k.rodType = pick(0, 3);
+        k.lineEndY = float(pick(0, 600));
+        k.distance = float(pick(0, 5000));
+        k.lineOut = float(pick(0, 5000));
+        k.drag = float(pick(0, 20));
+        k.breakingLoad = float(pick(100, 30000));
+        k.hookPoint = pick(0, 2);
+        k.hookBarb = pick(0, 1);
+        k.hookSize = pick(-7, 24);
+        k.terminalLineKind = pick(0, 3);
+        rig.CheckFishOn(k);
+        if (g_Pesce.m_run < -100 || g_Pesce.m_run > 15000 || g_Pesce.m_stamina < 0.0f ||
+            g_Pesce.m_stamina > 1.2f * g_Pesce.m_maxStamina + 1.0f)
+            Fail("fight: run or stamina out of range", std::to_string(g_Pesce.m_run));
+        if (rig.m_lossReason < 0 || rig.m_lossReason > 7 || rig.m_warning.m_column < 0 || rig.m_warning.m_column > 2)
+            Fail("fight: loss reason or warning out of range", std::to_string(rig.m_lossReason));
+        if (rig.GetPhase() != 2)
+            break;
+    }
+    rig.SetLossReason(0);
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -397,6 +514,8 @@ int main(int argc, char** argv)
             TackleFiles(scratch);
         if (haveScratch && i % 16 == 0)
             VenueFiles();
+        if (i % 4 == 0)
+            Fights();
     }
     if (haveScratch) {
         std::error_code ec;

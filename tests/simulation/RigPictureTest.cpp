@@ -51,6 +51,8 @@ TEST_F(RigSceneTest, PictureFishOnWithTensionColours)
     Frames(200);
     rig.m_canna.m_phase = kPhaseFish;
     g_Pesce.m_stamina = 5.0f;
+    g_Pesce.m_run = 15000; // far out and pulling: the line stays tight
+    rig.m_strike = 1;
     rig.m_lenza.m_tension = 150.0f;
     rig.m_warning.m_visible = 1;
     rig.m_warning.m_column = 1;
