@@ -285,3 +285,14 @@ const char* TackleSettingsSource(int slot)
         return g_Esca.m_slots[slot].id;
     return nullptr;
 }
+
+bool CCannaPesca::HookFits(int fishLength, int hookSize)
+{
+    const int L = fishLength;
+    const int h = hookSize;
+    if ((L < 41 && h < 6) || (L < 21 && h < 14) || (L < 8 && h < 19))
+        return false;
+    if (L < 5)
+        return h > 22;
+    return true;
+}

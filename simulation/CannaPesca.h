@@ -31,6 +31,10 @@ public:
     void SetLineLength(float length);
     bool IsSpinningRig() const;
     bool CanCast() const;
+    // Whether a hook of that number (a larger number is a smaller hook)
+    // can hold a fish of that length in cm: big hooks miss small fish, and
+    // the tiniest fish take only the tiniest hooks.
+    static bool HookFits(int fishLength, int hookSize);
     int GetPhase() const { return m_canna.GetPhase(); }
     // Which hook a fish took; reads 2 (the leader) while undecided.
     int GetRigKind() const { return m_hookInUse == -1 ? 2 : m_hookInUse; }

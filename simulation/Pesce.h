@@ -14,6 +14,14 @@ public:
 
     void Load(plat::Device* dev);
     void Reset();
+    // Makes the fish of an offered species: its length drawn from the
+    // species' size classes (at most lengthCap when that is above 0), its
+    // weight and strength, the run and position given; withPhoto loads the
+    // species photo into the catalogue's photo sprite. A cap below the
+    // species' smallest size turns the fish into species 1.
+    void Hook(const PesceRecord& record, int x, int y, int run, int lengthCap, bool withPhoto);
+    // The weight law for a fish of that length, in grams.
+    static float ComputeWeight(const PesceRecord& record, int length, bool withRandom);
     // The pull of a fish of this weight: min(weight / 100, 4), plus the
     // whole thousands of grams unless only the pull is asked.
     float GetStrength(bool pullOnly) const;
