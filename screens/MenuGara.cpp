@@ -2,6 +2,7 @@
 
 #include "screens/MenuBackground.h"
 #include "shell/Globals.h"
+#include "simulation/Gara.h"
 
 KARVELIN_GLOBAL(15) CMenuGara g_MenuGara;
 
@@ -23,4 +24,8 @@ void CMenuGara::OnWheelDown() {}
 
 void CMenuGara::OnWheelUp() {}
 
-void CMenuGara::Activate() {}
+// Entering the screen shows a fished tournament's results once; the results
+// list and the medal come with the screen's panels. Clearing the flag here
+// ends the tournament: later returns go to the main menu and a new session
+// has no countdown.
+void CMenuGara::Activate() { g_Gara.m_running = 0; }

@@ -5,6 +5,7 @@
 #include "shell/Globals.h"
 #include "shell/Opzioni.h"
 #include "shell/ScreenSwitch.h"
+#include "simulation/Gara.h"
 #include "simulation/Statistiche.h"
 #include "world/Luogo.h"
 
@@ -190,8 +191,9 @@ void CMenuPrincipale::OnMouseUp()
         SwitchToScreen(kScreenSession);
     if (m_buttons[kTournament].OnMouseUp()) {
         SwitchToScreen(kScreenTournament);
-        // The tournament starts here and opens its session at once
-        // (CGara::Start), once the tournament is built.
+        // A new tournament opens its session at once; its end comes back to
+        // the tournament screen.
+        g_Gara.Start();
     }
     if (m_buttons[kTackleBox].OnMouseUp()) {
         SwitchToScreen(kScreenTackleBox);

@@ -285,3 +285,4 @@ const char* TackleSettingsSource(int slot)
         return g_Esca.m_slots[slot].id;
     return nullptr;
 }
+

@@ -89,6 +89,8 @@ void CSessione::SetGaraLink(const GaraLink* link)
     g_garaLink = link;
 }
 
+const GaraLink* CSessione::GetGaraLink() { return g_garaLink; }
+
 void CSessione::Clear()
 {
     m_catches.clear();

@@ -78,6 +78,7 @@ public:
 
     // The tournament registers here; null unregisters.
     static void SetGaraLink(const GaraLink* link);
+    static const GaraLink* GetGaraLink();
 
     // Fields, in order. Texts stay zero-filled past their terminator, so no
     // bytes of an earlier, longer text can reach a file.

@@ -5,6 +5,7 @@
 #include "screens/MenuPrincipale.h"
 #include "shell/Graphics.h"
 #include "shell/Opzioni.h"
+#include "simulation/Gara.h"
 #include "simulation/Gioco.h"
 #include "simulation/Statistiche.h"
 #include "tests/app/Journey.h"
@@ -34,9 +35,8 @@ TEST_F(MainMenuTest, EveryButtonReachesItsScreen)
         int screen;
     } cases[] = {
         {CMenuPrincipale::kStartFishing, kScreenSession},
-        // The tournament opens its own session once it is built; until then
-        // the button stops at the tournament screen.
-        {CMenuPrincipale::kTournament, kScreenTournament},
+        // A tournament opens its own session at once.
+        {CMenuPrincipale::kTournament, kScreenSession},
         {CMenuPrincipale::kTackleBox, kScreenTackleBox},
         {CMenuPrincipale::kOptions, kScreenOptions},
         {CMenuPrincipale::kVenues, kScreenVenues},
@@ -49,6 +49,8 @@ TEST_F(MainMenuTest, EveryButtonReachesItsScreen)
         g_Gioco.m_state = kSessionIdle;
         Click(kButtonX, ButtonY(c.button));
         EXPECT_EQ(Screen(), c.screen) << CMenuPrincipale::Caption(c.button);
+        EXPECT_EQ(g_Gara.IsRunning(), c.button == CMenuPrincipale::kTournament);
+        g_Gara.m_running = 0;
         EXPECT_FALSE(quit);
     }
     // A press on one button released on another does nothing.

@@ -97,19 +97,6 @@ protected:
     CCannaPesca& rig = g_CannaPesca;
 };
 
-TEST(HookFitsTest, SmallFishTakeOnlySmallHooks)
-{
-    struct Case {
-        int length, hook;
-        bool fits;
-    } cases[] = {
-        {4, 23, true}, {4, 24, true}, {4, 22, false}, {40, 5, false}, {40, 6, true}, {41, -7, true},
-        {20, 13, false}, {20, 14, true}, {7, 18, false}, {7, 19, true},
-    };
-    for (const Case& c : cases)
-        EXPECT_EQ(CCannaPesca::HookFits(c.length, c.hook), c.fits) << c.length << " cm on hook " << c.hook;
-}
-
 TEST_F(BiteTest, ScoresAgainstTheThreeLevels)
 {
     struct Case {

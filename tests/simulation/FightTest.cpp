@@ -264,25 +264,6 @@ TEST_F(FightTest, LossTextsInBothLanguages)
 
 // ---- the hooked fish ---------------------------------------------------------
 
-TEST_F(FightTest, SizeClassesFromTheFirstDraw)
-{
-    struct Case {
-        int draw, low, high;
-    } cases[] = {{14, 10, 19}, {15, 20, 29}, {99, 90, 109}};
-    for (const Case& c : cases) {
-        plat::SeedRandom(SeedDrawing(100, c.draw));
-        g_Pesce.Hook(Species(5), 100, 300, 50, 0, false);
-        EXPECT_GE(g_Pesce.m_length, c.low) << "draw " << c.draw;
-        EXPECT_LE(g_Pesce.m_length, c.high) << "draw " << c.draw;
-        EXPECT_EQ(g_Pesce.m_run, 50);
-    }
-    // A cap below the smallest size turns the fish into species 1.
-    plat::SeedRandom(4);
-    g_Pesce.Hook(Species(5), 100, 300, 50, 5, false);
-    EXPECT_EQ(g_Pesce.m_length, 5);
-    EXPECT_EQ(g_Pesce.m_species.speciesIndex, g_Pesci.GetRecord(1).speciesIndex);
-}
-
 TEST_F(FightTest, StaminaStartsTiresAndRecovers)
 {
     g_Pesce.m_weight = 50.0f;

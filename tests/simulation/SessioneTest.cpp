@@ -64,7 +64,7 @@ protected:
     }
     void TearDown() override
     {
-        CSessione::SetGaraLink(nullptr);
+        CSessione::SetGaraLink(m_gameLink);
         g_Calendario = m_clock;
     }
 
@@ -100,6 +100,7 @@ protected:
     testing_support::TempFolders tmp;
     testing_support::SharedState state;
     CCalendario m_clock = g_Calendario;
+    const GaraLink* m_gameLink = CSessione::GetGaraLink(); // the game's tournament, put back
 };
 
 TEST_F(SessioneTest, SavedLogsMatchTheLayoutByteForByte)
