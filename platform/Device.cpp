@@ -6,7 +6,11 @@
 #include <SDL_ttf.h>
 
 #include <algorithm>
+#include <cctype>
 #include <cmath>
+#include <cstdio>
+#include <cstring>
+#include <string>
 
 namespace plat {
 namespace {
@@ -386,6 +390,90 @@ Device::~Device()
         SDL_DestroyWindow(m_window);
 }
 
+namespace {
+
+bool ContainsNoCase(const char* text, const char* word)
+{
+    std::string t(text), w(word);
+    for (char& c : t)
+        c = char(std::tolower(static_cast<unsigned char>(c)));
+    for (char& c : w)
+        c = char(std::tolower(static_cast<unsigned char>(c)));
+    return t.find(w) != std::string::npos;
+}
+
+// What GL says it renders with, asked while the renderer's context is current
+// (SDL leaves it so after making an OpenGL renderer); empty when it cannot be
+// asked.
+std::string CurrentGlRenderer()
+{
+    if (!SDL_GL_GetCurrentContext())
+        return {};
+    using GetStringFn = const unsigned char* (*)(unsigned int);
+    constexpr unsigned int kGlRenderer = 0x1F01;
+    auto getString = reinterpret_cast<GetStringFn>(SDL_GL_GetProcAddress("glGetString"));
+    if (!getString)
+        return {};
+    const unsigned char* text = getString(kGlRenderer);
+    return text ? reinterpret_cast<const char*>(text) : std::string();
+}
+
+// Makes the renderer for a window: the accelerated one first, the software
+// one when there is none or when the accelerated one is OpenGL rasterising
+// in software. Says in one line which was taken and why.
+SDL_Renderer* CreateWindowRenderer(SDL_Window* window)
+{
+    constexpr Uint32 kTarget = SDL_RENDERER_TARGETTEXTURE;
+    const char* named = SDL_GetHint(SDL_HINT_RENDER_DRIVER); // the environment variable too
+    bool explicitChoice = named && named[0];
+    SDL_Renderer* renderer = SDL_CreateRenderer(window, -1, SDL_RENDERER_ACCELERATED | kTarget);
+    if (!renderer) {
+        renderer = SDL_CreateRenderer(window, -1, SDL_RENDERER_SOFTWARE | kTarget);
+        if (renderer)
+            std::fprintf(stderr, "Karvelin: drawing with the software renderer: no accelerated renderer%s%s\n",
+                explicitChoice ? " for the named driver " : "", explicitChoice ? named : "");
+        return renderer;
+    }
+    SDL_RendererInfo info{};
+    const char* name = SDL_GetRendererInfo(renderer, &info) == 0 && info.name ? info.name : "";
+    std::string gl = std::strncmp(name, "opengl", 6) == 0 ? CurrentGlRenderer() : std::string();
+    if (PreferSoftwareRenderer(name, gl.c_str(), explicitChoice)) {
+        SDL_DestroyRenderer(renderer);
+        renderer = SDL_CreateRenderer(window, -1, SDL_RENDERER_SOFTWARE | kTarget);
+        if (renderer) {
+            std::fprintf(stderr,
+                "Karvelin: drawing with the software renderer: %s runs on \"%s\", a software rasteriser "
+                "(name a driver in SDL_RENDER_DRIVER to keep it)\n",
+                name, gl.c_str());
+            return renderer;
+        }
+        // Not expected: the software renderer needs nothing the GL one did not.
+        // Take the GL one back rather than fail the device.
+        renderer = SDL_CreateRenderer(window, -1, SDL_RENDERER_ACCELERATED | kTarget);
+        std::fprintf(stderr, "Karvelin: drawing with %s on \"%s\": the software renderer could not be made\n",
+            name, gl.c_str());
+        return renderer;
+    }
+    std::fprintf(stderr, "Karvelin: drawing with the %s renderer%s%s%s%s\n", name, gl.empty() ? "" : " on \"",
+        gl.c_str(), gl.empty() ? "" : "\"", explicitChoice ? " (named by SDL_RENDER_DRIVER)" : "");
+    return renderer;
+}
+
+} // namespace
+
+bool PreferSoftwareRenderer(const char* rendererName, const char* glRenderer, bool explicitChoice)
+{
+    if (explicitChoice || !rendererName || !glRenderer)
+        return false;
+    // SDL's OpenGL family: "opengl", "opengles2", "opengles".
+    if (std::strncmp(rendererName, "opengl", 6) != 0)
+        return false;
+    for (const char* word : {"llvmpipe", "softpipe", "software rasterizer", "swrast"})
+        if (ContainsNoCase(glRenderer, word))
+            return true;
+    return false;
+}
+
 std::unique_ptr<Device> Device::Create(SDL_Window* window, bool ownsWindow, int width, int height, int* status)
 {
     int dummy = kOk;
@@ -409,9 +497,7 @@ std::unique_ptr<Device> Device::Create(SDL_Window* window, bool ownsWindow, int 
     // and loads a software OpenGL. A player's own setting still wins.
     SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
     if (window) {
-        dev->m_core->renderer = SDL_CreateRenderer(window, -1, SDL_RENDERER_ACCELERATED | SDL_RENDERER_TARGETTEXTURE);
-        if (!dev->m_core->renderer)
-            dev->m_core->renderer = SDL_CreateRenderer(window, -1, SDL_RENDERER_SOFTWARE | SDL_RENDERER_TARGETTEXTURE);
+        dev->m_core->renderer = CreateWindowRenderer(window);
     } else {
         dev->m_core->surface = SDL_CreateRGBSurfaceWithFormat(0, width, height, 32, SDL_PIXELFORMAT_ARGB8888);
         if (dev->m_core->surface)

@@ -193,6 +193,15 @@ private:
     float m_width = 1.0f;
 };
 
+// Whether a windowed device should give up the accelerated renderer SDL
+// made for the software one: an OpenGL renderer whose GL is itself a
+// software rasteriser draws every frame on the CPU at several times the
+// cost of the software renderer's direct window drawing. rendererName is
+// SDL's name for the renderer, glRenderer what GL reports as its renderer
+// (empty when not asked), explicitChoice a render driver the player or
+// tester named, which always stands.
+bool PreferSoftwareRenderer(const char* rendererName, const char* glRenderer, bool explicitChoice);
+
 // What the next creation of a kind should fail with (test seam).
 enum class CreationKind { Texture, Font, SpriteDrawer, LineDrawer };
 
@@ -203,7 +212,8 @@ public:
     Device& operator=(const Device&) = delete;
 
     // On the given window, back buffer = its client size: an accelerated
-    // renderer, else the software one. No vsync.
+    // renderer, else the software one (also in place of an OpenGL that
+    // rasterises in software, unless a render driver was named). No vsync.
     static std::unique_ptr<Device> CreateWindowed(SDL_Window* window, int* status);
     // Takes the first display mode of exactly width x height; none gives
     // kModeNotFound.
