@@ -420,7 +420,8 @@ std::string CurrentGlRenderer()
 
 // Makes the renderer for a window: the accelerated one first, the software
 // one when there is none or when the accelerated one is OpenGL rasterising
-// in software. Says in one line which was taken and why.
+// in software. A renderer other than the one asked for is named in one
+// line on stderr, with the reason; the usual case says nothing.
 SDL_Renderer* CreateWindowRenderer(SDL_Window* window)
 {
     constexpr Uint32 kTarget = SDL_RENDERER_TARGETTEXTURE;
@@ -430,7 +431,7 @@ SDL_Renderer* CreateWindowRenderer(SDL_Window* window)
     if (!renderer) {
         renderer = SDL_CreateRenderer(window, -1, SDL_RENDERER_SOFTWARE | kTarget);
         if (renderer)
-            std::fprintf(stderr, "Karvelin: drawing with the software renderer: no accelerated renderer%s%s\n",
+            std::fprintf(stderr, "karvelin: drawing with the software renderer: no accelerated renderer%s%s\n",
                 explicitChoice ? " for the named driver " : "", explicitChoice ? named : "");
         return renderer;
     }
@@ -442,7 +443,7 @@ SDL_Renderer* CreateWindowRenderer(SDL_Window* window)
         renderer = SDL_CreateRenderer(window, -1, SDL_RENDERER_SOFTWARE | kTarget);
         if (renderer) {
             std::fprintf(stderr,
-                "Karvelin: drawing with the software renderer: %s runs on \"%s\", a software rasteriser "
+                "karvelin: drawing with the software renderer: %s runs on \"%s\", a software rasteriser "
                 "(name a driver in SDL_RENDER_DRIVER to keep it)\n",
                 name, gl.c_str());
             return renderer;
@@ -450,12 +451,10 @@ SDL_Renderer* CreateWindowRenderer(SDL_Window* window)
         // Not expected: the software renderer needs nothing the GL one did not.
         // Take the GL one back rather than fail the device.
         renderer = SDL_CreateRenderer(window, -1, SDL_RENDERER_ACCELERATED | kTarget);
-        std::fprintf(stderr, "Karvelin: drawing with %s on \"%s\": the software renderer could not be made\n",
+        std::fprintf(stderr, "karvelin: drawing with %s on \"%s\": the software renderer could not be made\n",
             name, gl.c_str());
         return renderer;
     }
-    std::fprintf(stderr, "Karvelin: drawing with the %s renderer%s%s%s%s\n", name, gl.empty() ? "" : " on \"",
-        gl.c_str(), gl.empty() ? "" : "\"", explicitChoice ? " (named by SDL_RENDER_DRIVER)" : "");
     return renderer;
 }
 
