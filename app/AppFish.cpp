@@ -666,6 +666,12 @@ void CAppFish::ReturnToGameMenu(bool resetRod)
 void CAppFish::ReturnFromScreen(bool resetRod)
 {
     g_SndPlayer.StopAll();
+    // A session that ended (the tournament clock) while another screen was
+    // open still owes the player its results: the only place to save the log.
+    if (g_Gioco.GetState() == kSessionResults && m_currentScreen != kScreenSession) {
+        m_currentScreen = kScreenSession;
+        return;
+    }
     if (g_Gioco.GetState() == kSessionGameMenu) {
         ReturnToGameMenu(resetRod);
         return;

@@ -3,6 +3,7 @@
 #include "app/AppFish.h"
 #include "shell/Mouse.h"
 #include "simulation/CannaPesca.h"
+#include "simulation/Effetti.h"
 #include "simulation/Gioco.h"
 #include "simulation/Retino.h"
 #include "simulation/Help.h"
@@ -45,7 +46,7 @@ void HotKey(int key)
     case plat::kKeySpace: g_Gioco.ThrowGroundbait(); break;
     // Left and Right move the rod by 10 pixels, Up and Down change the drag
     // when the rod has a reel, L lets line off the reel, R raises or lowers
-    // the net. V (water overlay) and X (cast) belong to the session screen.
+    // the net, V shows the fish zones, X casts while fishing.
     case plat::kKeyLeft: g_CannaPesca.m_canna.SetX(g_CannaPesca.m_canna.GetX() - 10); break;
     case plat::kKeyRight: g_CannaPesca.m_canna.SetX(g_CannaPesca.m_canna.GetX() + 10); break;
     case plat::kKeyUp:
@@ -58,8 +59,8 @@ void HotKey(int key)
         break;
     case 'L': g_CannaPesca.m_mulinello.RunTimer1(); break;
     case 'R': g_Retino.Toggle(); break;
-    case 'V':
-    case 'X': break;
+    case 'V': g_Effetti.ToggleOverlay(); break;
+    case 'X': g_Gioco.CastByKey(); break;
     case 'M': g_Gioco.ShowGameMenu(); break;
     case 'P': g_Gioco.ShowCatches(); break;
     case plat::kKeyF1: g_Help.Toggle(); break;

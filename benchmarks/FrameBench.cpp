@@ -24,8 +24,11 @@
 #include "shell/Oggetto.h"
 #include "shell/Sprite.h"
 #include "simulation/CannaPesca.h"
+#include "simulation/Cerchi.h"
+#include "simulation/Gioco.h"
 #include "simulation/Sfondo.h"
 #include "world/Luogo.h"
+#include "world/Meteo.h"
 #include "world/Pesci.h"
 
 #include <SDL.h>
@@ -178,10 +181,21 @@ struct Rig3DScene : Scene {
     }
 };
 
-// The fishing-session frame belongs here once the session screen draws:
-// state 2 with the rig cast, rain, water rings and the status bar, as a
-// Scene whose Frame() is g_pApp->Render() with screen 9 current, added to
-// RegisterFrameBenchmarks() below like the others.
+// The fishing session while fishing: the venue in rain, a dozen water rings
+// and the status bar, through the application's own frame (update and draw).
+// The cast rig joins the picture with the rig in the scene.
+struct SessionScene : Scene {
+    SessionScene()
+    {
+        g_pApp->NewSession();
+        g_Gioco.ConfirmStartPanel();
+        g_Meteo.SetState(kWeatherRain);
+        g_Meteo.InitParticles();
+        for (int i = 0; i < 12; ++i)
+            g_GestCerchi.SpawnMedium(100 + 50 * i, g_nScreenH / 2 + 10 * i, true);
+    }
+    void Frame() override { g_pApp->Render(); }
+};
 
 // ---------------------------------------------------------------- the twin
 
@@ -475,6 +489,7 @@ void Register(bool smoke)
         {"PanelWith30TextLines", [] { return std::make_unique<PanelScene>(); }},
         {"SpeciesListWithPhoto", [] { return std::make_unique<SpeciesListScene>(); }},
         {"Rig3DAtTheLake", [] { return std::make_unique<Rig3DScene>(); }},
+        {"SessionFishingInRain", [] { return std::make_unique<SessionScene>(); }},
     };
     for (const Named& s : scenes)
         for (const Size& size : kSizes) {

@@ -6,6 +6,7 @@
 #include "shell/Opzioni.h"
 #include "shell/Utility.h"
 #include "world/Calendario.h"
+#include "world/Luogo.h"
 
 #include <cstdio>
 #include <cstring>
@@ -114,8 +115,7 @@ void CSessione::Start()
 {
     Clear();
     SetText(m_player, g_Opzioni.playerName);
-    // The venue name comes from the venue catalogue's current record
-    // (CLuogo, g_Luogo) once it exists; until then it stays empty.
+    SetText(m_venue, g_Luogo.Record().name);
     char text[16];
     g_Calendario.FormatDate(text);
     SetText(m_date, text);
