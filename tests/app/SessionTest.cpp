@@ -11,6 +11,7 @@
 #include "shell/GestFile.h"
 #include "shell/Mouse.h"
 #include "shell/Opzioni.h"
+#include "simulation/CannaPesca.h"
 #include "simulation/Gioco.h"
 #include "simulation/Sessione.h"
 #include "simulation/Statistiche.h"
@@ -353,6 +354,70 @@ TEST_F(SessionTest, GameMenuButtonsOpenTheirScreensAndBackReturnsToTheMenu)
     Frame();
     ClickOn(g_Gioco.m_resultsOk);
     EXPECT_EQ(Screen(), kScreenMainMenu);
+}
+
+TEST_F(SessionTest, KeyCastOnlyWhileFishingWithNoFishOnOrQuestionOpen)
+{
+    ASSERT_EQ(Start(), 0);
+    StartFishing();
+    CCanna& rod = g_CannaPesca.m_canna;
+    struct Case {
+        const char* name;
+        int state;
+        int phase;
+        bool asking;
+        bool casts;
+    };
+    for (Case c : {Case{"fishing", kSessionFishing, 0, false, true},
+                   Case{"fish on", kSessionFishing, 2, false, false},
+                   Case{"question open", kSessionFishing, 0, true, false},
+                   Case{"game menu", kSessionGameMenu, 0, false, false},
+                   Case{"results", kSessionResults, 0, false, false}}) {
+        g_CannaPesca.NewCast();
+        g_Gioco.m_state = c.state;
+        rod.SetPhase(c.phase);
+        g_CannaPesca.m_lossReason = 5;
+        if (c.asking)
+            g_Gioco.AskQuit();
+        Key('X');
+        EXPECT_EQ(rod.GetPhase(), c.casts ? 1 : c.phase) << c.name;
+        EXPECT_EQ(g_CannaPesca.m_lossReason, 5) << c.name << ": the fight goes on untouched";
+        g_Gioco.m_ask.Hide();
+    }
+    rod.SetPhase(0);
+}
+
+TEST_F(SessionTest, MouseAimsTheRodStrikesAndTheRightButtonWinds)
+{
+    ASSERT_EQ(Start(), 0);
+    StartFishing();
+    g_Opzioni.mouseSensitivity = 2; // divisor 2: the span is the middle half
+    g_Opzioni.verticalInverted = 0;
+    CCanna& rod = g_CannaPesca.m_canna;
+    plat::WindowMessage m = MakeMessage(MessageKind::MouseMove);
+    m.x = 100; // left of the span: aimed fully left
+    m.y = 100; // above the span: tip up
+    Send(m);
+    EXPECT_NEAR(rod.m_angle, 90.0f, 3.5f); // 3 less when the rod is drawn in 3D
+    EXPECT_FLOAT_EQ(rod.m_sideAngle, 180.0f);
+    EXPECT_EQ(g_CannaPesca.m_strike, 0);
+    rod.SetPhase(2);
+    m.x = 700;
+    m.y = 590;
+    Send(m);
+    EXPECT_NEAR(rod.m_angle, 18.0f, 3.5f) << "the rod keeps its lowest angle";
+    EXPECT_FLOAT_EQ(rod.m_sideAngle, 0.0f);
+    EXPECT_EQ(g_CannaPesca.m_strike, 1) << "moving the mouse with a fish on strikes";
+    rod.SetPhase(0);
+
+    Send(MakeMessage(MessageKind::RButtonDown));
+    EXPECT_EQ(g_CannaPesca.m_mulinello.m_retrieving, 1);
+    Send(MakeMessage(MessageKind::RButtonUp));
+    EXPECT_EQ(g_CannaPesca.m_mulinello.m_retrieving, 0);
+    // Not behind a question.
+    Key(plat::kKeyEscape);
+    Send(MakeMessage(MessageKind::RButtonDown));
+    EXPECT_EQ(g_CannaPesca.m_mulinello.m_retrieving, 0);
 }
 
 } // namespace
