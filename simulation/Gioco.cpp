@@ -265,7 +265,7 @@ void CGioco::Update()
         g_Marea.Update(g_Calendario.GetDayOfYear(), g_Calendario.GetMinuteOfDay());
     }
     RunTimer1();
-    // Waits for the groundbait: g_Pastura.RunTimer0() (its decay).
+    g_Pastura.RunTimer0();
 }
 
 void CGioco::TrySpawnWhenIdle()
@@ -289,8 +289,7 @@ int CGioco::TrySpawnFish()
     std::int32_t weight[kSpecies];
     std::int32_t total = 0;
     for (int s = 0; s < kSpecies; ++s) {
-        // Waits for the groundbait: a factor 2 when CPastura::AttractsAtRig(s).
-        const std::int32_t g = 1;
+        const std::int32_t g = g_Pastura.AttractsAtRig(s) ? 2 : 1;
         const std::int32_t m = lure && g_Pesci.TakesSpinningLure(unsigned(s)) ? 2 : 1;
         std::int32_t w = venue.presence[s];
         w = w < 0 ? 0 : (w > 100 ? 100 : w);
@@ -824,7 +823,7 @@ void CGioco::ThrowGroundbait()
 {
     if (m_state != kSessionFishing || m_ask.IsShown())
         return;
-    // Waits for the groundbait: g_Pastura.Throw at the rig point.
+    g_Pastura.Throw(g_CannaPesca.m_galleggiante.GetX(), g_CannaPesca.m_galleggiante.GetY());
 }
 
 // The key cast skips only the reel test: it never throws away a fish on the

@@ -5,6 +5,7 @@
 #include "platform/Audio.h"
 #include "shell/SoundPlayer.h"
 #include "simulation/CannaPesca.h"
+#include "simulation/Pastura.h"
 #include "tests/simulation/SceneFixture.h"
 #include "world/Luogo.h"
 #include "world/SceneLinks.h"
@@ -159,7 +160,7 @@ TEST_F(SpawnTest, OtherWaterSpeciesTakeTheirShareOfDrawsAndYieldNothing)
     EXPECT_NEAR(double(freshCount) / passed, 0.5, 0.04);
 }
 
-TEST_F(SpawnTest, SpinningLureDoublesTheWeightOfLureTakers)
+TEST_F(SpawnTest, SpinningLureAndGroundbaitEachDoubleAWeight)
 {
     int taker = -1, other = -1;
     for (int s : lake) {
@@ -172,24 +173,51 @@ TEST_F(SpawnTest, SpinningLureDoublesTheWeightOfLureTakers)
     ASSERT_GE(other, 0);
     g_Luogo.Record().presence[other] = 50;
     g_Luogo.Record().presence[taker] = 50;
-    // The first of the two in species order takes the draws below its bound:
-    // half without a lure; with one the taker weighs 100 of 150.
+
+    // A groundbait that attracts the lure taker, lying under the float.
+    g_Pastura.Load(dev.get());
+    PasturaRecord bait{};
+    bait.duration = 600;
+    bait.attracts[taker] = 1;
+    g_Pastura.m_records.push_back(bait);
+    const int savedSelected = g_Pastura.m_selected;
+    CGalleggiante& floatOnLine = g_CannaPesca.m_galleggiante;
+    const int savedX = floatOnLine.m_x, savedY = floatOnLine.m_y;
+    floatOnLine.m_x = 400; // out on the water
+    floatOnLine.m_y = 400;
+    g_Pastura.m_selected = g_Pastura.GetCount() - 1;
+
+    // The first of the two in species order takes the draws below its bound.
+    // The taker weighs 50, 100 with the lure or the groundbait, 200 with both.
     const int first = taker < other ? taker : other, second = taker < other ? other : taker;
     struct Case {
-        bool lure;
-        int bound;
+        bool lure, groundbait;
+        int takerWeight;
     };
-    const int lureBound = first == taker ? 6666 : 3333;
-    for (Case c : {Case{false, 5000}, Case{true, lureBound}}) {
+    for (Case c : {Case{false, false, 50}, Case{true, false, 100}, Case{false, true, 100}, Case{true, true, 200}}) {
+        g_Pastura.ClearGrid();
         if (c.lure)
             MakeSpinningRig();
+        if (c.groundbait) {
+            g_Pastura.Throw(g_CannaPesca.m_galleggiante.GetX(), g_CannaPesca.m_galleggiante.GetY());
+            ASSERT_TRUE(g_Pastura.AttractsAtRig(taker));
+        }
+        const int firstWeight = first == taker ? c.takerWeight : 50;
+        const int bound = int(float(firstWeight) * (10000.0f / float(c.takerWeight + 50)));
         for (std::uint32_t seed = 1; seed <= 1500; ++seed) {
             const Draws d = PeekDraws(seed);
             if (d.gate > 90)
                 continue;
-            EXPECT_EQ(Spawn(seed), d.r < c.bound ? first : second) << "lure " << c.lure << " seed " << seed;
+            EXPECT_EQ(Spawn(seed), d.r < bound ? first : second)
+                << "lure " << c.lure << " groundbait " << c.groundbait << " seed " << seed;
         }
+        g_CannaPesca.m_canna.m_current.type = savedRodType;
     }
+    g_Pastura.ClearGrid();
+    g_Pastura.m_records.pop_back();
+    g_Pastura.m_selected = savedSelected;
+    floatOnLine.m_x = savedX;
+    floatOnLine.m_y = savedY;
 }
 
 TEST_F(SpawnTest, NoAttemptWithAFishOnAndTheNextOnlyThreeSecondsAfterIt)
