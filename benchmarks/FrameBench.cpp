@@ -181,9 +181,9 @@ struct Rig3DScene : Scene {
     }
 };
 
-// The fishing session while fishing: the venue in rain, a dozen water rings
-// and the status bar, through the application's own frame (update and draw).
-// The cast rig joins the picture with the rig in the scene.
+// The fishing session while fishing: the venue in rain, a dozen water rings,
+// the rod and rig at rest and the status bar, through the application's own
+// frame (update and draw).
 struct SessionScene : Scene {
     SessionScene()
     {
