@@ -315,8 +315,7 @@ int CGioco::TrySpawnFish()
     }
     if (species < 0)
         return -1;
-    const PesceRecord record = g_Pesci.GetRecord(unsigned(species));
-    (void)record; // Waits for the bite: g_CannaPesca.TryBite(record).
+    g_CannaPesca.TryBite(g_Pesci.GetRecord(unsigned(species)));
     return species;
 }
 
@@ -560,10 +559,8 @@ void CGioco::RenderHud(plat::Device* dev)
     }
     std::snprintf(text, sizeof text, "%s%s", units.FormatLengthM(g_CannaPesca.m_lenza.m_length), MetreSuffix());
     m_smallText.DrawJoined(dev, Tr("Lunghezza lenza: ", "Line length: "), text, x2, y3);
-    // Waits for the fight's loss reasons: the escape cause
-    // (CCannaPesca::GetLossReasonText) after this label.
     if (!fishOn)
-        m_smallText.DrawAt(dev, Tr("Causa Fuga: ", "Escape cause: "), x3, y1);
+        m_smallText.DrawJoined(dev, Tr("Causa Fuga: ", "Escape cause: "), g_CannaPesca.GetLossReasonText(), x3, y1);
     // Waits for the tournament (CGara): "Tempo gara rimanente: " /
     // "Tournament time: " + FormatRemaining at column 3, row 2 while it runs.
 

@@ -35,9 +35,9 @@ TEST_F(SessionJourney, StartCastLandEndSaveAndCount)
     EXPECT_EQ(g_CannaPesca.GetPhase(), 0) << "the swing ends and the rig lies in the water";
     Shot("journey_session_cast");
 
-    // The bite, the strike, the fight and the net come with the fish on the
-    // line; here the fish is landed the way its landing reports it: the
-    // catch details shown, then the catch appended to the log.
+    // The bite, the strike, the fight and the net are not scripted here; the
+    // fish is landed the way CPesce::CheckLanding reports it: the catch
+    // details shown, then the catch appended to the log.
     const unsigned species = 3;
     g_Pesce.m_species = g_Pesci.GetRecord(species);
     g_Pesce.m_weight = 1250.0f;
