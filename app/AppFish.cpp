@@ -18,6 +18,7 @@
 #include "simulation/Cerchi.h"
 #include "simulation/Effetti.h"
 #include "simulation/Esca.h"
+#include "simulation/Gara.h"
 #include "simulation/Gioco.h"
 #include "simulation/Pesce.h"
 #include "simulation/Retino.h"
@@ -333,9 +334,9 @@ int CAppFish::Render()
         Trace("render 9");
         g_Gioco.Render(dev);
     }
-    // While a tournament runs and the session screen is not current, its
-    // timed operation 1 is polled here so the tournament clock keeps going
-    // (g_Gioco.RunTimer1()); that needs the tournament's running flag.
+    // The tournament clock keeps going while another screen is open.
+    if (g_Gara.IsRunning() && m_currentScreen != kScreenSession)
+        g_Gioco.RunTimer1();
     if (m_currentScreen == kScreenTournament) {
         Trace("render 10");
         g_MenuGara.Render(dev);
@@ -676,7 +677,9 @@ void CAppFish::ReturnFromScreen(bool resetRod)
         ReturnToGameMenu(resetRod);
         return;
     }
-    // A running tournament (CGara's running flag) goes to the tournament
-    // screen here (GoToTournament) once the tournament is built.
+    if (g_Gara.IsRunning()) {
+        GoToTournament();
+        return;
+    }
     m_currentScreen = kScreenMainMenu;
 }

@@ -14,6 +14,7 @@
 #include "simulation/Cerchi.h"
 #include "simulation/Effetti.h"
 #include "simulation/Esca.h"
+#include "simulation/Gara.h"
 #include "simulation/Pastura.h"
 #include "simulation/Pesce.h"
 #include "simulation/Retino.h"
@@ -138,13 +139,14 @@ void CGioco::NewSession()
         const EscaRecord& bait = g_Esca.GetSlot(kSlotOfPhoto[i]);
         m_baitPhotos[i].LoadPhoto(dev, bait.folder, bait.photo, kBitmapBaitPhoto, 100, 100);
     }
-    // While a tournament runs the date and time are the tournament's: the
-    // four spinners are disabled then (waits for the tournament's running
-    // flag, CGara).
-    m_hour.Enable();
-    m_minute.Enable();
-    m_day.Enable();
-    m_month.Enable();
+    // A tournament's event fixes its own date and time.
+    CSpinner* spinners[4] = {&m_hour, &m_minute, &m_day, &m_month};
+    for (CSpinner* spinner : spinners) {
+        if (g_Gara.IsRunning())
+            spinner->Disable();
+        else
+            spinner->Enable();
+    }
 }
 
 void CGioco::SyncSpinners()
@@ -221,11 +223,10 @@ void CGioco::AskQuit()
 {
     if (m_state == kSessionResults || m_state == kSessionIdle)
         return;
-    // Waits for the tournament's running flag (CGara): while a tournament
-    // runs the question is "Terminare la gara in corso?" /
-    // "Do you want terminate tournament?".
-    m_ask.ShowTagged(Tr("Terminare la sessione di pesca?", "Do you want terminate fishing session?"), kAskQuit,
-                     CAskBox::kYesNo);
+    const char* question = g_Gara.IsRunning()
+                               ? Tr("Terminare la gara in corso?", "Do you want terminate tournament?")
+                               : Tr("Terminare la sessione di pesca?", "Do you want terminate fishing session?");
+    m_ask.ShowTagged(question, kAskQuit, CAskBox::kYesNo);
 }
 
 void CGioco::StopSounds() { g_SndPlayer.StopAll(); }
@@ -385,18 +386,29 @@ void CGioco::OnTimer0()
 }
 
 // The tournament clock, polled once a second here and by the frame while
-// another screen is current. Waits for the tournament (CGara): when its
-// running flag is 1 the remaining seconds drop by one, and once below 1 with
-// no fish on the rod and no catch details open, EndSession().
-void CGioco::OnTimer1() {}
+// another screen is current. A fight or the catch details hold the end until
+// they are over; the counter keeps going below 0 meanwhile.
+void CGioco::OnTimer1()
+{
+    if (g_Gara.m_running != 1)
+        return;
+    g_Gara.m_remainingSeconds -= 1;
+    if (g_CannaPesca.GetPhase() != 2 && m_state != kSessionCatchDetails && g_Gara.m_remainingSeconds < 1)
+        EndSession();
+}
 
 // The bottom's fish cells drift one at a time while fishing.
 void CGioco::OnTimer2() { g_Fondale.MoveFishCell(); }
 
-// Waits for the tournament (CGara): while it runs, the player's result in the
-// current event (MakeScore of the catch count and the whole grams, count,
-// total, biggest, longest) and then SimulateCompetitors.
-void CGioco::UpdateTournament() {}
+void CGioco::UpdateTournament()
+{
+    if (g_Gara.m_running != 1)
+        return;
+    const int count = g_Sessione.GetCount();
+    g_Gara.SetPlayerResult(CGara::MakeScore(count, int(g_Sessione.m_totalWeight)), count, g_Sessione.m_totalWeight,
+                           g_Sessione.m_biggestWeight, g_Sessione.m_longestLength);
+    g_Gara.SimulateCompetitors();
+}
 
 void CGioco::UpdateStatistics()
 {
@@ -409,9 +421,18 @@ void CGioco::UpdateStatistics()
         const CatchEntry& entry = g_Sessione.GetCatch(i);
         stats.AddCatch(entry.speciesId, g_Pesci.GetName(unsigned(entry.speciesId)), entry.weight);
     }
-    // Waits for the tournament (CGara): while it runs, one more tournament,
-    // the podium place of the current event (GetPlace 1, 2, 3) and one more
-    // tournament without a catch when the player caught nothing in it.
+    if (g_Gara.m_running == 1) {
+        stats.m_tournaments += 1;
+        const int event = g_Gara.m_currentEvent;
+        switch (g_Gara.GetPlace(event)) {
+        case 1: stats.m_firsts += 1; break;
+        case 2: stats.m_seconds += 1; break;
+        case 3: stats.m_thirds += 1; break;
+        default: break;
+        }
+        if (event >= 0 && event < CGara::kEvents && g_Gara.m_playerResults[event].count == 0)
+            stats.m_tournamentsWithoutCatch += 1;
+    }
     stats.Save();
 }
 
@@ -561,8 +582,11 @@ void CGioco::RenderHud(plat::Device* dev)
     m_smallText.DrawJoined(dev, Tr("Lunghezza lenza: ", "Line length: "), text, x2, y3);
     if (!fishOn)
         m_smallText.DrawJoined(dev, Tr("Causa Fuga: ", "Escape cause: "), g_CannaPesca.GetLossReasonText(), x3, y1);
-    // Waits for the tournament (CGara): "Tempo gara rimanente: " /
-    // "Tournament time: " + FormatRemaining at column 3, row 2 while it runs.
+    if (g_Gara.IsRunning()) {
+        char remaining[16];
+        g_Gara.FormatRemaining(remaining);
+        m_smallText.DrawJoined(dev, Tr("Tempo gara rimanente: ", "Tournament time: "), remaining, x3, y2);
+    }
 
     if (g_Luogo.Record().TIPO == 2) {
         m_smallText.DrawJoined(dev, Tr("Mare: ", "Sea: "), g_Luogo.GetSeaStateName(), x4, y1);
