@@ -214,3 +214,9 @@ std::vector<ProbedText> JourneyTest::Overflowing() const
             out.push_back(t);
     return out;
 }
+
+int MainMenuButtonY(int button)
+{
+    static const int kY[] = {140, 170, 215, 365, 245, 305, 275, 335, 460};
+    return kY[button] + 12;
+}

@@ -73,6 +73,11 @@ private:
     JourneyOptions m_options;
 };
 
+// Where a caption button of the main menu (CMenuPrincipale::Button) is
+// clicked: the buttons are 130 x 25 from x 70.
+constexpr int kMainMenuButtonX = 135;
+int MainMenuButtonY(int button);
+
 // "" when the venue list offers exactly the venues of the waters mode
 // (0 fresh, 1 sea, 2 both) with the built-in venue of those waters selected;
 // else what is wrong.

@@ -14,13 +14,8 @@
 
 namespace {
 
-// Where a caption button of the menu is clicked (x 70, 130 x 25).
-int ButtonY(CMenuPrincipale::Button b)
-{
-    static const int kY[] = {140, 170, 215, 365, 245, 305, 275, 335, 460};
-    return kY[b] + 12;
-}
-constexpr int kButtonX = 135;
+int ButtonY(CMenuPrincipale::Button b) { return MainMenuButtonY(b); }
+constexpr int kButtonX = kMainMenuButtonX;
 // The waters spinner at (70, 95), 135 wide: its panel is 130, the arrows follow.
 constexpr int kWatersUpX = 210, kWatersDownX = 230, kWatersY = 105;
 

@@ -5,6 +5,7 @@
 #include "screens/MenuOpzioni.h"
 #include "screens/MenuPrincipale.h"
 #include "shell/Opzioni.h"
+#include "simulation/Gioco.h"
 #include "simulation/Statistiche.h"
 #include "tests/app/Journey.h"
 
@@ -341,29 +342,37 @@ TEST_F(OptionsTest, DamagedSettingsAndStatisticsOpenBothScreens)
 
 TEST_F(OptionsTest, SmokeJourneyAtBothSizes)
 {
+    const int options = MainMenuButtonY(CMenuPrincipale::kOptions);
     for (int resolution : {0, 1}) {
         Stop();
-        JourneyOptions options;
-        options.resolution = resolution;
-        ASSERT_EQ(StartJourney(options), 0);
+        JourneyOptions settings;
+        settings.resolution = resolution;
+        ASSERT_EQ(StartJourney(settings), 0);
         EXPECT_EQ(OffsetX(), resolution == 0 ? 0 : 112);
         EXPECT_EQ(OffsetY(), resolution == 0 ? 0 : 84);
-        Click(135, 365 + 12); // Options
+        Click(kMainMenuButtonX, options);
         ASSERT_EQ(Screen(), kScreenOptions);
         Click(kOkX, kButtonsY);
         ASSERT_EQ(Screen(), kScreenMainMenu);
-        Click(135, 365 + 12);
+        Click(kMainMenuButtonX, options);
         ASSERT_EQ(Screen(), kScreenOptions);
         Click(kCancelX, kButtonsY);
         ASSERT_EQ(Screen(), kScreenMainMenu);
-        Click(135, 140 + 12); // Start fishing
+
+        // A free session, left through its own end.
+        Click(kMainMenuButtonX, MainMenuButtonY(CMenuPrincipale::kStartFishing));
         ASSERT_EQ(Screen(), kScreenSession);
+        Click(345, 350); // OK on the start panel
+        ASSERT_EQ(g_Gioco.GetState(), kSessionFishing);
         Advance(200);
-        // The session's own end comes with the session screen; "Back" is the
-        // switch it will call.
-        GetScreenSwitch()->ReturnFromScreen(false);
+        Key(plat::kKeyEscape);
+        ASSERT_TRUE(g_Gioco.IsAsking());
+        Click(270, 360); // Yes
+        ASSERT_EQ(g_Gioco.GetState(), kSessionResults);
+        Click(270, 490); // OK
         ASSERT_EQ(Screen(), kScreenMainMenu);
-        Click(135, 460 + 12); // Exit
+
+        Click(kMainMenuButtonX, MainMenuButtonY(CMenuPrincipale::kExit));
         EXPECT_TRUE(quit);
         EXPECT_EQ(quitCode, 0);
         quit = false;

@@ -1,0 +1,159 @@
+// A tournament played through the real program on a fast clock: the main
+// menu's button, the countdown in every state it must run in, a fight that
+// holds the end, the stored results, the saved log's place, the tournament
+// screen after the results, and a free session after it without a clock.
+#include "platform/Clock.h"
+#include "screens/MenuPrincipale.h"
+#include "shell/GestFile.h"
+#include "shell/ScreenSwitch.h"
+#include "simulation/CannaPesca.h"
+#include "simulation/Gara.h"
+#include "simulation/Gioco.h"
+#include "simulation/Pesce.h"
+#include "simulation/Sessione.h"
+#include "tests/app/Journey.h"
+#include "world/Luogo.h"
+#include "world/Pesci.h"
+
+#include <cstdint>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <vector>
+
+namespace {
+
+class TournamentJourney : public JourneyTest {
+protected:
+    void TearDown() override
+    {
+        g_Gara.m_running = 0;
+        g_CannaPesca.m_canna.SetPhase(0);
+        JourneyTest::TearDown();
+    }
+    // Frames a second apart, as a slow machine would run them. A timed
+    // operation is due strictly more than its interval after its last run,
+    // so frames exactly 1000 ms apart would count every other second.
+    void Seconds(int count)
+    {
+        for (int i = 0; i < count; ++i) {
+            plat::SetFakeClock(plat::NowMs() + 1001);
+            Frame();
+        }
+    }
+};
+
+TEST_F(TournamentJourney, CountdownFightEndResultsAndAFreeSessionAfter)
+{
+    JourneyOptions options;
+    options.settings = {{"TEMPOGARA", "5"}, {"PESCATORIGARA", "12"}};
+    ASSERT_EQ(StartJourney(options), 0);
+    Click(kMainMenuButtonX, MainMenuButtonY(CMenuPrincipale::kTournament));
+    ASSERT_EQ(Screen(), kScreenSession);
+    ASSERT_EQ(g_Gioco.GetState(), kSessionStartPanel);
+    ASSERT_TRUE(g_Gara.IsRunning());
+    const int event = g_Gara.m_currentEvent;
+    EXPECT_STREQ(g_Luogo.Record().name, g_Gara.m_events[event].venueName);
+    EXPECT_EQ(g_Gara.InPlay(), 12);
+
+    int left = g_Gara.m_remainingSeconds;
+    EXPECT_LE(left, 5 * 60);
+    Seconds(3);
+    EXPECT_EQ(g_Gara.m_remainingSeconds, left - 3) << "the start panel does not stop the clock";
+    left = g_Gara.m_remainingSeconds;
+
+    Click(345, 350); // OK on the start panel
+    ASSERT_EQ(g_Gioco.GetState(), kSessionFishing);
+    Seconds(2);
+    EXPECT_EQ(g_Gara.m_remainingSeconds, left - 2) << "fishing";
+    left = g_Gara.m_remainingSeconds;
+
+    // The game menu, and from it another screen: the frame keeps the clock.
+    Key('M');
+    ASSERT_EQ(g_Gioco.GetState(), kSessionGameMenu);
+    Click(400, 227); // "Fishes"
+    ASSERT_EQ(Screen(), kScreenFishes);
+    Seconds(2);
+    EXPECT_EQ(g_Gara.m_remainingSeconds, left - 2) << "another screen over the game menu";
+    GetScreenSwitch()->ReturnFromScreen(false);
+    ASSERT_EQ(Screen(), kScreenSession);
+    ASSERT_EQ(g_Gioco.GetState(), kSessionGameMenu);
+    Click(400, 312); // "Start fishing"
+    ASSERT_EQ(g_Gioco.GetState(), kSessionFishing);
+
+    // Rather than wait out five minutes, the counter is set close to its end;
+    // the fight itself is not driven, its phase is set the way a strike
+    // leaves it.
+    g_Gara.m_remainingSeconds = 2;
+    g_CannaPesca.m_canna.SetPhase(2);
+    Seconds(4);
+    EXPECT_EQ(g_Gara.m_remainingSeconds, -2) << "the counter runs on below 0 during the fight";
+    EXPECT_EQ(g_Gioco.GetState(), kSessionFishing) << "the end waits for the fight";
+
+    // Landed the way CPesce::CheckLanding reports it: details, then the log.
+    g_CannaPesca.m_canna.SetPhase(0);
+    const unsigned species = 3;
+    g_Pesce.m_species = g_Pesci.GetRecord(species);
+    g_Pesce.m_weight = 1250.0f;
+    g_Pesce.m_length = 42;
+    g_Pesci.LoadPhoto(g_pDevice, species);
+    g_Gioco.ShowCatchDetails();
+    g_Sessione.AddCatch(int(species), g_Pesce.m_weight, g_Pesce.m_length);
+    g_Sessione.UpdateTotals();
+    Seconds(1);
+    EXPECT_EQ(g_Gioco.GetState(), kSessionCatchDetails) << "the catch details hold the end too";
+    Click(345, 310); // OK
+    Seconds(1);
+    ASSERT_EQ(g_Gioco.GetState(), kSessionResults);
+
+    const GaraRisultato& mine = g_Gara.m_playerResults[event];
+    EXPECT_EQ(mine.count, 1);
+    EXPECT_EQ(mine.score, CGara::MakeScore(1, 1250));
+    EXPECT_FLOAT_EQ(mine.totalWeight, 1250.0f);
+    EXPECT_EQ(mine.longestLength, 42);
+    // Every rival in play fished the event: each score is its own catches'.
+    int rivalCatches = 0;
+    for (int c = 0; c < g_Gara.InPlay(); ++c) {
+        const GaraRisultato& r = g_Gara.m_results[c][event];
+        rivalCatches += r.count;
+        EXPECT_EQ(r.score, CGara::MakeScore(r.count, int(r.totalWeight))) << c;
+        EXPECT_LE(r.biggestWeight, r.totalWeight) << c;
+    }
+    EXPECT_GT(rivalCatches, 0) << "the rivals' results were stored";
+    const int place = g_Gara.GetPlace(event);
+    EXPECT_GE(place, 1);
+    EXPECT_LE(place, 13);
+    Shot("journey_tournament_results");
+
+    const std::string folder = g_GestFile.GetDataSubfolder(CGestFile::D_CATTURE);
+    Click(420, 490); // Save
+    std::vector<std::filesystem::path> logs;
+    for (const auto& entry : std::filesystem::directory_iterator(folder))
+        logs.push_back(entry.path());
+    ASSERT_EQ(logs.size(), 1u);
+    std::ifstream in(logs[0], std::ios::binary);
+    const std::vector<char> bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    ASSERT_GE(bytes.size(), 4u);
+    std::int32_t stored = -1;
+    std::memcpy(&stored, bytes.data() + bytes.size() - 4, 4);
+    EXPECT_EQ(stored, place) << "the log ends with the player's place";
+
+    Click(270, 490); // OK
+    EXPECT_EQ(Screen(), kScreenTournament);
+    EXPECT_FALSE(g_Gara.IsRunning());
+    GetScreenSwitch()->ReturnFromScreen(false);
+    ASSERT_EQ(Screen(), kScreenMainMenu);
+
+    Click(kMainMenuButtonX, MainMenuButtonY(CMenuPrincipale::kStartFishing));
+    ASSERT_EQ(Screen(), kScreenSession);
+    EXPECT_FALSE(g_Gara.IsRunning());
+    left = g_Gara.m_remainingSeconds;
+    Click(345, 350);
+    ASSERT_EQ(g_Gioco.GetState(), kSessionFishing);
+    Seconds(3);
+    EXPECT_EQ(g_Gara.m_remainingSeconds, left) << "a free session has no countdown";
+    EXPECT_EQ(g_Gioco.GetState(), kSessionFishing);
+}
+
+} // namespace
