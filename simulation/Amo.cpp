@@ -130,13 +130,8 @@ void CAmo::Select(plat::Device* dev, int index)
 
 void CAmo::SelectById(plat::Device* dev, const char* id)
 {
-    for (int i = 0; id && i < GetCount(); ++i) {
-        if (std::strcmp(m_records[std::size_t(i)].id, id) == 0) {
-            Select(dev, i);
-            return;
-        }
-    }
-    Select(dev, 0);
+    const int found = FindTackleRecord(m_records, id);
+    Select(dev, found < 0 ? 0 : found);
 }
 
 void CAmo::LoadPhoto(plat::Device* dev, const char* folder, const char* photo, int baitKind)

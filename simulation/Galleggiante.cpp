@@ -118,14 +118,11 @@ void CGalleggiante::Select(plat::Device* dev, int index)
 
 void CGalleggiante::SelectById(plat::Device* dev, const char* id)
 {
-    for (int i = 0; id && i < GetCount(); ++i) {
-        if (std::strcmp(m_records[std::size_t(i)].id, id) == 0) {
-            Select(dev, i);
-            return;
-        }
-    }
-    // Entry 0 would turn a float rig into a bottom rig.
-    SelectDefault(dev);
+    const int found = FindTackleRecord(m_records, id);
+    if (found >= 0)
+        Select(dev, found);
+    else // Entry 0 would turn a float rig into a bottom rig.
+        SelectDefault(dev);
 }
 
 void CGalleggiante::SelectDefault(plat::Device* dev) { Select(dev, 1); }

@@ -112,13 +112,8 @@ void CMulinello::Select(plat::Device* dev, int index)
 
 void CMulinello::SelectById(plat::Device* dev, const char* id)
 {
-    for (int i = 0; id && i < GetCount(); ++i) {
-        if (std::strcmp(m_records[std::size_t(i)].id, id) == 0) {
-            Select(dev, i);
-            return;
-        }
-    }
-    Select(dev, 0);
+    const int found = FindTackleRecord(m_records, id);
+    Select(dev, found < 0 ? 0 : found);
 }
 
 void CMulinello::OnLostDevice()

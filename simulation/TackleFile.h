@@ -7,6 +7,7 @@
 #include "shell/GestFile.h"
 
 #include <cstdint>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -92,6 +93,17 @@ bool HasTackleBitmap(std::uint32_t bitmapId);
 
 // The catalogue's bounded copy of a text.
 void CopyTackleText(char* dest, const char* src, int max);
+
+// Where the record with that id stands in the catalogue, or -1 when none
+// has it (or no id is given).
+template <class Record>
+int FindTackleRecord(const std::vector<Record>& records, const char* id)
+{
+    for (std::size_t i = 0; id && i < records.size(); ++i)
+        if (std::strcmp(records[i].id, id) == 0)
+            return int(i);
+    return -1;
+}
 
 // ---- template body -------------------------------------------------------
 
