@@ -9,6 +9,7 @@
 #include "simulation/Pesce.h"
 #include "simulation/Sessione.h"
 #include "tests/simulation/SceneFixture.h"
+#include "tests/world/UtcClock.h"
 #include "world/Calendario.h"
 #include "world/Luogo.h"
 
@@ -42,16 +43,9 @@ protected:
         SceneTest::TearDown();
     }
 
-    // The game clock at a date and time, in a zone without summer time.
     static void At(int year, int month, int day, int hour, int minute)
     {
-        std::tm t{};
-        t.tm_year = year - 1900;
-        t.tm_mon = month - 1;
-        t.tm_mday = day;
-        t.tm_hour = hour;
-        t.tm_min = minute;
-        g_Calendario = CCalendario(static_cast<std::int64_t>(timegm(&t)), CalendarZone::Fixed(0));
+        world_test::SetGameClockUtc(year, month, day, hour, minute);
     }
 
     // A rival fishing on every bite it gets: any fish fits hook 23.

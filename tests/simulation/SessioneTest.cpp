@@ -5,6 +5,7 @@
 #include "tests/support/LanguageGuard.h"
 #include "tests/support/SharedState.h"
 #include "tests/support/TempFolders.h"
+#include "tests/world/UtcClock.h"
 #include "world/Calendario.h"
 
 #include <gtest/gtest.h>
@@ -68,16 +69,9 @@ protected:
         g_Calendario = m_clock;
     }
 
-    // The game clock at a date and time, in a zone without summer time.
     static void At(int year, int month, int day, int hour, int minute)
     {
-        std::tm t{};
-        t.tm_year = year - 1900;
-        t.tm_mon = month - 1;
-        t.tm_mday = day;
-        t.tm_hour = hour;
-        t.tm_min = minute;
-        g_Calendario = CCalendario(static_cast<std::int64_t>(timegm(&t)), CalendarZone::Fixed(0));
+        world_test::SetGameClockUtc(year, month, day, hour, minute);
     }
 
     std::string CatchPath(const std::string& name) const { return tmp.Data() + "/Catture/" + name; }

@@ -3,6 +3,7 @@
 #include "platform/Random.h"
 #include "shell/Opzioni.h"
 #include "tests/support/LanguageGuard.h"
+#include "tests/world/UtcClock.h"
 
 #include <gtest/gtest.h>
 
@@ -11,18 +12,7 @@
 
 namespace {
 
-// Seconds since the epoch of a UTC date and time; with a fixed zone that is
-// the calendar's own local time.
-std::int64_t Utc(int year, int month1, int day, int hour = 12, int minute = 0)
-{
-    std::tm t{};
-    t.tm_year = year - 1900;
-    t.tm_mon = month1 - 1;
-    t.tm_mday = day;
-    t.tm_hour = hour;
-    t.tm_min = minute;
-    return static_cast<std::int64_t>(timegm(&t));
-}
+using world_test::Utc;
 
 CCalendario Standard(int year, int month1, int day, int hour = 12, int minute = 0)
 {
