@@ -4,25 +4,21 @@
 // the timed steps. The game clock is put back afterwards.
 #include "platform/Clock.h"
 #include "platform/Random.h"
-#include "shell/GestFile.h"
-#include "tests/shell/GfxFixture.h"
-#include "tests/support/TempFolders.h"
+#include "tests/world/WorldFixture.h"
 #include "world/Calendario.h"
 #include "world/Meteo.h"
-#include "world/Pesci.h"
 
 #include <string>
 
 namespace scene_test {
 
-class SceneTest : public gfx_test::GfxTest {
+class SceneTest : public world_test::WorldTest {
 protected:
     void SetUp() override
     {
-        GfxTest::SetUp();
-        g_Opzioni.italian = false;
-        ASSERT_TRUE(g_GestFile.Init());
-        g_Pesci.Load(dev.get());
+        WorldTest::SetUp();
+        if (HasFatalFailure())
+            return;
         savedClock = g_Calendario;
         SetClock(7, 12);
         plat::SetFakeClock(100000);
@@ -33,7 +29,7 @@ protected:
         g_Calendario = savedClock;
         g_Meteo.SetState(0);
         g_Meteo.SetWind(0, 0);
-        GfxTest::TearDown();
+        WorldTest::TearDown();
     }
     static void SetClock(int month1, int hour)
     {
@@ -44,10 +40,8 @@ protected:
         g_Calendario.Normalise();
         g_Calendario.Refresh();
     }
-    std::string ErrorLog() const { return tmp.Read("appdata/Karvelin/norva_error.log"); }
     static std::string ShippedVenues() { return std::string(KARVELIN_SOURCE_DIR) + "/data/Luoghi"; }
 
-    testing_support::TempFolders tmp;
     CCalendario savedClock;
 };
 
