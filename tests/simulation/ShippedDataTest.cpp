@@ -7,7 +7,7 @@
 #include "simulation/CannaPesca.h"
 #include "simulation/Esca.h"
 #include "simulation/Pastura.h"
-#include "tests/simulation/TackleFixture.h"
+#include "tests/simulation/ShippedTackleFixture.h"
 #include "world/Pesci.h"
 
 #include <algorithm>
@@ -15,23 +15,14 @@
 
 namespace {
 
-class ShippedDataTest : public tackle_test::TackleTest {
+class ShippedDataTest : public tackle_test::ShippedTackleTest {
 protected:
     void SetUp() override
     {
-        TackleTest::SetUp();
-        plat::SetProgramFolderForTests(std::string(KARVELIN_SOURCE_DIR) + "/data");
-        g_GestFile.Init();
-        int st = 0;
-        dev = plat::Device::CreateHeadless(800, 600, &st);
-        ASSERT_TRUE(dev);
-        g_pDevice = dev.get();
+        ShippedTackleTest::SetUp();
+        if (HasFatalFailure())
+            return;
         ClearTackleFallbacks();
-    }
-    void TearDown() override
-    {
-        g_pDevice = nullptr;
-        TackleTest::TearDown();
     }
     void ExpectNoFallback(const char* what)
     {
@@ -49,7 +40,6 @@ protected:
             EXPECT_EQ(photo.m_fromResource, 0) << r.folder << "/" << r.photo;
         }
     }
-    std::unique_ptr<plat::Device> dev;
 };
 
 TEST_F(ShippedDataTest, EveryCatalogueFileLoadsWithoutFallback)

@@ -6,32 +6,22 @@
 #include "platform/Files.h"
 #include "shell/Graphics.h"
 #include "simulation/CannaPesca.h"
-#include "tests/simulation/TackleFixture.h"
+#include "tests/simulation/ShippedTackleFixture.h"
 
 #include <memory>
 
 namespace {
 
-class ShippedRigsTest : public tackle_test::TackleTest {
+class ShippedRigsTest : public tackle_test::ShippedTackleTest {
 protected:
     void SetUp() override
     {
-        TackleTest::SetUp();
-        plat::SetProgramFolderForTests(std::string(KARVELIN_SOURCE_DIR) + "/data");
-        g_GestFile.Init();
-        int st = 0;
-        dev = plat::Device::CreateHeadless(800, 600, &st);
-        ASSERT_TRUE(dev);
-        g_pDevice = dev.get();
+        ShippedTackleTest::SetUp();
+        if (HasFatalFailure())
+            return;
         g_GestFile.CopyLineFiles();
         g_CannaPesca.Init(dev.get(), 400);
     }
-    void TearDown() override
-    {
-        g_pDevice = nullptr;
-        TackleTest::TearDown();
-    }
-    std::unique_ptr<plat::Device> dev;
 };
 
 TEST_F(ShippedRigsTest, EachRigFishesTheWayItsTechniqueNeeds)
