@@ -4,19 +4,11 @@
 #include "simulation/CannaPesca.h"
 #include "simulation/Esca.h"
 #include "tests/app/AppHarness.h"
+#include "tests/simulation/TackleFixture.h"
 
 namespace {
 
-std::string Crlf(const std::string& text)
-{
-    std::string out;
-    for (char c : text) {
-        if (c == '\n')
-            out += '\r';
-        out += c;
-    }
-    return out;
-}
+using tackle_test::Crlf;
 
 TEST_F(AppTest, StartsWithTheRigAndBaitsOfTheSettings)
 {
