@@ -12,15 +12,9 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    static const bool ready = [] {
-        plat::SetDataRootForTests(fuzz::ScratchFolder());
-        plat::SetProgramFolderForTests(fuzz::ScratchFolder());
-        return g_GestFile.Init();
-    }();
-    fuzz::Check(ready, "the data folders can be made");
+    fuzz::UseScratchGameFolders();
     CFondale& bottom = g_Fondale;
-    fuzz::Check(plat::WriteFileAtomic(bottom.GetDepthFilePath("x.kvl"), {reinterpret_cast<const char*>(data), size}),
-                "the file can be written");
+    fuzz::WriteInput(bottom.GetDepthFilePath("x.kvl"), data, size);
 
     static std::int32_t read[CFondale::kCells * CFondale::kCells];
     const bool whole = size >= std::size_t(CFondale::kFileBytes);

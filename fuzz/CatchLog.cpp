@@ -33,15 +33,9 @@ std::string Snapshot(const CSessione& s)
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    static const bool ready = [] {
-        plat::SetDataRootForTests(fuzz::ScratchFolder());
-        plat::SetProgramFolderForTests(fuzz::ScratchFolder());
-        return g_GestFile.Init();
-    }();
-    fuzz::Check(ready, "the data folders can be made");
+    fuzz::UseScratchGameFolders();
     const std::string folder = g_GestFile.GetDataSubfolder(CGestFile::D_CATTURE);
-    fuzz::Check(plat::WriteFileAtomic(plat::JoinPath(folder, "in.kvc"), {reinterpret_cast<const char*>(data), size}),
-                "the file can be written");
+    fuzz::WriteInput(plat::JoinPath(folder, "in.kvc"), data, size);
 
     static CSessione log, again;
     fuzz::Check(log.Load("in.kvc"), "a log file that is there loads");

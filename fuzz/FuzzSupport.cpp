@@ -1,4 +1,6 @@
 #include "fuzz/FuzzSupport.h"
+#include "platform/Files.h"
+#include "shell/GestFile.h"
 
 #include <SDL.h>
 
@@ -48,6 +50,21 @@ const std::string& ScratchFolder()
         return name;
     }();
     return *folder;
+}
+
+void UseScratchGameFolders()
+{
+    static const bool ready = [] {
+        plat::SetDataRootForTests(ScratchFolder());
+        plat::SetProgramFolderForTests(ScratchFolder());
+        return g_GestFile.Init();
+    }();
+    Check(ready, "the data folders can be made");
+}
+
+void WriteInput(const std::string& path, const std::uint8_t* data, std::size_t size)
+{
+    Check(plat::WriteFileAtomic(path, {reinterpret_cast<const char*>(data), size}), "the file can be written");
 }
 
 } // namespace fuzz

@@ -15,6 +15,13 @@ void Check(bool holds, const char* property, std::string_view detail = {});
 // A fresh folder for this process, made on first use and kept for the run.
 const std::string& ScratchFolder();
 
+// Points the player's and the program's folders at the scratch folder and
+// makes the game's folders there, once a run; a failure stops the run.
+void UseScratchGameFolders();
+
+// Saves the input as the file a reader is about to load.
+void WriteInput(const std::string& path, const std::uint8_t* data, std::size_t size);
+
 // Takes bytes from the front of the input (for choices a harness makes).
 struct Input {
     const std::uint8_t* data;

@@ -33,14 +33,9 @@ std::string Snapshot(const CStatistiche& s)
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    static const bool ready = [] {
-        plat::SetDataRootForTests(fuzz::ScratchFolder());
-        plat::SetProgramFolderForTests(fuzz::ScratchFolder());
-        return g_GestFile.Init();
-    }();
-    fuzz::Check(ready, "the data folder can be made");
+    fuzz::UseScratchGameFolders();
     const std::string path = plat::JoinPath(g_GestFile.GetUserFolder(), CStatistiche::FileName());
-    fuzz::Check(plat::WriteFileAtomic(path, {reinterpret_cast<const char*>(data), size}), "the file can be written");
+    fuzz::WriteInput(path, data, size);
 
     static CStatistiche stats, again, empty;
     if (!stats.Load()) {

@@ -47,8 +47,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         rig.Reset(nullptr);
         return Saved(rig, "");
     }();
-    fuzz::Check(plat::WriteFileAtomic(CCannaPesca::ConfigurationPath("in"), {reinterpret_cast<const char*>(data), size}),
-                "the file can be written");
+    fuzz::WriteInput(CCannaPesca::ConfigurationPath("in"), data, size);
 
     // The default rig keeps the stopper the player last set (it only counts
     // on a sliding float), so each input starts from the first one.
