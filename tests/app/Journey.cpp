@@ -6,8 +6,12 @@
 #include "platform/Random.h"
 #include "shell/Graphics.h"
 #include "shell/Opzioni.h"
+#include "simulation/Gioco.h"
+#include "simulation/Pesce.h"
+#include "simulation/Sessione.h"
 #include "tests/support/BuildFolder.h"
 #include "world/Luogo.h"
+#include "world/Pesci.h"
 
 #include <cstdlib>
 #include <filesystem>
@@ -213,6 +217,26 @@ std::vector<ProbedText> JourneyTest::Overflowing() const
         if (!t.fits)
             out.push_back(t);
     return out;
+}
+
+void JourneyTest::ExpectShownAndFitting(const std::vector<std::string>& texts)
+{
+    ProbeFrame();
+    for (const std::string& text : texts)
+        EXPECT_NE(Find(text), nullptr) << text;
+    for (const ProbedText& t : Overflowing())
+        ADD_FAILURE() << "wider than its box: \"" << t.text << "\" " << t.measuredWidth << " > " << t.width;
+}
+
+void JourneyTest::LandFish(unsigned species, float grams, int cm)
+{
+    g_Pesce.m_species = g_Pesci.GetRecord(species);
+    g_Pesce.m_weight = grams;
+    g_Pesce.m_length = cm;
+    g_Pesci.LoadPhoto(g_pDevice, species);
+    g_Gioco.ShowCatchDetails();
+    g_Sessione.AddCatch(int(species), g_Pesce.m_weight, g_Pesce.m_length);
+    g_Sessione.UpdateTotals();
 }
 
 int MainMenuButtonY(int button)

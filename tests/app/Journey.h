@@ -64,6 +64,11 @@ protected:
     const ProbedText* FindPrefix(const std::string& prefix) const;
     // Every probed text wider than its box.
     std::vector<ProbedText> Overflowing() const;
+    // One probed frame: each of texts is drawn and nothing overflows its box.
+    void ExpectShownAndFitting(const std::vector<std::string>& texts);
+    // Lands a fish the way the hooked fish reports a landing into the net:
+    // its catch details shown, then the catch appended to the log.
+    void LandFish(unsigned species, float grams, int cm);
 
     std::vector<ProbedText> probed;
     bool quit = false;

@@ -115,11 +115,7 @@ TEST_F(MainMenuTest, CaptionsInBothLanguagesFitTheirBoxes)
         for (const auto& c : cases) {
             // The language flag changes between two frames: no reload.
             g_Opzioni.italian = c.italian;
-            ProbeFrame();
-            for (const std::string& text : c.texts)
-                EXPECT_NE(Find(text), nullptr) << text;
-            for (const ProbedText& t : Overflowing())
-                ADD_FAILURE() << "wider than its box: \"" << t.text << "\" " << t.measuredWidth << " > " << t.width;
+            ExpectShownAndFitting(c.texts);
         }
     }
     // The captions sit where the menu puts them.

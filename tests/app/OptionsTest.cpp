@@ -279,11 +279,7 @@ TEST_F(OptionsTest, CaptionsInBothLanguagesFitTheirBoxes)
     ASSERT_EQ(OpenOptions({.settings = {{"MODOACQUE", "2"}, {"CONDIZIONEMETEO", "-1"}}}), 0);
     for (const auto& c : cases) {
         g_Opzioni.italian = c.italian;
-        ProbeFrame();
-        for (const std::string& text : c.texts)
-            EXPECT_NE(Find(text), nullptr) << text;
-        for (const ProbedText& t : Overflowing())
-            ADD_FAILURE() << "wider than its box: \"" << t.text << "\" " << t.measuredWidth << " > " << t.width;
+        ExpectShownAndFitting(c.texts);
     }
     // Every value of every word spinner fits its box, in both languages.
     for (bool italian : {true, false}) {

@@ -39,13 +39,7 @@ TEST_F(SessionJourney, StartCastLandEndSaveAndCount)
     // fish is landed the way CPesce::CheckLanding reports it: the catch
     // details shown, then the catch appended to the log.
     const unsigned species = 3;
-    g_Pesce.m_species = g_Pesci.GetRecord(species);
-    g_Pesce.m_weight = 1250.0f;
-    g_Pesce.m_length = 42;
-    g_Pesci.LoadPhoto(g_pDevice, species);
-    g_Gioco.ShowCatchDetails();
-    g_Sessione.AddCatch(int(species), g_Pesce.m_weight, g_Pesce.m_length);
-    g_Sessione.UpdateTotals();
+    LandFish(species, 1250.0f, 42);
     ProbeFrame();
     const ProbedText* name = FindPrefix("Fish: ");
     ASSERT_NE(name, nullptr);

@@ -94,13 +94,7 @@ TEST_F(TournamentJourney, CountdownFightEndResultsAndAFreeSessionAfter)
     // Landed the way CPesce::CheckLanding reports it: details, then the log.
     g_CannaPesca.m_canna.SetPhase(0);
     const unsigned species = 3;
-    g_Pesce.m_species = g_Pesci.GetRecord(species);
-    g_Pesce.m_weight = 1250.0f;
-    g_Pesce.m_length = 42;
-    g_Pesci.LoadPhoto(g_pDevice, species);
-    g_Gioco.ShowCatchDetails();
-    g_Sessione.AddCatch(int(species), g_Pesce.m_weight, g_Pesce.m_length);
-    g_Sessione.UpdateTotals();
+    LandFish(species, 1250.0f, 42);
     Seconds(1);
     EXPECT_EQ(g_Gioco.GetState(), kSessionCatchDetails) << "the catch details hold the end too";
     Click(345, 310); // OK
