@@ -5,6 +5,7 @@
 // records within their fields and ranges. It also plays random bite
 // decisions and fights, whose numbers must stay in range.
 #include "platform/Files.h"
+#include "platform/Image.h"
 #include "platform/Ini.h"
 #include "platform/Locale.h"
 #include "platform/Mesh.h"
@@ -278,6 +279,26 @@ void TackleFiles(const std::string& root)
     rig.SaveConfiguration("Soak", "");
 }
 
+// Photos come from the data folders: a small valid PNG, mutated, through the
+// decoder; an accepted picture must be whole and within the size bounds.
+void Pictures(const std::string& scratch)
+{
+    static std::string valid;
+    if (valid.empty()) {
+        plat::Image img(7, 5, 0xFF336699u);
+        const std::string path = scratch + "/soak.png";
+        if (!plat::SavePng(path, img) || !plat::ReadWholeFile(path, valid))
+            return;
+    }
+    const std::string bytes = Mutated(valid);
+    plat::Image out;
+    if (plat::DecodeImage(bytes.data(), bytes.size(), out)) {
+        if (out.width < 1 || out.height < 1 || out.width > plat::kMaxPictureSide ||
+            out.height > plat::kMaxPictureSide || out.pixels.size() != std::size_t(out.width) * out.height)
+            Fail("picture: accepted with a bad size", std::to_string(out.width) + " x " + std::to_string(out.height));
+    }
+}
+
 // A small mesh written as text, then cut, flipped or spliced.
 void MeshText()
 {
@@ -507,6 +528,8 @@ int main(int argc, char** argv)
         Wave();
         Texts();
         MeshText();
+        if (haveScratch)
+            Pictures(scratch);
         if (haveScratch && i % 8 == 0)
             SavedRecords();
         // The tackle readers work on whole folders: one run in 500.
