@@ -13,9 +13,9 @@
 #include "shell/Opzioni.h"
 #include "shell/SoundPlayer.h"
 #include "shell/Utility.h"
-#include "simulation/CannaPesca.h"
-#include "simulation/Esca.h"
-#include "simulation/Statistiche.h"
+#include "simulation/tackle/CannaPesca.h"
+#include "simulation/tackle/Esca.h"
+#include "simulation/session/Statistiche.h"
 
 const char* const kBuiltInVenueNames[40] = {
     "Arno",      "Badia00",   "Badia01",     "Badia02",      "Badia03",   "Bari",      "Bellano01", "Bellano02",

@@ -2,11 +2,11 @@
 
 #include "app/AppFish.h"
 #include "shell/Mouse.h"
-#include "simulation/CannaPesca.h"
-#include "simulation/Effetti.h"
-#include "simulation/Gioco.h"
-#include "simulation/Retino.h"
-#include "simulation/Help.h"
+#include "simulation/tackle/CannaPesca.h"
+#include "simulation/scene/Effetti.h"
+#include "simulation/session/Gioco.h"
+#include "simulation/scene/Retino.h"
+#include "simulation/session/Help.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include "fuzz/FuzzSupport.h"
 #include "platform/Files.h"
 #include "shell/GestFile.h"
-#include "simulation/Sessione.h"
+#include "simulation/session/Sessione.h"
 
 #include <cstring>
 

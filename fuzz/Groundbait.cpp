@@ -6,7 +6,7 @@
 #include "platform/Files.h"
 #include "shell/GestFile.h"
 #include "shell/Opzioni.h"
-#include "simulation/Pastura.h"
+#include "simulation/tackle/Pastura.h"
 
 #include <cstring>
 #include <filesystem>

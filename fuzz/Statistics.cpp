@@ -4,7 +4,7 @@
 #include "fuzz/FuzzSupport.h"
 #include "platform/Files.h"
 #include "shell/GestFile.h"
-#include "simulation/Statistiche.h"
+#include "simulation/session/Statistiche.h"
 
 #include <cstring>
 

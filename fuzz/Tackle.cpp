@@ -6,12 +6,12 @@
 // the screens' texts for the record can be made.
 #include "fuzz/FuzzSupport.h"
 #include "platform/Files.h"
-#include "simulation/Amo.h"
-#include "simulation/Canna.h"
-#include "simulation/Esca.h"
-#include "simulation/Galleggiante.h"
-#include "simulation/Mulinello.h"
-#include "simulation/Piombo.h"
+#include "simulation/tackle/Amo.h"
+#include "simulation/tackle/Canna.h"
+#include "simulation/tackle/Esca.h"
+#include "simulation/tackle/Galleggiante.h"
+#include "simulation/tackle/Mulinello.h"
+#include "simulation/tackle/Piombo.h"
 
 #include <cstring>
 #include <filesystem>

@@ -5,7 +5,7 @@
 #include "fuzz/FuzzSupport.h"
 #include "platform/Files.h"
 #include "shell/GestFile.h"
-#include "simulation/CannaPesca.h"
+#include "simulation/tackle/CannaPesca.h"
 
 #include <cstring>
 

@@ -2,7 +2,7 @@
 
 #include "screens/MenuBackground.h"
 #include "shell/Globals.h"
-#include "simulation/Gara.h"
+#include "simulation/session/Gara.h"
 
 KARVELIN_GLOBAL(15) CMenuGara g_MenuGara;
 

@@ -6,7 +6,7 @@
 #include "shell/ScreenSwitch.h"
 #include "shell/SoundPlayer.h"
 #include "shell/Utility.h"
-#include "simulation/Statistiche.h"
+#include "simulation/session/Statistiche.h"
 #include "world/Luogo.h"
 
 KARVELIN_GLOBAL(17) CMenuOpzioni g_MenuOpzioni;

@@ -5,8 +5,8 @@
 #include "shell/Globals.h"
 #include "shell/Opzioni.h"
 #include "shell/ScreenSwitch.h"
-#include "simulation/Gara.h"
-#include "simulation/Statistiche.h"
+#include "simulation/session/Gara.h"
+#include "simulation/session/Statistiche.h"
 #include "world/Luogo.h"
 
 #include <cmath>

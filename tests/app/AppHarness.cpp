@@ -6,8 +6,8 @@
 #include "shell/Graphics.h"
 #include "shell/Mouse.h"
 #include "shell/Opzioni.h"
-#include "simulation/Gioco.h"
-#include "simulation/Help.h"
+#include "simulation/session/Gioco.h"
+#include "simulation/session/Help.h"
 
 void AppTest::SetUp()
 {

@@ -4,7 +4,7 @@
 // keep its memory bounded.
 #include "app/Program.h"
 #include "shell/Graphics.h"
-#include "simulation/CannaPesca.h"
+#include "simulation/tackle/CannaPesca.h"
 #include "tests/app/AppHarness.h"
 #include "world/Luogo.h"
 

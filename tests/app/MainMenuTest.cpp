@@ -5,9 +5,9 @@
 #include "screens/MenuPrincipale.h"
 #include "shell/Graphics.h"
 #include "shell/Opzioni.h"
-#include "simulation/Gara.h"
-#include "simulation/Gioco.h"
-#include "simulation/Statistiche.h"
+#include "simulation/session/Gara.h"
+#include "simulation/session/Gioco.h"
+#include "simulation/session/Statistiche.h"
 #include "tests/app/Journey.h"
 
 #include <cstring>

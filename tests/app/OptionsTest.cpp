@@ -5,8 +5,8 @@
 #include "screens/MenuOpzioni.h"
 #include "screens/MenuPrincipale.h"
 #include "shell/Opzioni.h"
-#include "simulation/Gioco.h"
-#include "simulation/Statistiche.h"
+#include "simulation/session/Gioco.h"
+#include "simulation/session/Statistiche.h"
 #include "tests/app/Journey.h"
 
 #include <filesystem>

@@ -1,7 +1,7 @@
 // The player's records as the program reaches them: the statistics read at
 // start-up and the catch log opened with every new session.
-#include "simulation/Sessione.h"
-#include "simulation/Statistiche.h"
+#include "simulation/session/Sessione.h"
+#include "simulation/session/Statistiche.h"
 #include "tests/app/AppHarness.h"
 #include "world/Calendario.h"
 

@@ -2,7 +2,7 @@
 // the setting off at start-up, and after a device reset with the setting off
 // or with a device that fails the 3D check. Flat means the rod's polyline,
 // no 3D triangle, the reel's gauge alone and the flat rod's lowest angle.
-#include "simulation/CannaPesca.h"
+#include "simulation/tackle/CannaPesca.h"
 #include "shell/Opzioni.h"
 #include "tests/app/AppHarness.h"
 

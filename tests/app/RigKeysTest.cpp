@@ -2,8 +2,8 @@
 // drag changes only with a reel, L lets line off, R raises and lowers the
 // net; a new session puts the rig back at rest and the scene draws it.
 #include "tests/app/AppHarness.h"
-#include "simulation/CannaPesca.h"
-#include "simulation/Retino.h"
+#include "simulation/tackle/CannaPesca.h"
+#include "simulation/scene/Retino.h"
 
 namespace {
 

@@ -4,8 +4,8 @@
 #include "app/WndProc.h"
 #include "shell/Graphics.h"
 #include "shell/Mouse.h"
-#include "simulation/Gioco.h"
-#include "simulation/Help.h"
+#include "simulation/session/Gioco.h"
+#include "simulation/session/Help.h"
 #include "tests/app/AppHarness.h"
 
 #include <algorithm>

@@ -3,7 +3,7 @@
 // The checks are only that each picture was written and the screen drew.
 #include "screens/MenuOpzioni.h"
 #include "screens/MenuPrincipale.h"
-#include "simulation/Statistiche.h"
+#include "simulation/session/Statistiche.h"
 #include "tests/app/Journey.h"
 
 #include <filesystem>

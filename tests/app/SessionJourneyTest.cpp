@@ -4,11 +4,11 @@
 #include "tests/app/Journey.h"
 
 #include "shell/GestFile.h"
-#include "simulation/CannaPesca.h"
-#include "simulation/Gioco.h"
-#include "simulation/Pesce.h"
-#include "simulation/Sessione.h"
-#include "simulation/Statistiche.h"
+#include "simulation/tackle/CannaPesca.h"
+#include "simulation/session/Gioco.h"
+#include "simulation/scene/Pesce.h"
+#include "simulation/session/Sessione.h"
+#include "simulation/session/Statistiche.h"
 #include "world/Pesci.h"
 
 #include <cstring>

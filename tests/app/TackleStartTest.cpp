@@ -1,10 +1,10 @@
 // The start-up puts the player's rig and baits on the rod, and writes the
 // rig's own name back to the settings.
 #include "app/Program.h"
-#include "simulation/CannaPesca.h"
-#include "simulation/Esca.h"
+#include "simulation/tackle/CannaPesca.h"
+#include "simulation/tackle/Esca.h"
 #include "tests/app/AppHarness.h"
-#include "tests/simulation/TackleFixture.h"
+#include "tests/simulation/tackle/TackleFixture.h"
 
 namespace {
 

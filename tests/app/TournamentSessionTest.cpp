@@ -4,10 +4,10 @@
 #include "tests/app/AppHarness.h"
 
 #include "platform/Clock.h"
-#include "simulation/CannaPesca.h"
-#include "simulation/Gara.h"
-#include "simulation/Gioco.h"
-#include "simulation/Statistiche.h"
+#include "simulation/tackle/CannaPesca.h"
+#include "simulation/session/Gara.h"
+#include "simulation/session/Gioco.h"
+#include "simulation/session/Statistiche.h"
 
 namespace {
 

@@ -1,0 +1,255 @@
+#include "simulation/tackle/CannaPesca.h"
+
+#include "gui/ListBox.h"
+#include "platform/Files.h"
+#include "shell/Globals.h"
+#include "shell/Graphics.h"
+#include "shell/Opzioni.h"
+#include "shell/Utility.h"
+#include "simulation/tackle/Esca.h"
+
+#include <cmath>
+#include <cstring>
+
+KARVELIN_GLOBAL(1) CCannaPesca g_CannaPesca;
+
+CCannaPesca::CCannaPesca()
+    : m_bell(0), m_overLimitTicks(0), m_noStrikeTicks(0), m_strike(0), m_sinkDepth(0.0f), m_hookInUse(2),
+      m_lossReason(0), m_driftNesting(0), m_bands{}, m_profile{}, m_glide{}, m_targetX(0.0f), m_targetY(0.0f),
+      m_drawing(0)
+{
+    m_name[0] = '\0';
+    m_galleggiante.m_rig = this;
+    m_mulinello.m_rig = this;
+    m_canna.m_line = &m_lenza;
+    m_lenza.m_rig = this;
+    m_piombo.m_rig = this;
+}
+
+void CCannaPesca::Reset(plat::Device* dev)
+{
+    m_canna.Reset(dev);
+    m_galleggiante.SelectDefault(dev);
+    m_lenza.ResetRig(dev);
+    m_piombo.SetDefault();
+    m_mulinello.m_lineDiameter = m_lenza.m_material.m_diameter;
+    m_mulinello.SelectFirst(dev);
+    m_bell = 0;
+    UpdateExposedHeight();
+    SetFloatPosition(60.0f);
+    m_piombo.Classify(m_galleggiante.GetDepthSetting());
+    m_sinkDepth = 0.0f;
+    m_overLimitTicks = 0;
+    m_noStrikeTicks = 0;
+    m_glide[0] = m_glide[1] = 0.0f;
+}
+
+void CCannaPesca::OnLostDevice()
+{
+    m_canna.OnLostDevice();
+    m_galleggiante.OnLostDevice();
+    m_lenza.OnLostDevice();
+    m_piombo.OnLostDevice();
+    m_mulinello.OnLostDevice();
+    m_warning.OnLostDevice();
+}
+
+void CCannaPesca::OnResetDevice(plat::Device* dev)
+{
+    m_canna.OnResetDevice(dev);
+    m_galleggiante.OnResetDevice(dev);
+    m_lenza.OnResetDevice(dev);
+    m_piombo.OnResetDevice(dev);
+    m_mulinello.m_lineDiameter = m_lenza.m_material.m_diameter;
+    m_mulinello.OnResetDevice(dev);
+    m_warning.OnResetDevice(dev);
+    SetLossReason(0);
+    SetLineLength(m_lenza.m_length);
+}
+
+void CCannaPesca::SetLineLength(float length)
+{
+    m_lenza.SetLength(length, false);
+    m_lenza.SetTerminalLength(m_lenza.m_leader.m_length);
+    SetFloatPosition(float(m_galleggiante.m_position));
+}
+
+void CCannaPesca::SetFloatPosition(float position)
+{
+    CGalleggiante& g = m_galleggiante;
+    float depth = position - 45.0f;
+    if (m_lenza.m_leader.m_length > depth || !g.HasFloat())
+        depth = m_lenza.m_leader.m_length;
+    if (depth < 30.0f)
+        depth = 30.0f;
+    const float lineOut = m_lenza.m_length;
+    if (depth > std::trunc(lineOut - 100.0f))
+        depth = std::trunc(lineOut) - 100.0f;
+    if (g.IsSliding()) {
+        const int q = int(depth) + 2;
+        int above = -1, below = -1;
+        m_piombo.GetNeighbourPositions(q, above, below);
+        const int knot = m_lenza.GetNearestAbove(q);
+        depth = float((knot > below ? knot : below) + 10);
+    }
+    g.m_position = int(depth) + 45;
+    g.m_lineAbove = int(std::trunc(lineOut - float(g.m_position)));
+    g.ClampStopper(m_canna.HasReel(), lineOut);
+    m_piombo.Recalculate();
+    UpdateExposedHeight();
+}
+
+void CCannaPesca::UpdateExposedHeight()
+{
+    CGalleggiante& g = m_galleggiante;
+    // Without a float (or a float of no weight) nothing rides on the water.
+    if (!g.HasFloat() || g.m_current.weight <= 0) {
+        g.m_exposedHeight = 0;
+        return;
+    }
+    const float lead = float(m_piombo.GetWeightBetween(g.m_position - 45, -1));
+    const float load = lead * 100.0f / float(g.m_current.weight) - 70.0f;
+    if (load > 60.0f)
+        g.m_exposedHeight = 0;
+    else if (load >= 0.0f)
+        g.m_exposedHeight = 15 - int(load * 0.25f);
+    else
+        g.m_exposedHeight = 19;
+}
+
+bool CCannaPesca::IsSpinningRig() const
+{
+    return m_canna.m_current.type == kRodSpinning && m_lenza.m_leader.m_hook.m_current.baitKind == kBaitKindSpinning &&
+           !m_galleggiante.HasFloat();
+}
+
+bool CCannaPesca::CanCast() const { return m_canna.m_current.type == kRodPole || m_lenza.m_length < m_canna.GetLength(); }
+
+// ---- configurations ---------------------------------------------------------
+
+bool CCannaPesca::IsSafeName(const char* name)
+{
+    if (!name || !*name || std::strlen(name) > 128)
+        return false;
+    if (std::strchr(name, '/') || std::strchr(name, '\\'))
+        return false;
+    return std::strcmp(name, ".") != 0 && std::strcmp(name, "..") != 0;
+}
+
+std::string CCannaPesca::ConfigurationPath(const char* name)
+{
+    return plat::JoinPath(g_GestFile.GetDataSubfolder(CGestFile::D_LENZE), std::string(name) + ".kvz");
+}
+
+bool CCannaPesca::LoadConfiguration(const char* name, std::string* storedName, std::string* description)
+{
+    if (!name || !*name)
+        return true;
+    plat::Device* dev = g_pDevice;
+    CIniText file;
+    char stored[644 + 1] = {};
+    bool ok = IsSafeName(name);
+    if (ok) {
+        CopyString(m_name, name, 128);
+        file.Open(ConfigurationPath(name).c_str());
+        ok = file.ReadString("CONFIGURAZIONE", "NOME", "", stored, 643);
+    }
+    if (!ok) {
+        LogTackleFallback(std::string("configuration ") + name + " cannot be loaded, the default rig is mounted");
+        m_name[0] = '\0';
+        g_Opzioni.SaveLine();
+        Reset(dev);
+        return false;
+    }
+    if (storedName)
+        *storedName = stored;
+    if (description) {
+        char text[513];
+        file.ReadString("CONFIGURAZIONE", "DESCRIZIONE", "", text, 512);
+        *description = text;
+    }
+    m_bell = file.ReadInt("ACCESSORI", "CAMPANELLO", 0);
+    m_canna.LoadConfiguration(file, dev);
+    m_mulinello.m_lineDiameter = m_lenza.m_material.m_diameter;
+    m_mulinello.LoadConfiguration(file, dev, false);
+    m_piombo.LoadConfiguration(file, false);
+    m_galleggiante.LoadConfiguration(file, dev);
+    m_lenza.LoadConfiguration(file, dev);
+    m_mulinello.m_lineDiameter = m_lenza.m_material.m_diameter;
+    m_mulinello.LoadConfiguration(file, dev);
+    // The shots again, now against this rig's own line and float: the
+    // first reading held them to the rig loaded before.
+    m_piombo.LoadConfiguration(file);
+    SetFloatPosition(float(m_galleggiante.m_position));
+    g_Opzioni.SaveLine();
+    return true;
+}
+
+bool CCannaPesca::SaveConfiguration(const char* name, const char* description)
+{
+    if (!name || !*name) {
+        g_Opzioni.SaveLine();
+        return false;
+    }
+    if (!IsSafeName(name)) {
+        LogTackleFallback(std::string("configuration name refused: ") + name);
+        return false;
+    }
+    const std::string path = ConfigurationPath(name);
+    CIniText file;
+    if (plat::PathExists(path) && !file.Open(path.c_str())) {
+        LogTackleFallback("configuration " + path + " cannot be read to be rewritten");
+        return false;
+    }
+    file.WriteString("CONFIGURAZIONE", "NOME", name);
+    file.WriteString("CONFIGURAZIONE", "DESCRIZIONE", description ? description : "");
+    file.WriteInt("ACCESSORI", "CAMPANELLO", m_bell);
+    m_canna.SaveConfiguration(file);
+    m_mulinello.SaveConfiguration(file);
+    m_galleggiante.SaveConfiguration(file);
+    m_lenza.SaveConfiguration(file);
+    m_piombo.SaveConfiguration(file);
+    if (!file.Save(path.c_str())) {
+        LogTackleFallback("configuration " + path + " could not be written");
+        return false;
+    }
+    CopyString(m_name, name, 128);
+    g_Opzioni.SaveLine();
+    return true;
+}
+
+void CCannaPesca::ListConfigurations(CListBox& list, const char* folder) const
+{
+    list.Clear();
+    const char* generic = Tr("Configurazione generica", "Generic configuration");
+    std::vector<std::string> names;
+    for (const char* n = g_GestFile.FindFirst(folder, "kvz"); n; n = g_GestFile.FindNext())
+        names.emplace_back(n);
+    int id = 0;
+    for (const std::string& fileName : names) {
+        CIniText file;
+        file.Open(plat::JoinPath(g_GestFile.GetDataSubfolder(CGestFile::D_LENZE), fileName).c_str());
+        char name[513], text[513];
+        file.ReadString("CONFIGURAZIONE", "NOME", generic, name, 512);
+        file.ReadString("CONFIGURAZIONE", "DESCRIZIONE", generic, text, 512);
+        list.AddItem(id++, fileName.c_str(), name, text);
+    }
+    list.SelectByKey((std::string(m_name) + ".kvz").c_str(), true);
+}
+
+bool CCannaPesca::DeleteConfiguration(const char* fileName)
+{
+    if (!IsSafeName(fileName))
+        return false;
+    return g_GestFile.RemoveFile(plat::JoinPath(g_GestFile.GetDataSubfolder(CGestFile::D_LENZE), fileName).c_str());
+}
+
+const char* TackleSettingsSource(int slot)
+{
+    if (slot == -1)
+        return g_CannaPesca.m_name;
+    if (slot >= 0 && slot <= 2 && g_Esca.m_slots[slot].id[0])
+        return g_Esca.m_slots[slot].id;
+    return nullptr;
+}
+
