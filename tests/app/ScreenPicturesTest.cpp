@@ -70,10 +70,14 @@ TEST_F(ScreenPicturesTest, MainMenuAndOptions)
 // fishes.
 TEST_F(ScreenPicturesTest, VenuesFishesAndBaits)
 {
+    for (int resolution : {0, 1})
     for (bool italian : {true, false}) {
-        const std::string language = italian ? "_it" : "_en";
+        if (resolution == 1 && !italian)
+            continue;
+        const std::string language = std::string(italian ? "_it" : "_en") + (resolution == 1 ? "_1024" : "");
         Stop();
-        ASSERT_EQ(StartJourney({.italian = italian, .resolution = 0, .settings = {{"MODOACQUE", "2"}}}), 0);
+        ASSERT_EQ(StartJourney({.italian = italian, .resolution = resolution, .settings = {{"MODOACQUE", "2"}}}),
+                  0);
         const ListItem* river = g_Luogo.VenueList().FindByKey("FiumePianura.kvl");
         ASSERT_NE(river, nullptr);
         ASSERT_TRUE(g_Luogo.SelectByIndex(river->id));
