@@ -231,10 +231,7 @@ TEST_F(BaitsTest, CaptionsInBothLanguagesAndAfterALostDevice)
         // The bread type holds a tab, drawn as a gap.
         EXPECT_NE(Find(italian ? "Tipo di esca: Pane o\t polenta" : "Type: Bread"), nullptr);
 
-        g_pDevice->SimulateLoss();
-        for (int i = 0; i < 4 && (i == 0 || g_pApp->IsDeviceLost()); ++i)
-            Frame();
-        ASSERT_FALSE(g_pApp->IsDeviceLost());
+        ASSERT_TRUE(LoseAndResetDevice());
         ExpectCaptions(captions);
         EXPECT_TRUE(g_Esca.m_photo.HasDrawer());
     }

@@ -1,5 +1,7 @@
 #include "tests/app/CatalogueScreens.h"
 
+#include "shell/Graphics.h"
+
 void CatalogueTest::ClickArrow(const ListPlace& at, int height, bool down)
 {
     // The arrows stand right of the panel, which is drawn 5 pixels narrower
@@ -58,4 +60,12 @@ void CatalogueTest::ExpectCaptions(const std::vector<std::string>& captions)
         ASSERT_NE(t, nullptr) << caption;
         EXPECT_TRUE(t->fits) << "wider than its box: \"" << caption << "\" " << t->measuredWidth << " > " << t->width;
     }
+}
+
+bool CatalogueTest::LoseAndResetDevice()
+{
+    g_pDevice->SimulateLoss();
+    for (int i = 0; i < 4 && (i == 0 || g_pApp->IsDeviceLost()); ++i)
+        Frame();
+    return !g_pApp->IsDeviceLost();
 }

@@ -27,6 +27,9 @@ protected:
     // One probed frame: each caption is drawn and fits its box. Catalogue
     // rows are left out: the lists clip a long name on purpose.
     void ExpectCaptions(const std::vector<std::string>& captions);
+    // The device lost, then reset by the frames that follow; false when it
+    // stays lost.
+    bool LoseAndResetDevice();
     // A venue file's text: the keys after the section line, one per entry.
     static std::string VenueText(const std::string& name, const std::string& keys);
 };

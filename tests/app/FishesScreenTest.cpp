@@ -134,10 +134,7 @@ TEST_F(FishesTest, CaptionsInBothLanguagesAndAfterALostDevice)
             EXPECT_TRUE(italian || FindPrefix(label) != nullptr) << label;
         }
 
-        g_pDevice->SimulateLoss();
-        for (int i = 0; i < 4 && (i == 0 || g_pApp->IsDeviceLost()); ++i)
-            Frame();
-        ASSERT_FALSE(g_pApp->IsDeviceLost());
+        ASSERT_TRUE(LoseAndResetDevice());
         ExpectCaptions(captions);
         EXPECT_TRUE(g_MenuPesci.m_activity.HasDrawer());
         EXPECT_TRUE(g_Pesci.Photo().HasDrawer());

@@ -276,10 +276,7 @@ TEST_F(VenuesTest, CaptionsInBothLanguagesAndAfterALostDevice)
             }
         Click(kDepthX, kDepthY);
 
-        g_pDevice->SimulateLoss();
-        for (int i = 0; i < 4 && (i == 0 || g_pApp->IsDeviceLost()); ++i)
-            Frame();
-        ASSERT_FALSE(g_pApp->IsDeviceLost());
+        ASSERT_TRUE(LoseAndResetDevice());
         ExpectCaptions({italian ? "Karvelin - Luoghi" : "Karvelin - Venues",
                                italian ? "Crea dati Fondale" : "Set depth data"});
         EXPECT_TRUE(g_MenuLuogo.m_indicator.HasDrawer());
