@@ -269,8 +269,8 @@ int Font::DrawText(const char* text, int count, const Rect& rect, unsigned forma
     layoutKey += raw;
     const Layout* cachedLayout = m_face->layouts.Find(layoutKey);
     if (!cachedLayout)
-        cachedLayout = m_face->layouts.Insert(layoutKey, LayOut(m_face->font, Untabbed(Cp1252ToUtf8(raw)), single, wrap,
-                                                                std::max(0, rect.Width())));
+        cachedLayout = m_face->layouts.Insert(
+            layoutKey, LayOut(m_face->font, Untabbed(Cp1252ToUtf8(raw)), single, wrap, std::max(0, rect.Width())));
     const Layout& lines = *cachedLayout;
     const int cell = m_cellHeight;
     const int total = int(lines.size()) * cell;

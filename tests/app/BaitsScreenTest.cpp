@@ -134,7 +134,8 @@ TEST_F(BaitsTest, GroundbaitsAndTheFishesTheyDraw)
 {
     // A groundbait that draws no species at all.
     folders.Write("appdata/Karvelin/Pasture/vuota.kvt",
-                  "[PASTURA]\r\nNOME=Vuota\r\nNAME=Empty\r\nDESCRIZIONE=Nulla\r\nDESCRIPTION=Nothing\r\nSECONDI=60\r\n");
+                  "[PASTURA]\r\nNOME=Vuota\r\nNAME=Empty\r\n"
+                  "DESCRIZIONE=Nulla\r\nDESCRIPTION=Nothing\r\nSECONDI=60\r\n");
     ASSERT_EQ(StartJourney(), 0);
     OpenBaits();
     EXPECT_EQ(g_MenuEsche.m_groundbaits.GetSelectedId(), g_Pastura.m_selected);

@@ -50,7 +50,8 @@ TEST_F(FishesTest, EachWatersModeOpensOnItsSpeciesAndOffersItsRows)
         for (int i = 0; i < list.GetCount(); ++i) {
             const ListItem* row = list.GetItem(i);
             const unsigned s = unsigned(row->id);
-            const bool offered = c.waters == 2 || (c.waters == 0 ? g_Pesci.LivesInFreshWater(s) : g_Pesci.LivesInSea(s));
+            const bool offered =
+                c.waters == 2 || (c.waters == 0 ? g_Pesci.LivesInFreshWater(s) : g_Pesci.LivesInSea(s));
             EXPECT_EQ(row->enabled == 1, offered) << c.waters << " " << row->col0;
             disabled += row->enabled ? 0 : 1;
         }
