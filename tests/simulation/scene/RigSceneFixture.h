@@ -10,6 +10,7 @@
 #include "simulation/scene/Pesce.h"
 #include "simulation/scene/Retino.h"
 #include "tests/shell/GfxFixture.h"
+#include "tests/simulation/tackle/FreshRig.h"
 #include "tests/support/BuildFolder.h"
 #include "tests/support/TempFolders.h"
 #include "simulation/scene/Sfondo.h"
@@ -31,6 +32,7 @@ protected:
         Venue(kVenueLake);
         g_Meteo.SetWind(0, 0);
         plat::SeedRandom(7);
+        testing_support::FreshRig();
         g_CannaPesca.Init(dev.get(), 400);
         g_Esca.Load(dev.get());
         g_Pesce.Reset();

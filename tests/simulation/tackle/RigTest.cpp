@@ -3,6 +3,7 @@
 #include "shell/Utility.h"
 #include "simulation/tackle/CannaPesca.h"
 #include "simulation/tackle/Filo.h"
+#include "tests/simulation/tackle/FreshRig.h"
 #include "tests/simulation/tackle/TackleFixture.h"
 
 using tackle_test::TackleTest;
@@ -50,6 +51,7 @@ protected:
     void SetUp() override
     {
         TackleTest::SetUp();
+        testing_support::FreshRig();
         rig.Init(nullptr, 400);
     }
     // A rod with a reel, of that length, no float, no lead.
