@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <string>
@@ -17,27 +18,12 @@
 namespace rig_test {
 namespace {
 
-// The first seed whose first draws modulo m are the wanted values.
-std::uint32_t SeedDrawing(std::initializer_list<std::pair<int, int>> draws)
-{
-    for (std::uint32_t seed = 1;; ++seed) {
-        plat::SeedRandom(seed);
-        bool all = true;
-        for (const auto& [modulo, wanted] : draws)
-            all = all && int(plat::Random() % unsigned(modulo)) == wanted;
-        if (all)
-            return seed;
-    }
-}
-
 class FightStepTest : public RigSceneTest {
 protected:
     void SetUp() override
     {
         RigSceneTest::SetUp();
-        g_Opzioni.level = 0;
-        g_Opzioni.lineMode = 0;
-        g_Opzioni.retrieveSpeed = 2;
+        FightSettings();
     }
     void Cast(int rodType)
     {
@@ -88,6 +74,22 @@ protected:
         return -1;
     }
     float FishDistance() { return rig.GetDepthDistance(); }
+    // Fishing with the default pole on the lake, the net rising by itself
+    // for a tired fish, a catch log open.
+    void PoleWithTheNet()
+    {
+        g_Pesci.Load(dev.get());
+        g_Opzioni.netMode = 1;
+        g_Gioco.m_state = kSessionFishing;
+        g_Sessione.Start();
+        WithBackground();
+        Cast(kRodPole);
+    }
+    void TearDown() override
+    {
+        g_Gioco.m_state = kSessionIdle;
+        RigSceneTest::TearDown();
+    }
 };
 
 // ---- the fight step --------------------------------------------------------------
@@ -299,10 +301,32 @@ TEST_F(FightStepTest, StruckNibblerPullsTheFloatUnder)
             EXPECT_NEAR(g.m_rotation, rig.m_lenza.GetAngle(), 0.01f);
             EXPECT_EQ(g.GetVisibleHeight(), 0);
         }
-        if (c.biteKind == 1 && c.struck)
-            SavePicture("fight_struck_nibbler.png");
         rig.SetLossReason(0);
     }
+    // The strike itself, to look at: the nibbler's flat float tips over to
+    // the line and goes under a pixel a frame.
+    WithBackground();
+    Cast(kRodPole);
+    FishOn(300.0f, 3.0f, false, 1);
+    g_Pesce.m_run = rig.m_galleggiante.m_position;
+    for (int f = 0; f < 150; ++f)
+        FightFrame();
+    const int flat = rig.m_galleggiante.GetVisibleHeight();
+    rig.Strike();
+    for (int f = 0; f < 3; ++f)
+        FightFrame();
+    EXPECT_EQ(rig.m_galleggiante.GetVisibleHeight(), flat - 3);
+    EXPECT_NEAR(rig.m_galleggiante.m_rotation, rig.m_lenza.GetAngle(), 0.01f);
+    SavePicture("fight_struck_nibbler.png");
+    // And four times as large around the float.
+    plat::Image shot;
+    dev->ReadPixels(shot);
+    const int cx = rig.m_galleggiante.GetX(), cy = rig.m_galleggiante.GetY();
+    plat::Image zoom(240, 160, 0);
+    for (int y = 0; y < zoom.height; ++y)
+        for (int x = 0; x < zoom.width; ++x)
+            zoom.At(x, y) = shot.At(std::clamp(cx - 30 + x / 4, 0, 799), std::clamp(cy - 20 + y / 4, 0, 599));
+    plat::SavePng(testing_support::BuildFolderFile("fight_struck_nibbler_zoom.png"), zoom);
 }
 
 // The fish swims off with the line the drag gives: on the river, with a
@@ -412,12 +436,7 @@ TEST_F(FightStepTest, LossWithinATickReadsTheHookNowInUse)
 // landed only below 99, so the player takes up line by raising the rod.
 TEST_F(FightStepTest, SpentFishOverTheNetLandsOnceTheRodTakesUpTheLine)
 {
-    g_Pesci.Load(dev.get());
-    g_Opzioni.netMode = 1;
-    g_Gioco.m_state = kSessionFishing;
-    g_Sessione.Start();
-    WithBackground();
-    Cast(kRodPole);
+    PoleWithTheNet();
     FishOn(300.0f, 1.2f);
     g_Pesce.m_exhaustion = 301;
     rig.m_canna.SetAngle(45.0f);
@@ -444,7 +463,36 @@ TEST_F(FightStepTest, SpentFishOverTheNetLandsOnceTheRodTakesUpTheLine)
     }
     EXPECT_EQ(g_Gioco.GetState(), kSessionCatchDetails) << "run " << g_Pesce.m_run;
     EXPECT_EQ(g_Sessione.GetCount(), 1);
-    g_Gioco.m_state = kSessionIdle;
+}
+
+// A picture to look at: the default pole at 800 x 600, a spent fish
+// lying in the raised net's ring with its back out of the water; its next
+// tick lands it.
+TEST_F(FightStepTest, PictureOfASpentFishLandedInTheNet)
+{
+    PoleWithTheNet();
+    FishOn(900.0f, 1.0f);
+    g_Pesce.m_length = 40;
+    g_Pesce.m_exhaustion = 301;
+    g_Pesce.m_heading = 80.0f;
+    g_Retino.Raise();
+    Frames(2);
+    g_Retino.m_y = g_Retino.m_raisedY;
+    rig.m_canna.SetAngle(80.0f);
+    rig.m_canna.m_sideAngle = 55.0f;
+    const float x = float(g_Retino.m_x), y = float(g_Retino.m_y + 40);
+    for (int f = 0; f < 3; ++f) {
+        g_Pesce.m_run = 4;
+        rig.m_lenza.SetEndPoint(x, y);
+        FightFrame();
+    }
+    ASSERT_EQ(g_Gioco.GetState(), kSessionFishing);
+    EXPECT_NEAR(g_Pesce.m_x, x, 3.0f);
+    SavePicture("landing_spent_fish.png");
+    g_Pesce.m_run = 4;
+    g_Pesce.OnTimer0();
+    EXPECT_EQ(g_Gioco.GetState(), kSessionCatchDetails);
+    EXPECT_EQ(g_Sessione.GetCount(), 1);
 }
 
 } // namespace

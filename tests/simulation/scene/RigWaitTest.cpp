@@ -33,6 +33,13 @@ protected:
         rig.m_targetX = float(g.GetX());
         rig.m_targetY = float(g.GetY());
     }
+    // A bolognese settled after its cast.
+    CGalleggiante& SettledBolognese()
+    {
+        Rod(kRodBolognese, 500.0f);
+        Frames(300);
+        return rig.m_galleggiante;
+    }
     static std::string ShippedVenues() { return std::string(KARVELIN_SOURCE_DIR) + "/data/Luoghi"; }
 };
 
@@ -116,9 +123,7 @@ TEST_F(RigWaitTest, ReelRodCastsOnlyWithTheLineIn)
 // a taut one draws the float in a pixel a frame at the surface.
 TEST_F(RigWaitTest, SlackLineGlidesTautLineEases)
 {
-    Rod(kRodBolognese, 500.0f);
-    Frames(300);
-    CGalleggiante& g = rig.m_galleggiante;
+    CGalleggiante& g = SettledBolognese();
     // Slack: far more line above the float than the float's distance.
     FloatAt(560, rig.m_bands[3] + 60);
     g.m_lineAbove = 5000;
@@ -186,9 +191,7 @@ TEST_F(RigWaitTest, DriftFollowsTheCurrentUntilTheLineHolds)
 
 TEST_F(RigWaitTest, DriftOnTheBottomDropsFourStepsInFive)
 {
-    Rod(kRodBolognese, 500.0f);
-    Frames(300);
-    CGalleggiante& g = rig.m_galleggiante;
+    CGalleggiante& g = SettledBolognese();
     int steps[2] = {0, 0};
     for (int bottom : {0, 1}) {
         for (int i = 0; i < 1000; ++i) {
@@ -206,9 +209,7 @@ TEST_F(RigWaitTest, DriftOnTheBottomDropsFourStepsInFive)
 
 TEST_F(RigWaitTest, DriftRingsVerticalCurrentAndTheLeadOnTheBottom)
 {
-    Rod(kRodBolognese, 500.0f);
-    Frames(300);
-    CGalleggiante& g = rig.m_galleggiante;
+    CGalleggiante& g = SettledBolognese();
     // A strong drive rings the water where the float moves.
     FloatAt(200, rig.m_bands[3] + 60);
     g.m_sinkOffset = 0;
