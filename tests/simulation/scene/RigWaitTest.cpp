@@ -245,17 +245,24 @@ TEST_F(RigWaitTest, DriftRingsVerticalCurrentAndTheLeadOnTheBottom)
     // and never with a torpille.
     g.SelectById(nullptr, "INTERNAL_V");
     rig.m_sinkDepth = rig.GetBottomDepth();
+    auto movesIn3000 = [&] {
+        int moves = 0;
+        for (int i = 0; i < 3000; ++i) {
+            FloatAt(200, rig.m_bands[3] + 60);
+            g.m_sinkOffset = 0;
+            g.m_driftAccumulator = 0.99f;
+            rig.DriftRig();
+            moves += g.GetX() != 200;
+        }
+        return moves;
+    };
     ASSERT_TRUE(rig.m_piombo.HasNoShapeOne());
-    int moves = 0;
-    for (int i = 0; i < 3000; ++i) {
-        FloatAt(200, rig.m_bands[3] + 60);
-        g.m_sinkOffset = 0;
-        g.m_driftAccumulator = 0.99f;
-        rig.DriftRig();
-        moves += g.GetX() != 200;
-    }
+    const int moves = movesIn3000();
     EXPECT_GT(moves, 5);
     EXPECT_LT(moves, 40);
+    rig.m_piombo.AddShotById("INTERNAL_1", 30, 0, true);
+    ASSERT_FALSE(rig.m_piombo.HasNoShapeOne());
+    EXPECT_EQ(movesIn3000(), 0) << "a torpille holds the lead on the bottom";
 }
 
 // At sea the float bobs: by 3 every 120 ms when its rating and the lead's
