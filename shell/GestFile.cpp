@@ -16,10 +16,22 @@ const char* const kProgramNames[CGestFile::P_COUNT] = {"Ami",    "Esche",  "Gall
 const char* const kDataNames[CGestFile::D_COUNT] = {"Ami",     "Esche",   "Galleggianti", "Piombi", "Lenze",
                                                     "Luoghi",  "Pasture", "Catture",      "Canne",  "Mulinelli"};
 
+// One line for each name refused by the path layer (the same name asked
+// for twice in a row is one refusal).
+void LogRefusedName(const std::string& line)
+{
+    static std::string last;
+    if (line == last)
+        return;
+    last = line;
+    LogError("GestFile", line.c_str(), __LINE__);
+}
+
 } // namespace
 
 bool CGestFile::Init()
 {
+    plat::SetPathRefusalHook(LogRefusedName);
     std::memset(m_programFolder, 0, sizeof m_programFolder);
     std::memset(m_dataFolder, 0, sizeof m_dataFolder);
     std::memset(m_programSub, 0, sizeof m_programSub);
@@ -116,15 +128,25 @@ const char* CGestFile::StripExtension(const char* name)
     return m_scratch;
 }
 
-bool CGestFile::ReadString(const char* section, const char* key, const char* def, char* buffer, int size,
-                           const char* path)
+bool CGestFile::OpenIni(const char* path, plat::IniDocument& doc)
+{
+    std::string text;
+    const bool read = path && plat::ReadFileUpTo(path, kMaxIniFile, text);
+    doc.Parse(text);
+    return read;
+}
+
+bool CGestFile::ReadString(const plat::IniDocument& doc, const char* section, const char* key, const char* def,
+                           char* buffer, int size)
 {
     if (!buffer || size <= 0)
         return false;
     std::string value;
-    if (section && key && path)
-        plat::IniRead(path, section, key, value);
-    if (!value.empty()) {
+    if (section && key)
+        doc.Get(section, key, value);
+    // A value that starts with a NUL byte would copy as an empty text: it
+    // counts as missing, as in every reader of the game's files.
+    if (!value.empty() && value[0] != '\0') {
         CopyString(buffer, value.c_str(), size - 1);
         return true;
     }
@@ -136,13 +158,30 @@ bool CGestFile::ReadString(const char* section, const char* key, const char* def
     return false;
 }
 
+int CGestFile::ReadInt(const plat::IniDocument& doc, const char* section, const char* key, int def)
+{
+    char text[513] = {};
+    if (!ReadString(doc, section, key, "ERROR", text, 512) || std::strcmp(text, "ERROR") == 0)
+        return def;
+    return TextToInt(text);
+}
+
+bool CGestFile::ReadString(const char* section, const char* key, const char* def, char* buffer, int size,
+                           const char* path)
+{
+    plat::IniDocument doc;
+    if (path && section && key)
+        OpenIni(path, doc);
+    return ReadString(doc, section, key, def, buffer, size);
+}
+
 int CGestFile::ReadInt(const char* section, const char* key, int def, const char* path)
 {
     // Its own buffer, so a StripExtension result survives the read.
-    char text[513] = {};
-    if (!ReadString(section, key, "ERROR", text, 512, path) || std::strcmp(text, "ERROR") == 0)
-        return def;
-    return TextToInt(text);
+    plat::IniDocument doc;
+    if (path && section && key)
+        OpenIni(path, doc);
+    return ReadInt(doc, section, key, def);
 }
 
 bool CGestFile::WriteString(const char* section, const char* key, const char* value, const char* path)
