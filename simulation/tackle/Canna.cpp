@@ -4,7 +4,6 @@
 #include "simulation/tackle/Lenza.h"
 #include "simulation/tackle/Scene3D.h"
 
-#include <algorithm>
 #include <cstring>
 
 const TackleKind CCanna::kKind = {"CANNA", "kvn", CGestFile::P_CANNE, CGestFile::D_CANNE, "Canna generica",
@@ -257,9 +256,8 @@ bool CCanna::LoadConfiguration(const CIniText& file, plat::Device* dev)
             LogTackleFallback(std::string("configuration: rod ") + id + " unknown, " + m_current.id + " mounted");
     }
     // The configuration's own stiffness and type, as stored.
-    // Kept within the catalogue's ranges: both index tables.
-    m_current.stiffness = std::clamp(file.ReadInt("CANNA", "RIGIDITA", 1), 1, 3);
-    m_current.type = std::clamp(file.ReadInt("CANNA", "TIPO", 0), 0, 3);
+    m_current.stiffness = file.ReadInt("CANNA", "RIGIDITA", 1);
+    m_current.type = file.ReadInt("CANNA", "TIPO", 0);
     return true;
 }
 
