@@ -45,6 +45,7 @@ void Use(const char* text) { fuzz::Check(text != nullptr, "a text for every valu
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
+    const fuzz::TimeBound bound;
     static const std::string folder = [] {
         std::string f = plat::JoinPath(fuzz::ScratchFolder(), "tackle");
         std::filesystem::create_directories(f);

@@ -177,6 +177,10 @@ bool CCannaPesca::LoadConfiguration(const char* name, std::string* storedName, s
     m_lenza.LoadConfiguration(file, dev);
     m_mulinello.m_lineDiameter = m_lenza.m_material.m_diameter;
     m_mulinello.LoadConfiguration(file, dev);
+    // The spool holds less of a thicker line: the main line read against the
+    // earlier line's capacity is kept within this one's.
+    if (m_canna.HasReel() && m_lenza.m_length > float(m_mulinello.GetCapacity()))
+        m_lenza.SetLength(float(m_mulinello.GetCapacity()), false);
     // The shots again, now against this rig's own line and float: the
     // first reading held them to the rig loaded before.
     m_piombo.LoadConfiguration(file);
