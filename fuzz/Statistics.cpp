@@ -50,13 +50,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         fuzz::Check(v >= 0 && v <= CStatistiche::kMaxCount, "every counter in range");
     for (float v : {stats.m_minutes, stats.m_weight, stats.m_fishCount})
         fuzz::Check(v >= 0.0f && v <= CStatistiche::kMaxTotal, "every total in range");
-    bool empty = false;
+    bool sawEmpty = false;
     float last = 0.0f;
     for (const StatCatch& c : stats.m_best) {
         fuzz::Check(c.id >= -1 && c.id <= 129, "a best catch of a known species or empty");
-        fuzz::Check(!(empty && c.id != -1), "used slots first");
+        fuzz::Check(!(sawEmpty && c.id != -1), "used slots first");
         fuzz::Check(c.id == -1 || c.weight >= last, "the best catches in ascending order");
-        empty = empty || c.id == -1;
+        sawEmpty = sawEmpty || c.id == -1;
         if (c.id != -1)
             last = c.weight;
     }
