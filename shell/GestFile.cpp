@@ -169,19 +169,27 @@ int CGestFile::ReadInt(const plat::IniDocument& doc, const char* section, const 
 bool CGestFile::ReadString(const char* section, const char* key, const char* def, char* buffer, int size,
                            const char* path)
 {
-    plat::IniDocument doc;
-    if (path && section && key)
-        OpenIni(path, doc);
-    return ReadString(doc, section, key, def, buffer, size);
+    if (!buffer || size <= 0)
+        return false;
+    // One key of a file: a single pass over its text, bounded like every read.
+    std::string text, value;
+    if (section && key && path && plat::ReadFileUpTo(path, kMaxIniFile, text))
+        plat::IniReadText(text, section, key, value);
+    if (!value.empty() && value[0] != '\0') {
+        CopyString(buffer, value.c_str(), size - 1);
+        return true;
+    }
+    plat::IniDocument none;
+    return ReadString(none, nullptr, nullptr, def, buffer, size);
 }
 
 int CGestFile::ReadInt(const char* section, const char* key, int def, const char* path)
 {
     // Its own buffer, so a StripExtension result survives the read.
-    plat::IniDocument doc;
-    if (path && section && key)
-        OpenIni(path, doc);
-    return ReadInt(doc, section, key, def);
+    char text[513] = {};
+    if (!ReadString(section, key, "ERROR", text, 512, path) || std::strcmp(text, "ERROR") == 0)
+        return def;
+    return TextToInt(text);
 }
 
 bool CGestFile::WriteString(const char* section, const char* key, const char* value, const char* path)

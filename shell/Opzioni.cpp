@@ -98,15 +98,15 @@ std::string COpzioni::Path() { return plat::JoinPath(g_GestFile.GetUserFolder(),
 
 void COpzioni::Load()
 {
-    // The file is read once and every key looked up in its text; a missing
-    // or unreadable file leaves every key at its default. An empty value
-    // also means the default, and so does "ERROR" for a number.
-    std::string text;
-    if (!plat::ReadWholeFile(Path(), text))
-        text.clear();
+    // The file is read and parsed once and every key looked up in it; a
+    // missing, unreadable or oversized file leaves every key at its default.
+    // An empty value also means the default, and so does "ERROR" for a
+    // number.
+    plat::IniDocument file;
+    CGestFile::OpenIni(Path().c_str(), file);
     for (const Key& k : kKeys) {
         std::string value;
-        plat::IniReadText(text, k.section, k.name, value);
+        file.Get(k.section, k.name, value);
         // A value is a text up to its first NUL, as it is written back: one
         // that starts with a NUL is as empty as no value at all.
         value.resize(std::strlen(value.c_str()));

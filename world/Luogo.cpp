@@ -460,19 +460,16 @@ void CLuogo::PickRandomVenue()
         return;
     }
     const int k = plat::Random() % n + 1;
-    int seen = 0;
-    int maxId = -1;
+    // The k-th enabled row in id order, found without a search per id.
+    std::vector<int> ids;
     for (int i = 0; i < m_venues.GetCount(); ++i)
-        maxId = std::max(maxId, int(m_venues.GetItem(i)->id));
-    for (int id = 0; id <= maxId; ++id) {
-        ListItem* item = m_venues.FindById(id);
-        if (!item || !item->enabled)
-            continue;
-        if (++seen == k) {
-            m_venues.SelectById(id, true);
-            LoadSelectedVenue(g_pDevice);
-            return;
-        }
+        if (m_venues.GetItem(i)->enabled)
+            ids.push_back(int(m_venues.GetItem(i)->id));
+    std::sort(ids.begin(), ids.end());
+    ids.erase(std::unique(ids.begin(), ids.end()), ids.end());
+    if (k <= int(ids.size())) {
+        m_venues.SelectById(ids[std::size_t(k - 1)], true);
+        LoadSelectedVenue(g_pDevice);
     }
 }
 
