@@ -130,47 +130,89 @@ const char* COpzioni::TackleText(int slot, const char* field) const
     return field;
 }
 
+namespace {
+
+// The settings file as it stands, parsed: a file the loader would refuse as
+// oversized reads as empty, so what is written over it is loadable again.
+// False only when a file of a fair size cannot be read.
+bool ReadSettingsFile(const std::string& path, plat::IniDocument& file)
+{
+    std::uintmax_t size = 0;
+    std::int64_t modified = 0;
+    const bool oversized = plat::FileStamp(path, size, modified) && size > CGestFile::kMaxIniFile;
+    std::string text;
+    if (!oversized && plat::PathExists(path) && !plat::ReadFileUpTo(path, CGestFile::kMaxIniFile, text))
+        return false; // never replace a file we could not read
+    file.Parse(text);
+    return true;
+}
+
+} // namespace
+
 bool COpzioni::Save()
 {
     // All keys go into the text first and the file is replaced once: a
     // failure half-way never leaves half the settings behind.
     std::string path = Path();
-    std::string text;
-    if (plat::PathExists(path) && !plat::ReadWholeFile(path, text))
+    plat::IniDocument file;
+    if (!ReadSettingsFile(path, file))
         return false;
-    for (const Key& k : kKeys) {
-        std::string value;
-        if (k.number) {
-            value = IntToText(this->*k.number);
-        } else {
-            int slot = TackleSlot(k.name);
-            value = slot >= -1 ? TackleText(slot, k.text(*this)) : k.text(*this);
+    auto writeAll = [&](plat::IniDocument& to) {
+        for (const Key& k : kKeys) {
+            std::string value;
+            if (k.number) {
+                value = IntToText(this->*k.number);
+            } else {
+                int slot = TackleSlot(k.name);
+                value = slot >= -1 ? TackleText(slot, k.text(*this)) : k.text(*this);
+            }
+            to.Set(k.section, k.name, value);
         }
-        text = plat::IniWriteText(text, k.section, k.name, value);
+    };
+    writeAll(file);
+    // Other lines of the file are kept only while the loader still takes it.
+    if (file.Size() > CGestFile::kMaxIniFile) {
+        file.Parse({});
+        writeAll(file);
     }
-    return plat::WriteFileAtomic(path, text);
+    return plat::WriteFileAtomic(path, file.Text());
+}
+
+bool COpzioni::WriteKeys(const std::vector<std::pair<const char*, std::string>>& keys)
+{
+    const std::string path = Path();
+    plat::IniDocument file;
+    if (!ReadSettingsFile(path, file))
+        return false;
+    for (const auto& [key, value] : keys)
+        file.Set(kMain, key, value);
+    // Past the loader's bound the whole record is written afresh instead.
+    if (file.Size() > CGestFile::kMaxIniFile)
+        return Save();
+    return plat::WriteFileAtomic(path, file.Text());
 }
 
 void COpzioni::SaveBaits()
 {
-    std::string path = Path();
     const struct {
         const char* key;
         int slot;
         char* field;
     } baits[] = {{"ESCA_FI", 2, baitLeader}, {"ESCA_B1", 1, baitDropper1}, {"ESCA_B2", 0, baitDropper2}};
+    std::vector<std::pair<const char*, std::string>> keys;
     for (const auto& b : baits) {
         std::string id = TackleText(b.slot, b.field);
-        g_GestFile.WriteString(kMain, b.key, id.c_str(), path.c_str());
         CopyString(b.field, id.c_str(), 644);
+        keys.emplace_back(b.key, std::move(id));
     }
+    WriteKeys(keys);
 }
 
 void COpzioni::SaveLine()
 {
     std::string name = TackleText(-1, line);
-    g_GestFile.WriteString(kMain, "LENZA", name.c_str(), Path().c_str());
     CopyString(line, name.c_str(), 644);
+    WriteKeys({{"LENZA", name}});
 }
 
 int COpzioni::GetLevelValueA() const
