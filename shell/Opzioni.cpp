@@ -192,8 +192,10 @@ bool COpzioni::WriteKeys(const std::vector<std::pair<const char*, std::string>>&
     return plat::WriteFileAtomic(path, file.Text());
 }
 
-void COpzioni::SaveBaits()
+bool COpzioni::SaveBaits()
 {
+    // The three keys go into the file at once, as in Save: a failure never
+    // leaves one bait written and the others not.
     const struct {
         const char* key;
         int slot;
@@ -205,7 +207,7 @@ void COpzioni::SaveBaits()
         CopyString(b.field, id.c_str(), 644);
         keys.emplace_back(b.key, std::move(id));
     }
-    WriteKeys(keys);
+    return WriteKeys(keys);
 }
 
 void COpzioni::SaveLine()
