@@ -9,6 +9,7 @@
 #include <iterator>
 #include <pwd.h>
 #include <sys/stat.h>
+#include <time.h>
 #include <unistd.h>
 #include <unordered_map>
 
@@ -27,6 +28,7 @@ void (*g_pathObserver)(const std::string&) = nullptr;
 // clash), kept while the folder's modification time stays the same.
 struct FolderIndex {
     std::int64_t modified = 0;
+    bool settled = false; // listed when its time was already in the past
     std::unordered_map<std::string, std::string> byUpper;
 };
 std::unordered_map<std::string, FolderIndex> g_folderIndex;
@@ -58,11 +60,16 @@ std::string FindInFolder(const std::string& dir, const std::string& want)
     if (!ModifiedNs(dir, modified))
         return {};
     auto it = g_folderIndex.find(dir);
-    if (it == g_folderIndex.end() || it->second.modified != modified) {
+    if (it == g_folderIndex.end() || it->second.modified != modified || !it->second.settled) {
         if (g_folderIndex.size() >= kMaxIndexedFolders)
             g_folderIndex.clear();
         FolderIndex index;
         index.modified = modified;
+        // A folder changed within the file system's clock tick may change
+        // again without its time moving: such a listing is used once only.
+        timespec now {};
+        clock_gettime(CLOCK_REALTIME_COARSE, &now);
+        index.settled = modified + 20000000 < std::int64_t(now.tv_sec) * 1000000000 + now.tv_nsec;
         std::error_code ec;
         for (fs::directory_iterator d(dir, ec), end; !ec && d != end; d.increment(ec)) {
             std::string name = d->path().filename().string();

@@ -72,7 +72,11 @@ void CGestFile::CopyLineFiles()
     for (const std::string& name : plat::ListFiles(m_programSub[P_LENZE], "kvz")) {
         std::string from = plat::JoinPath(m_programSub[P_LENZE], name);
         std::string to = plat::JoinPath(m_dataSub[D_LENZE], name);
-        if (from.size() <= 644 && to.size() <= 644)
+        // A file the configuration reader would refuse is not worth copying,
+        // and is never taken into memory to be copied.
+        std::uintmax_t size = 0;
+        std::int64_t modified = 0;
+        if (from.size() <= 644 && to.size() <= 644 && plat::FileStamp(from, size, modified) && size <= kMaxIniFile)
             plat::CopyFile(from, to);
     }
 }
