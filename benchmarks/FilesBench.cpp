@@ -10,6 +10,7 @@
 #include "shell/Graphics.h"
 #include "shell/Sprite.h"
 #include "simulation/session/Sessione.h"
+#include "simulation/tackle/Pastura.h"
 #include "world/Luogo.h"
 
 #include <benchmark/benchmark.h>
@@ -182,6 +183,52 @@ void BM_CatchLog100k(benchmark::State& state)
     plat::SetProgramFolderForTests("");
 }
 
+// Text of nearly 1 MiB in lines of key=value under the section, then the
+// real keys: the worst a file can be before the readers refuse it.
+std::string NearlyFull(const char* section, const std::string& keys)
+{
+    std::string text = std::string("[") + section + "]\r\n";
+    for (int i = 0; text.size() < CGestFile::kMaxIniFile - 4096; ++i)
+        text += "JUNK" + std::to_string(i) + "=" + std::to_string(i * 7) + "\r\n";
+    return text + keys;
+}
+
+// A venue and its presence file, and a groundbait file, each of nearly
+// 1 MiB of lines, loaded.
+void BM_NearlyFullFiles(benchmark::State& state, bool groundbait)
+{
+    Folders folders;
+    plat::SetDataRootForTests(folders.Data());
+    plat::SetProgramFolderForTests(folders.Program());
+    std::filesystem::create_directories(folders.Program() + "/Pasture");
+    g_GestFile.Init();
+    const std::string venues = folders.Program() + "/Luoghi";
+    Write(venues + "/big.kvl", NearlyFull("LUOGO", "NOME=Big\r\nTIPO=1\r\nFILE_PRESENZA_PESCI=big\r\n"));
+    Write(venues + "/big.kvs", NearlyFull("PESCI", "CARPA=80\r\n"));
+    Write(folders.Program() + "/Pasture/big.kvt", NearlyFull("PASTURA", "NOME=Big\r\nDURATA=600\r\n"));
+    CLuogo venue;
+    CPastura bait;
+    for (auto _ : state) {
+        const auto t0 = Clock::now();
+        bool ok;
+        if (groundbait) {
+            bait.Load(nullptr);
+            ok = bait.GetCount() == 2;
+        } else {
+            venue.LoadVenue(venues.c_str(), "big.kvl");
+            ok = venue.Record().presence[5] == 80;
+        }
+        const auto t1 = Clock::now();
+        if (!ok) {
+            state.SkipWithError("the file was not read");
+            return;
+        }
+        state.SetIterationTime(std::chrono::duration<double>(t1 - t0).count());
+    }
+    plat::SetDataRootForTests("");
+    plat::SetProgramFolderForTests("");
+}
+
 } // namespace
 
 // Called by the benchmark program's main with the smoke flag.
@@ -205,6 +252,12 @@ void RegisterFilesBenchmarks(bool smoke)
             ->Unit(benchmark::kMillisecond)
             ->Iterations(smoke ? 1 : 5);
     }
+    for (bool groundbait : {false, true})
+        benchmark::RegisterBenchmark(groundbait ? "BM_NearlyFullFiles/groundbait" : "BM_NearlyFullFiles/venue_and_presence",
+                                     BM_NearlyFullFiles, groundbait)
+            ->UseManualTime()
+            ->Unit(benchmark::kMillisecond)
+            ->Iterations(smoke ? 1 : 5);
     benchmark::RegisterBenchmark("BM_CatchLog100k", BM_CatchLog100k)
         ->UseManualTime()
         ->Unit(benchmark::kMillisecond)
