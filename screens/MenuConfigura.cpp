@@ -177,6 +177,10 @@ int CMenuConfigura::PageOfButton(int button) { return kPageButtons[button].page;
 
 void CMenuConfigura::Load(plat::Device* dev)
 {
+    m_page = kPageRod;
+    m_dialog = kNoDialog;
+    m_addMode = 0;
+    m_removeMode = 0;
     m_rigPanel.Create(dev);
     m_menuPanel.Create(dev);
     LoadScreenBackground(m_background, dev, kBitmapTackleBoxBackground);
@@ -642,7 +646,7 @@ void CMenuConfigura::RenderTerminalPage(plat::Device* dev)
     CFinale& leader = Rig().m_lenza.m_leader;
     m_terminalLink.DrawLabelled(dev, 350, 55, 160, Tr("Collegamento corpo-finale", "Link"));
     m_terminalDiameters.DrawTitled(dev, 350, 85, 180, 120, Tr("Diametro finale lenza", "Line-hook diameter"));
-    m_terminalTypes.DrawTitled(dev, 570, 85, 160, 80, Tr("Tipo finale lenza", "Line-hook type"));
+    m_terminalTypes.DrawTitled(dev, 570, 85, 180, 80, Tr("Tipo finale lenza", "Line-hook type"));
     m_loadText.Draw(dev, 570, 154, 180, 52, LoadText(m_terminalTypes, leader.m_material).c_str());
     m_hookFilter.DrawLabelled(dev, 350, 250, 160, Tr("Filtra ami per esca", "Filter"));
     m_terminalHooks.DrawTitled(dev, 350, 275, 180, 120, Tr("Ami disponibili", "Available hooks"));
@@ -658,7 +662,7 @@ void CMenuConfigura::RenderDropperPage(plat::Device* dev, int index)
     if (dropper.m_inUse != 1)
         return;
     m_dropperDiameters[index].DrawTitled(dev, 350, 85, 180, 120, Tr("Diametro finale lenza", "Line-hook diameter"));
-    m_dropperTypes[index].DrawTitled(dev, 570, 85, 160, 80, Tr("Tipo finale lenza", "Line-hook type"));
+    m_dropperTypes[index].DrawTitled(dev, 570, 85, 180, 80, Tr("Tipo finale lenza", "Line-hook type"));
     m_loadText.Draw(dev, 570, 154, 180, 52, LoadText(m_dropperTypes[index], dropper.m_material).c_str());
     m_dropperHooks[index].DrawTitled(dev, 350, 245, 180, 150, Tr("Ami disponibili", "Available hooks"));
     RenderHookDetails(dev, dropper.m_hook, 400);
