@@ -596,8 +596,9 @@ void CMenuConfigura::RenderReelPage(plat::Device* dev)
     m_reels.DrawTitled(dev, 350, 50, 180, 120, Tr("Mulinelli disponibili", "Available reels"));
     m_smallPanel.DrawTitled(dev, 350, 180, 200, 140, Tr("Dettagli mulinello", "Details"));
     m_details.DrawJoined(dev, Tr("Recupero: ", "Gear ratio: "), reel.GetRatioText(), 355, 205);
-    m_details.DrawJoined(dev, Tr("Capacit\xE0: ", "Spool capcity: "),
-                         reel.GetCapacityText(Rig().m_lenza.m_material.m_diameter), 355, 220);
+    // The capacity and the line it is for may take two lines of the panel.
+    m_details.DrawJoinedRect(dev, Tr("Capacit\xE0: ", "Spool capcity: "),
+                             reel.GetCapacityText(Rig().m_lenza.m_material.m_diameter), 355, 220, 190, 30);
     reel.m_photo.DrawAt(dev, 610, 60);
     m_description.Draw(dev, 350, 330, 200, 225, reel.m_current.description);
 }

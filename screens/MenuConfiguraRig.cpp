@@ -222,6 +222,9 @@ void CMenuConfigura::LoadDialogs(plat::Device* dev)
     m_nameBox.SetRestricted(1);
     m_nameBox.m_editable = 1;
     m_descriptionBox.Create(dev);
+    m_descriptionBox.m_style.m_weight = 400;
+    m_descriptionBox.m_style.m_frameH = 14;
+    m_descriptionBox.m_style.Create(dev);
     m_descriptionBox.m_maxLength = 512;
     m_descriptionBox.m_editable = 1;
     m_configurations.Create(dev);
