@@ -209,6 +209,7 @@ private:
     void LoadSelected();
     void Notify(const char* italian, const char* english);
     void Ask(const char* italian, const char* english, std::uint32_t tag);
+    void Wheel(bool down);
     void ScrollPageLists(bool down);
     void SelectLine(CListBox& list, int id);
     void SelectHook(CListBox& list, const CAmo& hook);

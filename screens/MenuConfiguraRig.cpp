@@ -136,32 +136,30 @@ void CMenuConfigura::OnMouseMove()
     }
 }
 
-void CMenuConfigura::OnWheelDown()
-{
-    if (m_rigPanel.IsMouseOver())
-        m_view.ScrollDown();
-    if (m_ask.IsShown())
-        return;
-    if (m_dialog != kNoDialog) {
-        if (m_dialog == kLoadDialog)
-            m_configurations.ScrollDown();
-        return;
-    }
-    ScrollPageLists(true);
-}
+void CMenuConfigura::OnWheelDown() { Wheel(true); }
 
-void CMenuConfigura::OnWheelUp()
+void CMenuConfigura::OnWheelUp() { Wheel(false); }
+
+// The rig view scrolls under the pointer whatever is open; then the load
+// dialog's list, or the current page's lists.
+void CMenuConfigura::Wheel(bool down)
 {
-    if (m_rigPanel.IsMouseOver())
-        m_view.ScrollUp();
+    if (m_rigPanel.IsMouseOver()) {
+        if (down)
+            m_view.ScrollDown();
+        else
+            m_view.ScrollUp();
+    }
     if (m_ask.IsShown())
         return;
     if (m_dialog != kNoDialog) {
-        if (m_dialog == kLoadDialog)
+        if (m_dialog == kLoadDialog && down)
+            m_configurations.ScrollDown();
+        else if (m_dialog == kLoadDialog)
             m_configurations.ScrollUp();
         return;
     }
-    ScrollPageLists(false);
+    ScrollPageLists(down);
 }
 
 void CMenuConfigura::OnChar(unsigned char ch)

@@ -93,6 +93,15 @@ protected:
             Frame();
         ASSERT_FALSE(g_pApp->IsDeviceLost());
     }
+    // Both droppers' link spinners up from "not used": 1 a knot, 2 a swivel.
+    void RigDroppers(int steps)
+    {
+        for (int page : {CMenuConfigura::kPageDropper1, CMenuConfigura::kPageDropper2}) {
+            Page(page);
+            for (int i = 0; i < steps; ++i)
+                SpinUp(350, 55, 160);
+        }
+    }
     std::string Kvz(const std::string& name) { return folders.Data() + "/Lenze/" + name + ".kvz"; }
     static std::string ReadAll(const std::string& path)
     {
@@ -195,12 +204,7 @@ TEST_F(TackleBoxTest, ARowOfEachListChangesTheRigAndMarksItModified)
 {
     Open();
     SetRodType(kRodBolognese);
-    // The droppers must be rigged for their lists to show.
-    for (int page : {CMenuConfigura::kPageDropper1, CMenuConfigura::kPageDropper2}) {
-        Page(page);
-        SpinUp(350, 55, 160);
-        SpinUp(350, 55, 160);
-    }
+    RigDroppers(2); // with swivels; their lists show only while rigged
     ASSERT_EQ(Rig().m_lenza.m_droppers[0].m_inUse, 1);
     ASSERT_EQ(Rig().m_lenza.m_droppers[1].m_inUse, 1);
     CMenuConfigura& box = Box();
@@ -817,10 +821,7 @@ TEST_F(TackleBoxTest, EveryPageAndDialogDrawsAgainAfterALostDevice)
 {
     Open();
     SetRodType(kRodBolognese);
-    for (int page : {CMenuConfigura::kPageDropper1, CMenuConfigura::kPageDropper2}) {
-        Page(page);
-        SpinUp(350, 55, 160);
-    }
+    RigDroppers(1);
     for (int page = 0; page <= CMenuConfigura::kPageReel; ++page) {
         SCOPED_TRACE(page);
         Page(page);
