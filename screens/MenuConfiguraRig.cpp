@@ -62,15 +62,17 @@ void CMenuConfigura::PressRigView()
 {
     CCannaPesca& rig = Rig();
     m_tools.OnMouseDown();
-    const bool removing = m_removeMode == 1;
-    if (rig.m_piombo.HitTest(removing)) {
-        if (removing) {
+    int shotsBefore = 0;
+    for (int i = 0; i < kShotSlots; ++i)
+        shotsBefore += rig.m_piombo.IsOccupied(i) ? 1 : 0;
+    if (rig.m_piombo.HitTest(m_removeMode == 1)) {
+        int shotsAfter = 0;
+        for (int i = 0; i < kShotSlots; ++i)
+            shotsAfter += rig.m_piombo.IsOccupied(i) ? 1 : 0;
+        if (shotsAfter < shotsBefore)
             SetModified();
-        } else {
-            const int slotShown = rig.m_piombo.m_detail.kind != -1;
-            if (slotShown)
-                m_shots.SelectByKey(rig.m_piombo.m_detail.id, false);
-        }
+        else if (rig.m_piombo.m_detail.kind != -1)
+            m_shots.SelectByKey(rig.m_piombo.m_detail.id, false);
     } else if (!(rig.m_galleggiante.HasFloat() && rig.m_galleggiante.OnMouseDown())) {
         rig.m_lenza.HitTest();
     }
