@@ -189,12 +189,13 @@ void CGalleggiante::DrawRigView(plat::Device* dev, int x, const CRigView& view)
     m_rampOn = 0;
     m_hot = 0;
     const int depth = m_position - 45;
-    if (view.IsInRigView(depth)) {
+    if (HasFloat() && view.IsInRigView(depth)) {
         m_visible = 1;
-        const int savedRelative = m_relative;
-        m_relative = 0;
-        DrawAt(dev, x, view.MapLineToViewY(depth));
-        m_relative = std::uint8_t(savedRelative);
+        // Placed directly: the float's clamp box is the scene's water band,
+        // which the top of the rig view lies above.
+        m_x = x;
+        m_y = view.MapLineToViewY(depth);
+        Draw(dev);
     } else {
         m_visible = 0;
     }
