@@ -150,7 +150,8 @@ void CAmo::OnLostDevice()
 void CAmo::OnResetDevice(plat::Device* dev)
 {
     m_photo.OnResetDevice(dev);
-    m_marker.OnResetDevice(dev);
+    if (dev) // the rig-view pictures wait for a device to be made on
+        m_marker.OnResetDevice(dev);
 }
 
 const char* CAmo::GetWireText() const

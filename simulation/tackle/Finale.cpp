@@ -45,7 +45,8 @@ void CFinale::OnLostDevice()
 void CFinale::OnResetDevice(plat::Device* dev)
 {
     m_hook.OnResetDevice(dev);
-    m_button.OnResetDevice(dev);
+    if (dev) // the rig-view pictures wait for a device to be made on
+        m_button.OnResetDevice(dev);
     if (dev && !m_line) {
         int st = 0;
         m_line = dev->CreateLineDrawer(&st);

@@ -182,7 +182,8 @@ void CGalleggiante::OnResetDevice(plat::Device* dev)
         LoadScenePicture(dev);
     }
     m_photo.OnResetDevice(dev);
-    m_stopperPicture.OnResetDevice(dev);
+    if (dev) // the rig-view picture waits for a device to be made on
+        m_stopperPicture.OnResetDevice(dev);
 }
 
 bool CGalleggiante::LoadConfiguration(const CIniText& file, plat::Device* dev)

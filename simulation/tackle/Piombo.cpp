@@ -506,7 +506,8 @@ void CPiombo::OnLostDevice()
 void CPiombo::OnResetDevice(plat::Device* dev)
 {
     m_photo.OnResetDevice(dev);
-    for (int i = 0; i < kShotSlots; ++i) {
+    // The rig-view pictures wait for a device to be made on.
+    for (int i = 0; i < kShotSlots && dev; ++i) {
         m_icons[i].OnResetDevice(dev);
         m_markers[i].OnResetDevice(dev);
     }
