@@ -14,6 +14,7 @@
 #include "shell/Opzioni.h"
 #include "shell/SoundPlayer.h"
 #include "shell/Utility.h"
+#include "screens/MenuConfigura.h"
 #include "simulation/tackle/CannaPesca.h"
 #include "simulation/tackle/Esca.h"
 #include "simulation/session/Statistiche.h"
@@ -131,6 +132,7 @@ void InitApplication()
     // field back.
     const std::string line = g_Opzioni.line;
     g_CannaPesca.LoadConfiguration(line.c_str());
+    g_MenuConfigura.SyncFromRig();
     g_Esca.SelectFromSettings(g_pApp->GetDevice(), &g_MenuEsche.m_baits);
 }
 
