@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # Builds the fuzz harnesses with clang and runs each for the given number of
 # seconds (default 60) from the seed corpus in fuzz/corpus/<target>/, as many
-# at once as there are cores (FUZZ_JOBS to choose).
+# at once as there are cores.
 #   scripts/fuzz.sh [seconds] [target...]   (all targets when none is named)
+# FUZZ_JOBS sets how many run at once; FUZZ_RESOURCES_FROM=build/test embeds
+# the resources that build folder made rather than making them again.
 # Prints the executions of each target; exits non-zero on any finding, whose
 # input is left in build/fuzz/findings/<target>/ (add it to the seed corpus
 # and to a regression test).
@@ -14,8 +16,12 @@ seconds=${1:-60}
 jobs=${FUZZ_BUILD_JOBS:-$(nproc)}
 runners=${FUZZ_JOBS:-$(nproc)}
 build=build/fuzz
+# FUZZ_RESOURCES_FROM names a build folder whose made resources to embed
+# (test.sh lends build/test's); otherwise they are made here.
+lend=${FUZZ_RESOURCES_FROM:+$PWD/$FUZZ_RESOURCES_FROM}
 CC=clang CXX=clang++ build_step "Building the fuzz harnesses with clang..." "$build" \
-  -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKARVELIN_TESTS=OFF -DKARVELIN_FUZZ=ON -- -j "$jobs" --target karvelin_fuzz
+  -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKARVELIN_TESTS=OFF -DKARVELIN_FUZZ=ON -DKARVELIN_RESOURCES_FROM="$lend" \
+  -- -j "$jobs" --target karvelin_fuzz
 read -r -a targets <<<"$(tr ';' ' ' <"$build/fuzz_targets.txt")"
 if [ $# -gt 1 ]; then
   shift
