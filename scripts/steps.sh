@@ -12,6 +12,10 @@ log=${KARVELIN_LOG:-}
 steps_begin() {
   local name=$1 dir blocked=
   shift
+  if [ ! -e build ] && [ ! -w . ]; then
+    echo "You cannot write in $PWD, where the build would go: use a copy of your own (git clone it into your home folder)." >&2
+    exit 1
+  fi
   if [ -e build ] && { [ ! -w build ] || [ ! -x build ]; }; then
     blocked=build
   else

@@ -197,6 +197,12 @@ if [ -n "$setpriv" ] && [ "$(id -u)" -eq 0 ]; then
   status=$?
   [ "$status" -eq 1 ] && has "$work/tree/build/release" && has "can be" && has "deleted" && [ ! -e "$work/cmake.log" ] ||
     fail "a root-owned build folder: status $status: $(cat "$work/out")"
+  # A clone that is not the user's at all.
+  rm -rf "$work/tree/build"
+  (cd "$work/tree" && FAKE_UID=65534 PATH=$bin "$setpriv" --reuid=65534 --regid=65534 --clear-groups ./play.sh) \
+    >"$work/out" 2>&1
+  status=$?
+  [ "$status" -eq 1 ] && has "You cannot write in $work/tree" || fail "a tree not the user's: status $status: $(cat "$work/out")"
 else
   echo "not root: the root-owned build folder case is skipped"
 fi
