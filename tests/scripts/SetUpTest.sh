@@ -67,6 +67,7 @@ echo "[0/2] Re-checking globbed directories..."
 if [ -n "\${FAKE_BUILD_FAIL:-}" ]; then echo "[1/9] Building CXX object a.o"; echo "a.cpp:1: error: boom"; exit 1; fi
 [ -e "\$dir/built" ] && { echo "ninja: no work to do."; exit 0; }
 for i in 1 2 3 4 5 6 7 8 9; do echo "[\$i/9] Building CXX object \$i.o"; done
+echo "w.cpp:2:5: warning: unused variable 'x'"
 mkdir -p "\$dir/app" "\$dir/fuzz"; touch "\$dir/built"
 printf '#!/bin/sh\necho "GAME STARTED in \$PWD"\n' >"\$dir/app/karvelin"
 printf 'Alpha;Beta' >"\$dir/fuzz_targets.txt"
@@ -110,6 +111,7 @@ for kind in root sudo; do
   has "libsdl2-mixer-dev" || fail "$kind: the missing packages are not named"
   has "build/play.log" || fail "$kind: the log is not named"
   has "Building Karvelin" || fail "$kind: no line for the build"
+  has "w.cpp:2:5: warning: unused variable" || fail "$kind: a compiler warning is hidden"
   ! has "Unpacking" && ! has "[1/9]" && ! has "Re-checking" || fail "$kind: routine output shown: $(cat "$work/out")"
   grep -q "Unpacking" "$work/tree/build/play.log" || fail "$kind: apt's output is not in the log"
   [ "$(head -n 1 "$work/apt.log")" = update ] || fail "$kind: apt-get update did not come first"
