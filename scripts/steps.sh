@@ -3,8 +3,10 @@
 # terminal gets one line per step that has something to do, and the whole
 # output of a step that fails.
 
-# Set by steps_begin, or handed down by the script that started this one.
+# Set by steps_begin, or handed down by the script that started this one
+# (one whose log is gone is not followed).
 log=${KARVELIN_LOG:-}
+[ -z "$log" ] || [ -f "$log" ] || log=
 
 # steps_begin <name> <build folder...>: stops with a plain message when this
 # user cannot write the build folders (a run as root leaves them root's, and
