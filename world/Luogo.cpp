@@ -377,6 +377,11 @@ bool CLuogo::ReadPresence(const char* fileName)
         DefaultPresence();
         return true;
     }
+    // A venue file may borrow the fish of a built-in venue by its id.
+    if (std::strcmp(fileName, kVenueLake) == 0 || std::strcmp(fileName, kVenueSea) == 0) {
+        BuiltInPresence(std::strcmp(fileName, kVenueLake) == 0 ? 0 : 1, m_record.presence);
+        return true;
+    }
     const std::string file = std::string(fileName) + ".kvs";
     std::string path = plat::JoinPath(m_record.folder, file);
     if (!g_GestFile.FileExists(path.c_str())) {
@@ -475,6 +480,10 @@ void CLuogo::ApplyBottom()
 
 bool CLuogo::CreateDepthFile()
 {
+    // A stored bottom is the player's venue as they know it: never replaced
+    // by a new one, whatever the screen believed when it offered the button.
+    if (DepthFileExists())
+        return false;
     g_Fondale.Generate(m_record.PENDENZA);
     const bool saved = m_record.id[0] && g_Fondale.SaveDepths(m_record.id);
     g_Fondale.SetDepthScale(float(m_record.PROFONDITA) / 100.0f);

@@ -15,7 +15,7 @@ fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 
 bin=$work/bin
 mkdir -p "$bin"
-for tool in bash sh grep env cat find stat tail head mkdir rm sort tr sed dirname nproc sleep touch chmod wc cp ls cut true; do
+for tool in bash sh grep env cat find stat tail head mkdir rm sort tr sed dirname nproc sleep touch chmod wc cp ls cut true basename; do
   ln -s "$(type -P $tool)" "$bin/$tool"
 done
 stub() { cat >"$bin/$1"; chmod +x "$bin/$1"; }
@@ -70,11 +70,12 @@ if [ -n "\${FAKE_BUILD_FAIL:-}" ]; then echo "[1/9] Building CXX object a.o"; ec
 [ -e "\$dir/built" ] && { echo "ninja: no work to do."; exit 0; }
 for i in 1 2 3 4 5 6 7 8 9; do echo "[\$i/9] Building CXX object \$i.o"; done
 echo "w.cpp:2:5: warning: unused variable 'x'"
-mkdir -p "\$dir/app" "\$dir/fuzz"; touch "\$dir/built"
+mkdir -p "\$dir/app" "\$dir/fuzz" "\$dir/tests"; touch "\$dir/built"
 printf '#!/bin/sh\necho "GAME STARTED in \$PWD"\n' >"\$dir/app/karvelin"
+printf '#!/bin/sh\necho "[  PASSED  ] 1 test."\n' >"\$dir/tests/test_fake"
 printf 'Alpha;Beta' >"\$dir/fuzz_targets.txt"
 for t in Alpha Beta; do printf '#!/bin/sh\necho "stat::number_of_executed_units: 42"\n' >"\$dir/fuzz/fuzz_\$t"; done
-chmod +x "\$dir/app/karvelin" "\$dir"/fuzz/*
+chmod +x "\$dir/app/karvelin" "\$dir"/fuzz/* "\$dir/tests/test_fake"
 EOF
 stub ctest <<'EOF'
 #!/bin/sh
