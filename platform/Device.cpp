@@ -1085,26 +1085,35 @@ int Device::DrawTriangles(const Texture* texture, const ScreenVertex* vertices, 
     // that no longer exists: such a draw is refused, never executed.
     if (texture && texture->m_core.lock() != m_core)
         return kInvalidCall;
+    auto toSdl = [](const ScreenVertex& v) {
+        return SDL_Vertex{{v.x + 0.5f, v.y + 0.5f},
+                          {std::uint8_t(v.colour >> 16), std::uint8_t(v.colour >> 8), std::uint8_t(v.colour),
+                           std::uint8_t(v.colour >> 24)},
+                          {v.u, v.v}};
+    };
+    SDL_Texture* sdlTexture = texture ? static_cast<SDL_Texture*>(texture->m_texture) : nullptr;
+    const std::uint64_t serial = texture ? texture->m_serial : 0;
     for (int i = 0; i + 2 < count; i += 3) {
-        DrawCommand cmd;
+        const SDL_Vertex tri[3] = {toSdl(vertices[i]), toSdl(vertices[i + 1]), toSdl(vertices[i + 2])};
+        if (!m_inScene) {
+            DrawCommand cmd;
+            cmd.texture = sdlTexture;
+            SubmitTriangles(std::move(cmd), tri, 3);
+            continue;
+        }
+        // Straight into the scene: a mesh submits thousands of these.
+        DrawCommand& cmd = m_queue.emplace_back();
+        cmd.kind = DrawCommand::Kind::Geometry;
         cmd.depth = (vertices[i].z + vertices[i + 1].z + vertices[i + 2].z) / 3;
-        if (texture) {
-            // Every triangle of the call is executed or dropped with the
-            // first: it alone needs to keep the texture alive.
-            if (i == 0)
-                cmd.keep = texture->shared_from_this();
-            cmd.texture = static_cast<SDL_Texture*>(texture->m_texture);
-            cmd.textureSerial = texture->m_serial;
-        }
-        SDL_Vertex tri[3];
-        for (int k = 0; k < 3; ++k) {
-            const ScreenVertex& v = vertices[i + k];
-            tri[k] = SDL_Vertex{{v.x + 0.5f, v.y + 0.5f},
-                                {std::uint8_t(v.colour >> 16), std::uint8_t(v.colour >> 8), std::uint8_t(v.colour),
-                                 std::uint8_t(v.colour >> 24)},
-                                {v.u, v.v}};
-        }
-        SubmitTriangles(std::move(cmd), tri, 3);
+        // Every triangle of the call is executed or dropped with the first:
+        // it alone needs to keep the texture alive.
+        if (texture && i == 0)
+            cmd.keep = texture->shared_from_this();
+        cmd.texture = sdlTexture;
+        cmd.textureSerial = serial;
+        cmd.first = std::uint32_t(m_vertices.size());
+        cmd.count = 3;
+        m_vertices.insert(m_vertices.end(), tri, tri + 3);
     }
     return kOk;
 }
