@@ -209,9 +209,11 @@ struct SessionScene : Scene {
     void Frame() override { g_pApp->Render(); }
 };
 
-// The options screen: nineteen spinners, two text boxes and their labels.
-struct OptionsScene : Scene {
-    OptionsScene() { g_pApp->SwitchToScreen(kScreenOptions); }
+// A menu screen entered as the player enters it, through the application's
+// own frame: the options (nineteen spinners, two text boxes and their
+// labels), the venues, the fishes, the baits and groundbaits.
+struct ScreenScene : Scene {
+    explicit ScreenScene(int screen) { g_pApp->SwitchToScreen(screen); }
     void Frame() override { g_pApp->Render(); }
 };
 
@@ -610,7 +612,10 @@ void Register(bool smoke, int frames)
         {"SpeciesListWithPhoto", [] { return std::make_unique<SpeciesListScene>(); }},
         {"Rig3DAtTheLake", [] { return std::make_unique<Rig3DScene>(); }},
         {"SessionFishingInRain", [] { return std::make_unique<SessionScene>(); }},
-        {"OptionsScreen", [] { return std::make_unique<OptionsScene>(); }},
+        {"OptionsScreen", [] { return std::make_unique<ScreenScene>(kScreenOptions); }},
+        {"VenuesScreen", [] { return std::make_unique<ScreenScene>(kScreenVenues); }},
+        {"FishesScreen", [] { return std::make_unique<ScreenScene>(kScreenFishes); }},
+        {"BaitsScreen", [] { return std::make_unique<ScreenScene>(kScreenBaits); }},
         {"StartPanel", [] { return std::make_unique<StartPanelScene>(); }},
         {"FightNearTheNet", [] { return std::make_unique<FightNearTheNetScene>(); }},
         {"HelpOverlay", [] { return std::make_unique<HelpOverlayScene>(); }},
