@@ -271,12 +271,8 @@ struct FightNearTheNetScene : FishingScene {
         rig.Cast();
         for (int i = 0; i < 200; ++i)
             g_pApp->Render();
-        g_Pesce.m_species = g_Pesci.GetRecord(5);
-        g_Pesce.m_weight = 900.0f;
-        g_Pesce.m_stamina = g_Pesce.m_maxStamina = 3.5f;
-        g_Pesce.m_length = 45;
+        g_Pesce.Hook(g_Pesci.GetRecord(5), g_Retino.m_x - 55, g_Retino.m_raisedY, 4, 0, false);
         g_Pesce.m_heading = 20.0f;
-        g_Pesce.m_exhaustion = 0;
         rig.m_canna.m_phase = kPhaseFish;
         rig.m_hookInUse = 2;
         rig.m_strike = 1;
