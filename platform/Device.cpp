@@ -778,6 +778,8 @@ private:
 // half, flipped so that far sorts first, the queue place in the low half.
 std::uint64_t OrderKey(float depth, std::uint32_t place)
 {
+    if (depth == 0.0f)
+        depth = 0.0f; // -0 equals 0: it must not sort apart from it
     std::uint32_t bits = 0;
     std::memcpy(&bits, &depth, sizeof bits);
     const std::uint32_t ascending = (bits & 0x80000000u) ? ~bits : bits | 0x80000000u;

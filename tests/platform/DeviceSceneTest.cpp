@@ -46,7 +46,8 @@ TEST_F(DeviceSceneTest, BatchedTrianglesDrawAsOneByOneFarToNear)
     std::vector<Tri> tris;
     for (int i = 0; i < 40; ++i) {
         const plat::Texture* t = i % 3 == 0 ? a.get() : i % 3 == 1 ? b.get() : nullptr;
-        const float z = float((i * 7) % 10) / 10.0f;
+        // Every fourth at depth 0, half of those written -0: the same depth.
+        const float z = i % 4 == 0 ? (i % 8 == 0 ? -0.0f : 0.0f) : float((i * 7) % 10) / 10.0f;
         const float x = float(10 + (i * 13) % 100), y = float(10 + (i * 29) % 80);
         const plat::Argb colour = 0xA0000000u | std::uint32_t(i * 6) << 16 | 0x8080u;
         Tri tri{t, {{x, y, z, colour, 0, 0}, {x + 40, y + 5, z, colour, 1, 0}, {x + 10, y + 35, z, colour, 0, 1}}, z};
