@@ -786,6 +786,27 @@ std::uint64_t OrderKey(float depth, std::uint32_t place)
     return std::uint64_t(~ascending) << 32 | place;
 }
 
+// Sorts keys made by OrderKey that are already in place order: a stable
+// radix sort on the depth half alone, a byte at a time. A scene holds
+// thousands of triangles; this takes four passes without a branch to
+// mispredict.
+void SortByDepth(std::vector<std::uint64_t>& keys, std::vector<std::uint64_t>& spare)
+{
+    spare.resize(keys.size());
+    for (int shift = 32; shift < 64; shift += 8) {
+        std::size_t count[257] = {};
+        for (std::uint64_t k : keys)
+            ++count[((k >> shift) & 0xFF) + 1];
+        if (count[((keys.empty() ? 0 : keys[0]) >> shift & 0xFF) + 1] == keys.size())
+            continue; // every key has this byte: the order stands
+        for (int b = 0; b < 256; ++b)
+            count[b + 1] += count[b];
+        for (std::uint64_t k : keys)
+            spare[count[(k >> shift) & 0xFF]++] = k;
+        keys.swap(spare);
+    }
+}
+
 } // namespace
 
 std::uint64_t Device::SceneSignature() const
@@ -849,7 +870,7 @@ void Device::ExecuteQueue()
     m_order.resize(m_queue.size());
     for (std::size_t i = 0; i < m_queue.size(); ++i)
         m_order[i] = OrderKey(m_queue[i].depth, std::uint32_t(i));
-    std::sort(m_order.begin(), m_order.end());
+    SortByDepth(m_order, m_orderSpare);
     if (m_capture) {
         m_capture->clearColour = m_clearColour;
         m_capture->draws.clear();

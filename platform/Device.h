@@ -346,6 +346,7 @@ private:
     std::vector<DrawCommand> m_queue;
     std::vector<SDL_Vertex> m_vertices;  // the triangles' vertices of the scene
     std::vector<std::uint64_t> m_order;  // depth and place in the queue, sorted
+    std::vector<std::uint64_t> m_orderSpare;
     std::vector<SDL_Vertex> m_batch;     // one batch of triangles being executed
     std::unordered_map<std::string, std::weak_ptr<Texture>> m_shared;
     std::size_t m_sharedPruneAt = 64;
