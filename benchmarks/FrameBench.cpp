@@ -650,6 +650,8 @@ void Register(bool smoke, int frames)
 
 } // namespace
 
+void RegisterFilesBenchmarks(bool smoke); // FilesBench.cpp
+
 int main(int argc, char** argv)
 {
     SDL_SetHint(SDL_HINT_VIDEODRIVER, "dummy");
@@ -672,6 +674,7 @@ int main(int argc, char** argv)
     }
     int count = int(args.size());
     Register(smoke, frames);
+    RegisterFilesBenchmarks(smoke);
     benchmark::Initialize(&count, args.data());
     if (benchmark::ReportUnrecognizedArguments(count, args.data()))
         return 1;
