@@ -153,8 +153,12 @@ CConvUnita CConvUnita::SetMetric(bool metric)
 
 const char* CConvUnita::FormatLengthCm(float cm) const
 {
-    if (m_metric)
+    if (m_metric) {
+        // A length from a damaged file may lie outside what an int holds.
+        if (!(cm > -2147483648.0f && cm < 2147483648.0f))
+            return FloatToTextFmt(std::trunc(cm), "%.0f");
         return IntToText(int(cm));
+    }
     return FloatToTextFmt(cm / 30.48f, "%0.3f");
 }
 
