@@ -136,7 +136,7 @@ TEST_F(TournamentJourney, CountdownFightEndResultsAndAFreeSessionAfter)
     Click(270, 490); // OK
     EXPECT_EQ(Screen(), kScreenTournament);
     EXPECT_FALSE(g_Gara.IsRunning());
-    GetScreenSwitch()->ReturnFromScreen(false);
+    Click(115, 522); // Back
     ASSERT_EQ(Screen(), kScreenMainMenu);
 
     Click(kMainMenuButtonX, MainMenuButtonY(CMenuPrincipale::kStartFishing));
