@@ -48,6 +48,13 @@ void GameJourney::ClickOptionsArrow(int spinner, bool up)
 
 void GameJourney::ClickTournamentBack() { Click(115, 522); }
 
+void GameJourney::SetStartPanel(const CSpinner& spinner, int value)
+{
+    for (int i = 0; i < 60 && spinner.GetValue() != value; ++i)
+        ClickButton(spinner.m_arrowUp);
+    EXPECT_EQ(spinner.GetValue(), value);
+}
+
 void GameJourney::EndSessionByEsc()
 {
     Key(plat::kKeyEscape);
@@ -97,9 +104,11 @@ bool GameJourney::PlayUntilLanded(int gameMinutes)
     const std::uint32_t end = plat::NowMs() + std::uint32_t(gameMinutes) * 60000u;
     bool reeling = false;
     int castAt = -1000000;
+    int aimX = 400;
     int ms = 0;
     auto reel = [this, &reeling](bool on) {
-        if (on == reeling)
+        // The reel stops by itself when the line can come in no further.
+        if (on == reeling && (!on || g_CannaPesca.m_mulinello.m_retrieving))
             return;
         plat::WindowMessage m = MakeMessage(on ? plat::MessageKind::RButtonDown : plat::MessageKind::RButtonUp);
         m.x = 400 + OffsetX();
@@ -119,17 +128,26 @@ bool GameJourney::PlayUntilLanded(int gameMinutes)
         if (rig.GetPhase() == 2) {
             // A fish on: a move of the mouse is the strike; then reel while
             // the line holds, let it run when the tension nears its limit.
-            MoveTo(400, 300 + (ms / 20) % 2);
-            const float max = rig.m_lenza.GetMaxTension(rig.GetRigKind());
-            reel(rig.m_lenza.m_tension < 0.7f * max);
-            if (g_Pesce.m_stamina <= 1.5f && !g_Retino.m_raised)
+            // A tired fish is led to the raised net, the tip turned toward
+            // it and the rod's height swept slowly: high shortens the line
+            // to the fish, lower swings the tip out toward the net.
+            const bool tired = g_Pesce.m_stamina <= 1.5f;
+            if (tired && !g_Retino.m_raised)
                 Key('R');
+            if (tired && g_Retino.m_raised)
+                aimX = std::clamp(aimX + (g_Pesce.m_x < g_Retino.m_x ? 4 : -4), 0, 799);
+            const int phase = (ms / 40) % 100;
+            const int sweep = 100 + 4 * (phase < 50 ? phase : 100 - phase);
+            MoveTo(aimX, (tired ? sweep : 300) + (ms / 20) % 2);
+            const float max = rig.m_lenza.GetMaxTension(rig.GetRigKind());
+            reel(rig.m_lenza.m_tension < 0.9f * max);
             plat::AdvanceFakeClock(20);
             ms += 20;
         } else {
             reel(false);
             if (g_Retino.m_raised)
                 Key('R');
+            aimX = 400;
             if (rig.GetPhase() == 0 && ms - castAt > 60000) {
                 MoveTo(400, 300);
                 Click(400, 300);
@@ -142,6 +160,14 @@ bool GameJourney::PlayUntilLanded(int gameMinutes)
     }
     reel(false);
     return false;
+}
+
+void GameJourney::UseShippedRig(const std::string& name)
+{
+    const fs::path shipped = fs::path(__FILE__).parent_path().parent_path().parent_path() / "data" / "Lenze";
+    fs::create_directories(folders.Data() + "/Lenze");
+    fs::copy_file(shipped / (name + ".kvz"), folders.Data() + "/Lenze/" + name + ".kvz",
+                  fs::copy_options::overwrite_existing);
 }
 
 std::string GameJourney::CatchFolder() const { return g_GestFile.GetDataSubfolder(CGestFile::D_CATTURE); }

@@ -4,6 +4,7 @@
 // hand at the rod, and each screen's way back.
 #include "gui/ListBox.h"
 #include "gui/Pulsante.h"
+#include "gui/Spinner.h"
 #include "tests/app/Journey.h"
 
 #include <functional>
@@ -46,6 +47,8 @@ public:
     void ClickButton(const CPulsante& button);
     void ClickOptionsArrow(int spinner, bool up);
     void ClickTournamentBack();
+    // Clicks a spinner's up arrow until it shows the value.
+    void SetStartPanel(const CSpinner& spinner, int value);
     // Esc on the fishing session and Yes: the results panel.
     void EndSessionByEsc();
     // Frames a second apart, as a slow machine would run them (a timed
@@ -58,6 +61,10 @@ public:
     // reels while the line allows, raises the net for a tired fish, casts
     // again after a loss; true once a fish is landed (catch details shown).
     bool PlayUntilLanded(int gameMinutes = 30);
+
+    // A ready rig of the shipped data in the data folder, where a player's
+    // saved rigs are.
+    void UseShippedRig(const std::string& name);
 
     std::string CatchFolder() const;
     std::vector<std::string> CatchLogs() const;

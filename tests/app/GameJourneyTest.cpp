@@ -94,8 +94,14 @@ TEST_F(GameJourney, Tournament)
 // saved, found on the records screen and deleted.
 TEST_F(GameJourney, CatchLog)
 {
-    ASSERT_EQ(StartJourney({.settings = {}, .seed = kLandingSeed}), 0);
+    // A returning player's bolognese rig, with a reel to bring the fish in.
+    UseShippedRig("Bolognese 6 m");
+    ASSERT_EQ(StartJourney({.settings = {{"LENZA", "Bolognese 6 m"}}, .seed = kLandingSeed}), 0);
+    ASSERT_TRUE(g_CannaPesca.m_canna.HasReel());
     ClickMainMenu(CMenuPrincipale::kStartFishing);
+    // A June morning, whatever day the test runs on.
+    SetStartPanel(g_Gioco.m_month, 6);
+    SetStartPanel(g_Gioco.m_hour, 7);
     Click(kStartOkX, kStartOkY);
     ASSERT_EQ(g_Gioco.GetState(), kSessionFishing);
     ASSERT_TRUE(PlayUntilLanded());
