@@ -48,10 +48,10 @@ void GameJourney::ClickOptionsArrow(int spinner, bool up)
 
 void GameJourney::ClickTournamentBack() { Click(115, 522); }
 
-void GameJourney::SetStartPanel(const CSpinner& spinner, int value)
+void GameJourney::SetSpinner(const CSpinner& spinner, int value)
 {
     for (int i = 0; i < 60 && spinner.GetValue() != value; ++i)
-        ClickButton(spinner.m_arrowUp);
+        ClickButton(spinner.GetValue() < value ? spinner.m_arrowUp : spinner.m_arrowDown);
     EXPECT_EQ(spinner.GetValue(), value);
 }
 
@@ -200,6 +200,11 @@ std::vector<WayBack> GameJourney::MainMenuWaysBack()
          [](GameJourney& j) { j.Click(kOptionsCancelX, kOptionsButtonsY); }},
         {"records", CMenuPrincipale::kRecords, kScreenRecords,
          [](GameJourney& j) { j.Click(kRecordsBackX, kRecordsButtonsY); }},
+        {"venues", CMenuPrincipale::kVenues, kScreenVenues,
+         [](GameJourney& j) { j.Click(kVenuesBackX, kVenuesBackY); }},
+        {"fishes", CMenuPrincipale::kFishes, kScreenFishes,
+         [](GameJourney& j) { j.Click(kFishesBackX, kFishesBackY); }},
+        {"baits", CMenuPrincipale::kBaits, kScreenBaits, [](GameJourney& j) { j.Click(kBaitsBackX, kBaitsBackY); }},
     };
 }
 
@@ -208,6 +213,9 @@ std::vector<WayBack> GameJourney::GameMenuWaysBack()
     return {
         {"caught fishes", kMenuCatches, kScreenSession,
          [](GameJourney& j) { j.Click(400, 492); }},
+        {"baits", kMenuBaits, kScreenBaits, [](GameJourney& j) { j.Click(kBaitsBackX, kBaitsBackY); }},
+        {"venues", kMenuVenues, kScreenVenues, [](GameJourney& j) { j.Click(kVenuesBackX, kVenuesBackY); }},
+        {"fishes", kMenuFishes, kScreenFishes, [](GameJourney& j) { j.Click(kFishesBackX, kFishesBackY); }},
         {"start fishing", kMenuBackToFishing, kScreenSession, [](GameJourney&) {}},
     };
 }

@@ -25,6 +25,10 @@ constexpr int kOptionsNameX = 200, kOptionsNameY = 95;
 constexpr int kWatersUpX = 215, kWatersY = 105;
 // The records screen's buttons.
 constexpr int kRecordsBackX = 320, kRecordsDeleteX = 470, kRecordsButtonsY = 520;
+// Back on the venues, fishes and baits screens.
+constexpr int kVenuesBackX = 355, kVenuesBackY = 522;
+constexpr int kFishesBackX = 215, kFishesBackY = 532;
+constexpr int kBaitsBackX = 145, kBaitsBackY = 537;
 // A generator seed with which the player below lands a fish.
 constexpr std::uint32_t kLandingSeed = 1234;
 
@@ -47,8 +51,8 @@ public:
     void ClickButton(const CPulsante& button);
     void ClickOptionsArrow(int spinner, bool up);
     void ClickTournamentBack();
-    // Clicks a spinner's up arrow until it shows the value.
-    void SetStartPanel(const CSpinner& spinner, int value);
+    // Clicks a spinner's arrows until it shows the value.
+    void SetSpinner(const CSpinner& spinner, int value);
     // Esc on the fishing session and Yes: the results panel.
     void EndSessionByEsc();
     // Frames a second apart, as a slow machine would run them (a timed

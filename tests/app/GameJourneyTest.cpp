@@ -100,8 +100,8 @@ TEST_F(GameJourney, CatchLog)
     ASSERT_TRUE(g_CannaPesca.m_canna.HasReel());
     ClickMainMenu(CMenuPrincipale::kStartFishing);
     // A June morning, whatever day the test runs on.
-    SetStartPanel(g_Gioco.m_month, 6);
-    SetStartPanel(g_Gioco.m_hour, 7);
+    SetSpinner(g_Gioco.m_month, 6);
+    SetSpinner(g_Gioco.m_hour, 7);
     Click(kStartOkX, kStartOkY);
     ASSERT_EQ(g_Gioco.GetState(), kSessionFishing);
     ASSERT_TRUE(PlayUntilLanded());
