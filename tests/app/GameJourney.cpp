@@ -29,7 +29,10 @@ constexpr int kGameMenuY[] = {110, 145, 180, 250, 215, 300};
 
 void GameJourney::TearDown()
 {
+    // The rig and the tournament are globals the next test starts with.
     g_Gara.m_running = 0;
+    g_CannaPesca.m_canna.SetPhase(0);
+    g_CannaPesca.m_strike = 0;
     JourneyTest::TearDown();
 }
 
