@@ -377,6 +377,11 @@ bool CLuogo::ReadPresence(const char* fileName)
         DefaultPresence();
         return true;
     }
+    // A venue file may borrow the fish of a built-in venue by its id.
+    if (std::strcmp(fileName, kVenueLake) == 0 || std::strcmp(fileName, kVenueSea) == 0) {
+        BuiltInPresence(std::strcmp(fileName, kVenueLake) == 0 ? 0 : 1, m_record.presence);
+        return true;
+    }
     const std::string file = std::string(fileName) + ".kvs";
     std::string path = plat::JoinPath(m_record.folder, file);
     if (!g_GestFile.FileExists(path.c_str())) {

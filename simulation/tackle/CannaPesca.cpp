@@ -155,7 +155,11 @@ bool CCannaPesca::LoadConfiguration(const char* name, std::string* storedName, s
         ok = file.ReadString("CONFIGURAZIONE", "NOME", "", stored, 643);
     }
     if (!ok) {
-        LogTackleFallback(std::string("configuration ") + name + " cannot be loaded, the default rig is mounted");
+        // The built-in rig's own name has no file until the player saves
+        // one: a start naming it is no error.
+        const bool builtIn = std::strcmp(name, "DEFAULT") == 0 && !plat::PathExists(ConfigurationPath(name));
+        if (!builtIn)
+            LogTackleFallback(std::string("configuration ") + name + " cannot be loaded, the default rig is mounted");
         m_name[0] = '\0';
         g_Opzioni.SaveLine();
         Reset(dev);

@@ -110,6 +110,22 @@ TEST_F(LuogoTest, MissingOrUnnamedPresenceFileGivesFortyToTheSpeciesOfTheWater)
     }
 }
 
+TEST_F(LuogoTest, PresenceNamedAfterABuiltInVenueTakesItsTable)
+{
+    // Even where a file of that name lies beside the venue.
+    tmp.Write("program/Luoghi/INTERNAL_0.kvs", "[PESCI]\r\nBARBO=55\r\n");
+    const LuogoRecord& lake = Load("FILE_PRESENZA_PESCI=INTERNAL_0\r\n", 0);
+    EXPECT_EQ(lake.presence[28], 100);
+    EXPECT_EQ(lake.presence[15], 90);
+    EXPECT_EQ(lake.presence[3], 0);
+    EXPECT_EQ(lake.presence[5], 0) << "not the 40 of a missing file";
+    const LuogoRecord& sea = Load("FILE_PRESENZA_PESCI=INTERNAL_1\r\n", 2);
+    EXPECT_EQ(sea.presence[47], 100);
+    EXPECT_EQ(sea.presence[51], 90);
+    EXPECT_EQ(sea.presence[65], 0);
+    EXPECT_EQ(sea.presence[88], 0);
+}
+
 TEST_F(LuogoTest, PresenceFileFallsBackToTheUserVenueFolder)
 {
     tmp.Write("appdata/Karvelin/Luoghi/u.kvs", "[PESCI]\r\nTINCA=77\r\n");

@@ -7,6 +7,7 @@
 #include "tests/support/TempFolders.h"
 #include "tests/world/UtcClock.h"
 #include "world/Calendario.h"
+#include "world/Luogo.h"
 
 #include <gtest/gtest.h>
 
@@ -62,9 +63,12 @@ protected:
         g_GestFile.CreateFolders();
         g_Opzioni.units = 0;
         At(2026, 12, 6, 14, 30);
+        // The log takes the venue in use: none, as before any is chosen.
+        g_Luogo.Record() = CLuogo().Record();
     }
     void TearDown() override
     {
+        g_Luogo.Record() = m_venue;
         CSessione::SetGaraLink(m_gameLink);
         g_Calendario = m_clock;
     }
@@ -94,6 +98,7 @@ protected:
     testing_support::TempFolders tmp;
     testing_support::SharedState state;
     CCalendario m_clock = g_Calendario;
+    LuogoRecord m_venue = g_Luogo.Record();
     const GaraLink* m_gameLink = CSessione::GetGaraLink(); // the game's tournament, put back
 };
 

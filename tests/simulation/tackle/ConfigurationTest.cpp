@@ -5,6 +5,7 @@
 #include "shell/Utility.h"
 #include "simulation/tackle/CannaPesca.h"
 #include "simulation/tackle/Esca.h"
+#include "tests/simulation/tackle/FreshRig.h"
 #include "tests/simulation/tackle/TackleFixture.h"
 
 #include <filesystem>
@@ -52,6 +53,7 @@ protected:
         Program("Galleggianti", "slider.kvg", "[GALLEGGIANTE]\nNOME=Slider\nPESO=300\nTIPO=1\n");
         Program("Ami", "hook.kva", "[AMO]\nNOME=Hook\nMISURA=14\n");
         g_Opzioni.SetTackleSource(TackleSettingsSource);
+        testing_support::FreshRig();
         g_CannaPesca.Init(nullptr, 400);
         ClearTackleFallbacks(); // the test files lack photos and descriptions
     }
