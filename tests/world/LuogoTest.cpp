@@ -364,3 +364,32 @@ TEST_F(LuogoTest, ShippedVenuesAreClean)
 }
 
 } // namespace
+
+namespace {
+
+// A value that starts with NUL is missing, as in every reader: the name
+// takes its default. A file over the size bound reads as all defaults
+// without being taken into memory, and a presence file named outside the
+// venue folder gives the default presences.
+TEST_F(LuogoTest, NulValuesOversizedFilesAndEscapingPresenceNames)
+{
+    {
+        testing_support::Language english(false);
+        const LuogoRecord& r = Load(std::string("NOME=Lago\r\nNAME=") + '\0' + "x\r\nDESCRIPTION=" + '\0' + "\r\n");
+        EXPECT_STREQ(r.name, "Lago");
+        EXPECT_STREQ(r.description, "Lago");
+        EXPECT_STREQ(Load(std::string("NOME=") + '\0' + "\r\n").name, "Generic venue");
+    }
+    const std::string big = Venue("NOME=Big\r\nPROFONDITA=300\r\n", 1) + std::string(CGestFile::kMaxIniFile, '#');
+    WriteVenue("big.kvl", big);
+    g_Luogo.LoadVenue(VenueFolder().c_str(), "big.kvl");
+    EXPECT_EQ(g_Luogo.Record().PROFONDITA, 100);
+
+    tmp.Write("program/p.kvs", "[PESCI]\r\nTINCA=77\r\n");
+    for (const char* name : {"../p", "..\\p", "/etc/passwd"}) {
+        const LuogoRecord& r = Load(std::string("FILE_PRESENZA_PESCI=") + name + "\r\n");
+        EXPECT_EQ(r.presence[22], 40) << name;
+    }
+}
+
+} // namespace
