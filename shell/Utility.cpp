@@ -153,12 +153,8 @@ CConvUnita CConvUnita::SetMetric(bool metric)
 
 const char* CConvUnita::FormatLengthCm(float cm) const
 {
-    if (m_metric) {
-        // A length from a damaged file may lie outside what an int holds.
-        if (!(cm > -2147483648.0f && cm < 2147483648.0f))
-            return FloatToTextFmt(std::trunc(cm), "%.0f");
+    if (m_metric)
         return IntToText(int(cm));
-    }
     return FloatToTextFmt(cm / 30.48f, "%0.3f");
 }
 
