@@ -249,7 +249,6 @@ int CAppFish::LoadAll()
     g_MenuGara.Load(dev);
     ShowProgress(90);
 
-    // The tackle box shows the rod assembly's rig here (CMenuConfigura::SyncFromRig) once both are built.
     Trace("load help");
     g_Help.Load(dev);
     ShowProgress(100);
@@ -634,6 +633,9 @@ void CAppFish::GoToRecords()
 void CAppFish::GoToTackleBox()
 {
     g_CannaPesca.NewCast();
+    // Both callers (the main menu and the session's game menu) come here,
+    // so the screen always opens on the rig in use.
+    g_MenuConfigura.SyncFromRig();
     g_MenuConfigura.Activate();
     m_currentScreen = kScreenTackleBox;
 }
