@@ -2,6 +2,7 @@
 
 #include "platform/Clock.h"
 #include "platform/Window.h"
+#include "screens/MenuConfigura.h"
 #include "screens/MenuGara.h"
 #include "screens/MenuOpzioni.h"
 #include "screens/MenuPrincipale.h"
@@ -50,6 +51,22 @@ void GameJourney::ClickOptionsArrow(int spinner, bool up)
 }
 
 void GameJourney::ClickTournamentBack() { Click(115, 522); }
+
+void GameJourney::ClickTackleBack() { Click(280, CMenuConfigura::PageButtonY(CMenuConfigura::kBackButton) + 12); }
+
+void GameJourney::ClickTackleTool(int tool)
+{
+    Click(g_MenuConfigura.ToolX(tool) + 10, CMenuConfigura::ToolY() + 10);
+}
+
+void GameJourney::StepRodType(bool up)
+{
+    for (int b = 0; b < CMenuConfigura::kBackButton; ++b)
+        if (CMenuConfigura::PageOfButton(b) == CMenuConfigura::kPageRod)
+            Click(280, CMenuConfigura::PageButtonY(b) + 12);
+    // The type spinner, 160 wide at 350, 360: its arrows right of its box.
+    Click(up ? 515 : 535, 370);
+}
 
 void GameJourney::SetSpinner(const CSpinner& spinner, int value)
 {
@@ -147,11 +164,13 @@ bool GameJourney::PlayUntilLanded(int gameMinutes)
             plat::AdvanceFakeClock(20);
             ms += 20;
         } else {
-            reel(false);
             if (g_Retino.m_raised)
                 Key('R');
             aimX = 400;
-            if (rig.GetPhase() == 0 && ms - castAt > 60000) {
+            // A reel's line is wound in before the next cast.
+            const bool due = rig.GetPhase() == 0 && ms - castAt > 60000;
+            reel(due && !rig.CanCast());
+            if (due && rig.CanCast()) {
                 MoveTo(400, 300);
                 Click(400, 300);
                 castAt = ms;
@@ -199,6 +218,8 @@ std::vector<WayBack> GameJourney::MainMenuWaysBack()
              EXPECT_EQ(j.Screen(), kScreenTournament);
              j.ClickTournamentBack();
          }},
+        {"tackle box", CMenuPrincipale::kTackleBox, kScreenTackleBox,
+         [](GameJourney& j) { j.ClickTackleBack(); }},
         {"options", CMenuPrincipale::kOptions, kScreenOptions,
          [](GameJourney& j) { j.Click(kOptionsCancelX, kOptionsButtonsY); }},
         {"records", CMenuPrincipale::kRecords, kScreenRecords,
@@ -216,6 +237,7 @@ std::vector<WayBack> GameJourney::GameMenuWaysBack()
     return {
         {"caught fishes", kMenuCatches, kScreenSession,
          [](GameJourney& j) { j.Click(400, 492); }},
+        {"tackle box", kMenuTackleBox, kScreenTackleBox, [](GameJourney& j) { j.ClickTackleBack(); }},
         {"baits", kMenuBaits, kScreenBaits, [](GameJourney& j) { j.Click(kBaitsBackX, kBaitsBackY); }},
         {"venues", kMenuVenues, kScreenVenues, [](GameJourney& j) { j.Click(kVenuesBackX, kVenuesBackY); }},
         {"fishes", kMenuFishes, kScreenFishes, [](GameJourney& j) { j.Click(kFishesBackX, kFishesBackY); }},

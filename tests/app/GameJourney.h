@@ -51,6 +51,11 @@ public:
     void ClickButton(const CPulsante& button);
     void ClickOptionsArrow(int spinner, bool up);
     void ClickTournamentBack();
+    // The tackle box: Back, a tool of its tool box, and a step of the rod
+    // type spinner on the rod page.
+    void ClickTackleBack();
+    void ClickTackleTool(int tool);
+    void StepRodType(bool up);
     // Clicks a spinner's arrows until it shows the value.
     void SetSpinner(const CSpinner& spinner, int value);
     // Esc on the fishing session and Yes: the results panel.

@@ -1,9 +1,10 @@
-// Whole-game journeys through the catalogue screens: a paused session's
-// visits to them, the waters mode followed by every screen, and a tournament
+// Whole-game journeys through the menu screens: a paused session's visits
+// to them, unsaved changes in the tackle box, the waters mode followed by every screen, and a tournament
 // whose clock runs out while the venues are open. (The three hooks' baits
 // kept across a restart are the catalogue journey's.)
 #include "tests/app/GameJourney.h"
 
+#include "screens/MenuConfigura.h"
 #include "screens/MenuGara.h"
 #include "screens/MenuLuogo.h"
 #include "screens/MenuOpzioni.h"
@@ -12,6 +13,7 @@
 #include "shell/Opzioni.h"
 #include "simulation/session/Gara.h"
 #include "simulation/session/Gioco.h"
+#include "simulation/tackle/CannaPesca.h"
 #include "world/Luogo.h"
 #include "world/Pesci.h"
 
@@ -33,6 +35,11 @@ TEST_F(GameJourney, PausedSession)
     const std::string venue = g_Luogo.Record().id;
 
     Key('M');
+    ClickGameMenu(kMenuTackleBox);
+    ASSERT_EQ(Screen(), kScreenTackleBox);
+    ClickTackleBack();
+    ASSERT_EQ(Screen(), kScreenSession);
+    ASSERT_EQ(g_Gioco.GetState(), kSessionGameMenu);
     ClickGameMenu(kMenuBaits);
     ASSERT_EQ(Screen(), kScreenBaits);
     Click(kBaitsBackX, kBaitsBackY);
@@ -60,6 +67,58 @@ TEST_F(GameJourney, PausedSession)
     EXPECT_EQ(Screen(), kScreenSession);
     EXPECT_EQ(g_Gioco.GetState(), kSessionFishing);
     EXPECT_EQ(g_Luogo.Record().id, venue);
+}
+
+// J3: a changed rig is never lost unasked: Back, a new rig and loading
+// another each ask first; leaving with Yes keeps the change in use, and
+// from a paused session returns to its game menu with the rod at rest.
+TEST_F(GameJourney, UnsavedChanges)
+{
+    ASSERT_EQ(StartJourney(), 0);
+    CMenuConfigura& box = g_MenuConfigura;
+    ClickMainMenu(CMenuPrincipale::kTackleBox);
+    ASSERT_EQ(Screen(), kScreenTackleBox);
+    const int type = g_CannaPesca.m_canna.m_current.type;
+    StepRodType(true);
+    const int changed = g_CannaPesca.m_canna.m_current.type;
+    ASSERT_NE(changed, type);
+    ASSERT_TRUE(box.IsModified());
+
+    ClickTackleBack();
+    ASSERT_EQ(box.m_ask.GetTag(), CMenuConfigura::kAskLeave);
+    ProbeFrame();
+    EXPECT_NE(Find("The configuration is changed. Exit without saving?"), nullptr);
+    Click(kNoX, kAskY);
+    EXPECT_EQ(Screen(), kScreenTackleBox);
+    EXPECT_TRUE(box.IsModified());
+
+    ClickTackleTool(CMenuConfigura::kToolNew);
+    ASSERT_EQ(box.m_ask.GetTag(), CMenuConfigura::kAskNewRig);
+    Click(kNoX, kAskY);
+    EXPECT_EQ(g_CannaPesca.m_canna.m_current.type, changed) << "the rig is unchanged";
+    ClickTackleTool(CMenuConfigura::kToolLoad);
+    ASSERT_EQ(box.m_ask.GetTag(), CMenuConfigura::kAskLoad);
+    Click(kYesX, kAskY);
+    EXPECT_EQ(box.m_dialog, CMenuConfigura::kLoadDialog);
+    Click(475, 412); // Cancel
+    EXPECT_EQ(box.m_dialog, CMenuConfigura::kNoDialog);
+    ClickTackleBack();
+    Click(kYesX, kAskY);
+    ASSERT_EQ(Screen(), kScreenMainMenu);
+    EXPECT_EQ(g_CannaPesca.m_canna.m_current.type, changed) << "the changed rig stays in use";
+
+    // The same from a paused session: back to its game menu, rod at rest.
+    ClickMainMenu(CMenuPrincipale::kStartFishing);
+    Click(kStartOkX, kStartOkY);
+    Key('M');
+    ClickGameMenu(kMenuTackleBox);
+    ASSERT_EQ(Screen(), kScreenTackleBox);
+    StepRodType(false);
+    ClickTackleBack();
+    Click(kYesX, kAskY);
+    EXPECT_EQ(Screen(), kScreenSession);
+    EXPECT_EQ(g_Gioco.GetState(), kSessionGameMenu);
+    EXPECT_EQ(g_CannaPesca.GetPhase(), 0);
 }
 
 // J8: the waters mode chosen on the main menu rules the venues, the fishes,

@@ -95,8 +95,8 @@ TEST_F(GameJourney, Tournament)
 TEST_F(GameJourney, CatchLog)
 {
     // A returning player's bolognese rig, with a reel to bring the fish in.
-    UseShippedRig("Bolognese 6 m");
-    ASSERT_EQ(StartJourney({.settings = {{"LENZA", "Bolognese 6 m"}}, .seed = kLandingSeed}), 0);
+    UseShippedRig("Bolognese_6_m");
+    ASSERT_EQ(StartJourney({.settings = {{"LENZA", "Bolognese_6_m"}}, .seed = kLandingSeed}), 0);
     ASSERT_TRUE(g_CannaPesca.m_canna.HasReel());
     ClickMainMenu(CMenuPrincipale::kStartFishing);
     // A June morning, whatever day the test runs on.
