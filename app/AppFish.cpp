@@ -98,6 +98,9 @@ void CAppFish::Adopt(std::unique_ptr<plat::Device> device)
 {
     m_device = std::move(device);
     g_pDevice = m_device.get();
+    // A screen that does not change (a menu waiting for the player) is drawn
+    // once, not a hundred times a second.
+    m_device->SkipUnchangedFrames(true);
     g_nScreenW = m_device->BackBufferWidth();
     g_nScreenH = m_device->BackBufferHeight();
     g_nViewportW = m_device->GetViewport().width;

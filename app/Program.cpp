@@ -2,6 +2,7 @@
 
 #include "app/AppFish.h"
 #include "app/WndProc.h"
+#include "platform/Audio.h"
 #include "platform/Clock.h"
 #include "platform/Dialog.h"
 #include "platform/Image.h"
@@ -119,6 +120,8 @@ void InitApplication()
     g_Opzioni.SetTackleSource(TackleSettingsSource);
     if (g_Opzioni.use3D != 0 && g_pApp->CheckCaps3D() == 0)
         g_pApp->SetupScene3D();
+    // The sound device opens while the pictures load.
+    plat::BeginOpenAudio();
     g_pApp->LoadAll();
 
     g_SndPlayer.Init();
