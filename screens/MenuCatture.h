@@ -1,9 +1,16 @@
 #pragma once
-// The records screen (screen 7): the saved catch logs.
+// The records screen (screen 7): the saved catch logs. It lists the "kvc"
+// files of the catch folder by their headers, loads the selected one into
+// the catch log to show its catches and totals, and deletes a saved log
+// after a question.
 // Follows the screen protocol of the application object: Load once while
 // loading, Render every frame while current, the device-loss pair, and the
-// input handlers while current. So far it shows its background only; its
-// panels and controls come with the screen itself.
+// input handlers while current; Activate runs before it becomes current.
+#include "gui/AskBox.h"
+#include "gui/Finestra.h"
+#include "gui/ListBox.h"
+#include "gui/Pulsante.h"
+#include "screens/DetailLines.h"
 #include "shell/Sprite.h"
 
 class CMenuCatture {
@@ -18,8 +25,25 @@ public:
     void OnWheelUp();
     void Activate();
 
+    // One row per saved log of the folder, in the order the folder lists them.
+    void ListSessions(const char* folder);
+    // Loads the log into the catch log and lists its catches; null does nothing.
+    void ShowSession(const char* fileName);
+    // Deletes the selected log and reads the folder again.
+    void DeleteSelected();
+
     // Members, in order.
     CSprite m_background; // bitmap 217 stretched to the back buffer, centred
+    CFinestra m_panel;
+    CDetailLines m_summary; // the loaded log's totals, Arial 14
+    CListBox m_sessions;
+    CListBox m_fishes;
+    CPulsante m_delete;
+    CPulsante m_back;
+    CAskBox m_ask;
+
+private:
+    void RenderSummary(plat::Device* dev);
 };
 
 extern CMenuCatture g_MenuCatture;

@@ -5,7 +5,6 @@
 #include "platform/Clock.h"
 #include "screens/MenuPrincipale.h"
 #include "shell/GestFile.h"
-#include "shell/ScreenSwitch.h"
 #include "simulation/tackle/CannaPesca.h"
 #include "simulation/session/Gara.h"
 #include "simulation/session/Gioco.h"
@@ -76,7 +75,7 @@ TEST_F(TournamentJourney, CountdownFightEndResultsAndAFreeSessionAfter)
     ASSERT_EQ(Screen(), kScreenFishes);
     Seconds(2);
     EXPECT_EQ(g_Gara.m_remainingSeconds, left - 2) << "another screen over the game menu";
-    GetScreenSwitch()->ReturnFromScreen(false);
+    Click(215, 532); // Back
     ASSERT_EQ(Screen(), kScreenSession);
     ASSERT_EQ(g_Gioco.GetState(), kSessionGameMenu);
     Click(400, 312); // "Start fishing"
@@ -87,6 +86,7 @@ TEST_F(TournamentJourney, CountdownFightEndResultsAndAFreeSessionAfter)
     // leaves it.
     g_Gara.m_remainingSeconds = 2;
     g_CannaPesca.m_canna.SetPhase(2);
+    g_CannaPesca.m_strike = 1;
     Seconds(4);
     EXPECT_EQ(g_Gara.m_remainingSeconds, -2) << "the counter runs on below 0 during the fight";
     EXPECT_EQ(g_Gioco.GetState(), kSessionFishing) << "the end waits for the fight";
@@ -136,7 +136,7 @@ TEST_F(TournamentJourney, CountdownFightEndResultsAndAFreeSessionAfter)
     Click(270, 490); // OK
     EXPECT_EQ(Screen(), kScreenTournament);
     EXPECT_FALSE(g_Gara.IsRunning());
-    GetScreenSwitch()->ReturnFromScreen(false);
+    Click(115, 522); // Back
     ASSERT_EQ(Screen(), kScreenMainMenu);
 
     Click(kMainMenuButtonX, MainMenuButtonY(CMenuPrincipale::kStartFishing));
