@@ -274,7 +274,11 @@ int CAppFish::ShowProgress(int percent)
     return status;
 }
 
-int CAppFish::Render()
+int CAppFish::Render() { return GameFrame(true); }
+
+int CAppFish::Step() { return GameFrame(false); }
+
+int CAppFish::GameFrame(bool present)
 {
     plat::Device* dev = m_device.get();
     if (!dev)
@@ -295,7 +299,9 @@ int CAppFish::Render()
         m_deviceLost = 0;
     }
 
-    dev->Clear(kFrameClearColour);
+    plat::StepGameClock(plat::kGameStepMs);
+    if (present)
+        dev->Clear(kFrameClearColour);
     dev->BeginScene();
 
     // Each test reads the screen number afresh: a screen that switches to a
@@ -347,6 +353,8 @@ int CAppFish::Render()
         g_Help.Render(dev);
     }
 
+    if (!present)
+        return dev->EndSceneUnseen();
     dev->EndScene();
     int status = dev->Present();
     if (status == plat::kDeviceLost)

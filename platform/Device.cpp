@@ -662,6 +662,15 @@ int Device::EndScene()
     return kOk;
 }
 
+int Device::EndSceneUnseen()
+{
+    if (!m_inScene)
+        return kInvalidCall;
+    m_inScene = false;
+    m_queue.clear();
+    return kOk;
+}
+
 void Device::Submit(DrawCommand&& command)
 {
     if (m_inScene)

@@ -32,14 +32,17 @@ protected:
         g_CannaPesca.m_canna.SetPhase(0);
         JourneyTest::TearDown();
     }
-    // Frames a second apart, as a slow machine would run them. A timed
-    // operation is due strictly more than its interval after its last run,
-    // so frames exactly 1000 ms apart would count every other second.
+    // Game frames up to each of count ticks of the tournament clock's timer.
+    // A timed operation is due strictly more than its interval after its
+    // last run, so the one-second tick comes every 101 game frames of 10 ms;
+    // stopping right after a tick keeps the frames of the clicks in between
+    // from reaching the next one.
     void Seconds(int count)
     {
         for (int i = 0; i < count; ++i) {
-            plat::SetFakeClock(plat::NowMs() + 1001);
-            Frame();
+            const std::uint32_t last = g_Gioco.m_timer[1].last;
+            for (int frame = 0; frame < 101 && g_Gioco.m_timer[1].last == last; ++frame)
+                Frame();
         }
     }
 };

@@ -155,7 +155,7 @@ TEST_F(EffettiTest, OverlayHidesAtOnceAndFadesInAboutNineSeconds)
     fx.ToggleOverlay();
     int seconds = 0;
     while (fx.m_overlayShown && seconds < 30) {
-        plat::AdvanceFakeClock(1001);
+        plat::StepGameClock(1001);
         fx.RunTimer1();
         ++seconds;
     }
