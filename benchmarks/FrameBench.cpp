@@ -14,6 +14,7 @@
 //   karvelin_bench                 full run
 //   karvelin_bench --smoke         a few iterations of each (the suite runs this)
 #include "app/AppFish.h"
+#include "benchmarks/BenchGame.h"
 #include "app/Program.h"
 #include "gui/Finestra.h"
 #include "gui/Testo.h"
@@ -63,41 +64,6 @@ struct Size {
     int width, height, resolutionSetting;
 };
 constexpr Size kSizes[] = {{800, 600, 0}, {1440, 900, 7}};
-
-// The game started in fresh temporary folders at a resolution setting.
-class RunningGame {
-public:
-    explicit RunningGame(int resolutionSetting)
-    {
-        std::string tmpl = (std::filesystem::temp_directory_path() / "karvelin-bench-XXXXXX").string();
-        if (!mkdtemp(tmpl.data()))
-            return;
-        m_root = tmpl;
-        plat::SetDataRootForTests(m_root);
-        plat::SetProgramFolderForTests(m_root);
-        std::filesystem::create_directories(m_root + "/Karvelin");
-        std::ofstream(m_root + "/Karvelin/Karvelin.ini")
-            << "[KARVELIN]\nRISOLUZIONE=" << resolutionSetting << "\n";
-        m_ok = StartProgram() == 0 && g_pApp && g_pDevice;
-    }
-    ~RunningGame()
-    {
-        if (m_ok)
-            ShutDownProgram();
-        // The shared panel background outlives the game's device: let it go
-        // with it, so the next start makes it again.
-        g_sprPanelBackground.m_deviceLost = 0;
-        g_sprPanelBackground.Init();
-        g_pDevice = nullptr;
-        if (!m_root.empty())
-            std::filesystem::remove_all(m_root);
-    }
-    bool Ok() const { return m_ok; }
-
-private:
-    std::string m_root;
-    bool m_ok = false;
-};
 
 // One frame scene: made once the game runs, then drawn frame after frame.
 struct Scene {
