@@ -655,6 +655,9 @@ void CAppFish::GoToTournament()
 void CAppFish::GoToVenues()
 {
     g_Luogo.FilterVenueList();
+    // The current venue may have changed since the screen last looked
+    // (waters mode, a tournament's venue): its bottom file is asked again.
+    g_MenuLuogo.UpdateDepthButton();
     m_currentScreen = kScreenVenues;
 }
 

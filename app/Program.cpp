@@ -8,6 +8,7 @@
 #include "platform/Locale.h"
 #include "platform/Resources.h"
 #include "platform/Window.h"
+#include "screens/MenuEsche.h"
 #include "shell/GestFile.h"
 #include "shell/Mouse.h"
 #include "shell/Opzioni.h"
@@ -124,12 +125,13 @@ void InitApplication()
     g_Mouse.LoadCursors();
     g_Mouse.SetCursorMode(0);
 
-    // The configuration named in the settings, then the three baits in use.
-    // The baits screen's list joins the bait selection once it is built.
-    // A copy: the load writes the settings' own field back.
+    // The configuration named in the settings, then the three baits in use;
+    // the baits screen's list follows them (the leader's bait, chosen last,
+    // is the row it opens on). A copy: the load writes the settings' own
+    // field back.
     const std::string line = g_Opzioni.line;
     g_CannaPesca.LoadConfiguration(line.c_str());
-    g_Esca.SelectFromSettings(g_pApp->GetDevice(), nullptr);
+    g_Esca.SelectFromSettings(g_pApp->GetDevice(), &g_MenuEsche.m_baits);
 }
 
 void DestroyApplication()

@@ -98,6 +98,16 @@ std::shared_ptr<FontFace> OpenFace(const std::string& path, int cellHeight, bool
     return face;
 }
 
+// The faces have no glyph for a tab and would draw a missing-glyph box: a
+// tab in a text shows as the gap of a space.
+std::string Untabbed(std::string utf8)
+{
+    for (char& ch : utf8)
+        if (ch == '\t')
+            ch = ' ';
+    return utf8;
+}
+
 int Width(TTF_Font* font, const std::string& utf8)
 {
     if (utf8.empty())
@@ -214,7 +224,7 @@ int Font::MeasureWidth(const char* text, int count) const
     if (!text || !m_face)
         return 0;
     std::string s = count < 0 ? std::string(text) : std::string(text, std::size_t(count));
-    return Width(m_face->font, Cp1252ToUtf8(s));
+    return Width(m_face->font, Untabbed(Cp1252ToUtf8(s)));
 }
 
 // Renders one line white on transparent into the device's line cache.
@@ -259,8 +269,8 @@ int Font::DrawText(const char* text, int count, const Rect& rect, unsigned forma
     layoutKey += raw;
     const Layout* cachedLayout = m_face->layouts.Find(layoutKey);
     if (!cachedLayout)
-        cachedLayout = m_face->layouts.Insert(layoutKey, LayOut(m_face->font, Cp1252ToUtf8(raw), single, wrap,
-                                                                std::max(0, rect.Width())));
+        cachedLayout = m_face->layouts.Insert(
+            layoutKey, LayOut(m_face->font, Untabbed(Cp1252ToUtf8(raw)), single, wrap, std::max(0, rect.Width())));
     const Layout& lines = *cachedLayout;
     const int cell = m_cellHeight;
     const int total = int(lines.size()) * cell;

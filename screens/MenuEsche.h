@@ -1,10 +1,27 @@
 #pragma once
-// The baits and groundbaits screen (screen 6).
-// Follows the screen protocol of the application object: Load once while
-// loading, Render every frame while current, the device-loss pair, and the
-// input handlers while current. So far it shows its background only; its
-// panels and controls come with the screen itself.
+// The baits and groundbaits screen (screen 6). Above, the player chooses the
+// bait of each of the rig's three hooks and reads its details; below, the
+// groundbait the session throws and the fishes it draws. A choice acts at
+// once on the hooks and the groundbait; Back writes the three baits to the
+// settings file.
+#include "gui/AskBox.h"
+#include "gui/Finestra.h"
+#include "gui/ListBox.h"
+#include "gui/Pulsante.h"
+#include "gui/Spinner.h"
+#include "gui/TextBox.h"
+#include "screens/DetailLines.h"
 #include "shell/Sprite.h"
+
+#include <cstdint>
+
+// Which hook's bait is shown and edited: 0 the second dropper, 1 the first
+// dropper, 2 the leader (the bait slots' own numbering). It shows the
+// part's name and the hook rigged there.
+class CSpinnerAmi : public CSpinner {
+public:
+    const char* GetValueText() override;
+};
 
 class CMenuEsche {
 public:
@@ -17,8 +34,28 @@ public:
     void OnWheelDown();
     void OnWheelUp();
 
+    // The fishes list: every species the selected groundbait attracts.
+    void FillGroundbaitSpecies();
+    // The bait slot shown and edited.
+    int Slot() const { return m_hook.GetValue(); }
+
     // Members, in order.
     CSprite m_background; // bitmap 217 stretched to the back buffer, centred
+    CFinestra m_panel;    // drawn twice: the titled upper half, the lower half
+    CSpinnerAmi m_hook;
+    CListBox m_baits;
+    CFinestra m_detailsPanel;
+    CDetailLines m_details;
+    CTextBox m_baitDescription;
+    CListBox m_groundbaits;
+    CTextBox m_groundbaitDescription;
+    CListBox m_fishes; // rows cannot be selected
+    CPulsante m_back;
+    CAskBox m_ask; // says when the bait choices could not be written
+
+private:
+    void ShowSlot(plat::Device* dev);
+    void Leave();
 };
 
 extern CMenuEsche g_MenuEsche;

@@ -151,9 +151,14 @@ bool COpzioni::Save()
     return plat::WriteFileAtomic(path, text);
 }
 
-void COpzioni::SaveBaits()
+bool COpzioni::SaveBaits()
 {
-    std::string path = Path();
+    // The three keys go into the text and the file is replaced once, as in
+    // Save: a failure never leaves one bait written and the others not.
+    const std::string path = Path();
+    std::string text;
+    if (plat::PathExists(path) && !plat::ReadWholeFile(path, text))
+        return false;
     const struct {
         const char* key;
         int slot;
@@ -161,9 +166,10 @@ void COpzioni::SaveBaits()
     } baits[] = {{"ESCA_FI", 2, baitLeader}, {"ESCA_B1", 1, baitDropper1}, {"ESCA_B2", 0, baitDropper2}};
     for (const auto& b : baits) {
         std::string id = TackleText(b.slot, b.field);
-        g_GestFile.WriteString(kMain, b.key, id.c_str(), path.c_str());
+        text = plat::IniWriteText(text, kMain, b.key, id);
         CopyString(b.field, id.c_str(), 644);
     }
+    return plat::WriteFileAtomic(path, text);
 }
 
 void COpzioni::SaveLine()

@@ -12,7 +12,8 @@ public:
 
     void Load();
     bool Save();
-    void SaveBaits();
+    // The three bait keys only; false when the file could not be written.
+    bool SaveBaits();
     void SaveLine();
 
     int GetLevelValueA() const;

@@ -475,6 +475,10 @@ void CLuogo::ApplyBottom()
 
 bool CLuogo::CreateDepthFile()
 {
+    // A stored bottom is the player's venue as they know it: never replaced
+    // by a new one, whatever the screen believed when it offered the button.
+    if (DepthFileExists())
+        return false;
     g_Fondale.Generate(m_record.PENDENZA);
     const bool saved = m_record.id[0] && g_Fondale.SaveDepths(m_record.id);
     g_Fondale.SetDepthScale(float(m_record.PROFONDITA) / 100.0f);

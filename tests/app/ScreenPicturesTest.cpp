@@ -1,9 +1,13 @@
-// Pictures of the main menu and the options screen for a person to look at
-// (written beside the test program), in both languages and both layouts.
+// Pictures of the menu screens for a person to look at (written beside the
+// test program), in both languages and both layouts.
 // The checks are only that each picture was written and the screen drew.
+#include "screens/MenuEsche.h"
 #include "screens/MenuOpzioni.h"
 #include "screens/MenuPrincipale.h"
 #include "simulation/session/Statistiche.h"
+#include "simulation/tackle/Esca.h"
+#include "simulation/tackle/Pastura.h"
+#include "world/Luogo.h"
 #include "tests/app/Journey.h"
 
 #include <filesystem>
@@ -59,6 +63,45 @@ TEST_F(ScreenPicturesTest, MainMenuAndOptions)
         EXPECT_EQ(Screen(), c.screen);
     }
     g_Statistiche = saved;
+}
+
+// The venues screen on a river with its current indicator, the fishes
+// screen, and the baits screen with a lure's eight lines and a groundbait's
+// fishes.
+TEST_F(ScreenPicturesTest, VenuesFishesAndBaits)
+{
+    for (int resolution : {0, 1})
+    for (bool italian : {true, false}) {
+        if (resolution == 1 && !italian)
+            continue;
+        const std::string language = std::string(italian ? "_it" : "_en") + (resolution == 1 ? "_1024" : "");
+        Stop();
+        ASSERT_EQ(StartJourney({.italian = italian, .resolution = resolution, .settings = {{"MODOACQUE", "2"}}}),
+                  0);
+        const ListItem* river = g_Luogo.VenueList().FindByKey("FiumePianura.kvl");
+        ASSERT_NE(river, nullptr);
+        ASSERT_TRUE(g_Luogo.SelectByIndex(river->id));
+        g_pApp->GoToVenues();
+        EXPECT_TRUE(std::filesystem::exists(Shot("venues" + language)));
+
+        g_pApp->GoToFishes();
+        EXPECT_TRUE(std::filesystem::exists(Shot("fishes" + language)));
+
+        g_pApp->SetCurrentScreen(kScreenBaits);
+        g_Esca.Select(g_pDevice, 2, g_Esca.FindById("minnow7.kve"));
+        g_MenuEsche.m_baits.SelectByKey("minnow7.kve", true);
+        for (int i = 0; i < g_Pastura.GetCount(); ++i)
+            if (std::string(g_Pastura.GetRecord(i).id) == "carpa.kvt")
+                g_Pastura.m_selected = i;
+        g_MenuEsche.m_groundbaits.SelectById(g_Pastura.m_selected, true);
+        g_MenuEsche.FillGroundbaitSpecies();
+        EXPECT_TRUE(std::filesystem::exists(Shot("baits" + language)));
+        // The bread type's Italian name holds a tab.
+        g_Esca.Select(g_pDevice, 2, g_Esca.FindById("polenta.kve"));
+        g_MenuEsche.m_baits.SelectByKey("polenta.kve", true);
+        EXPECT_TRUE(std::filesystem::exists(Shot("baits_bread" + language)));
+        EXPECT_EQ(Screen(), kScreenBaits);
+    }
 }
 
 } // namespace

@@ -110,7 +110,7 @@ TEST_F(OpzioniTest, SavesTakeTackleFromItsSourceOnlyOnceThereIsOne)
     for (const char* line : {"LENZA=Spinning\r\n", "ESCA_FI=lure.kve\r\n", "ESCA_B1=corn.kve\r\n", "ESCA_B2=bread.kve\r\n"})
         EXPECT_NE(Settings().find(line), std::string::npos) << line;
     o.SaveLine();
-    o.SaveBaits();
+    EXPECT_TRUE(o.SaveBaits());
     EXPECT_STREQ(o.line, "Spinning");
     EXPECT_STREQ(o.baitDropper2, "bread.kve");
 }

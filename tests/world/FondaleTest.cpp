@@ -217,7 +217,11 @@ TEST_F(FondaleTest, ShortBottomFileMakesTheVenueGenerateItsBottom)
     EXPECT_TRUE(g_Luogo.DeleteDepthFile());
     EXPECT_FALSE(g_Luogo.DeleteDepthFile());
     EXPECT_TRUE(g_Luogo.CreateDepthFile());
-    EXPECT_EQ(tmp.Read("appdata/Karvelin/Luoghi/s.kvf").size(), 4356u);
+    const std::string stored = tmp.Read("appdata/Karvelin/Luoghi/s.kvf");
+    EXPECT_EQ(stored.size(), 4356u);
+    // A stored bottom is never replaced by a new one.
+    EXPECT_FALSE(g_Luogo.CreateDepthFile());
+    EXPECT_EQ(tmp.Read("appdata/Karvelin/Luoghi/s.kvf"), stored);
 }
 
 // The rig test goes through the link the rod assembly registers.
