@@ -5,6 +5,9 @@
 #include "platform/Files.h"
 #include "shell/Graphics.h"
 #include "shell/Sprite.h"
+#include "simulation/session/Gioco.h"
+#include "simulation/tackle/Cerchi.h"
+#include "world/Meteo.h"
 
 #include <cstdlib>
 #include <filesystem>
@@ -34,4 +37,14 @@ RunningGame::~RunningGame()
     g_pDevice = nullptr;
     if (!m_root.empty())
         std::filesystem::remove_all(m_root);
+}
+
+void StartSessionInRain()
+{
+    g_pApp->NewSession();
+    g_Gioco.ConfirmStartPanel();
+    g_Meteo.SetState(kWeatherRain);
+    g_Meteo.InitParticles();
+    for (int i = 0; i < 12; ++i)
+        g_GestCerchi.SpawnMedium(100 + 50 * i, g_nScreenH / 2 + 10 * i, true);
 }

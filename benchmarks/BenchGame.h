@@ -3,6 +3,10 @@
 // for the benchmarks; it shuts down and the folders go with the object.
 #include <string>
 
+// The fishing session opened and fishing, the venue in rain with a dozen
+// water rings.
+void StartSessionInRain();
+
 class RunningGame {
 public:
     explicit RunningGame(int resolutionSetting);

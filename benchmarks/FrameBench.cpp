@@ -14,8 +14,8 @@
 //   karvelin_bench                 full run
 //   karvelin_bench --smoke         a few iterations of each (the suite runs this)
 #include "app/AppFish.h"
-#include "benchmarks/BenchGame.h"
 #include "app/Program.h"
+#include "benchmarks/BenchGame.h"
 #include "gui/Finestra.h"
 #include "gui/Testo.h"
 #include "platform/DeviceInternal.h"
@@ -25,11 +25,8 @@
 #include "shell/Oggetto.h"
 #include "shell/Sprite.h"
 #include "simulation/tackle/CannaPesca.h"
-#include "simulation/tackle/Cerchi.h"
-#include "simulation/session/Gioco.h"
 #include "simulation/scene/Sfondo.h"
 #include "world/Luogo.h"
-#include "world/Meteo.h"
 #include "world/Pesci.h"
 
 #include <SDL.h>
@@ -151,15 +148,7 @@ struct Rig3DScene : Scene {
 // the rod and rig at rest and the status bar, through the application's own
 // frame (update and draw).
 struct SessionScene : Scene {
-    SessionScene()
-    {
-        g_pApp->NewSession();
-        g_Gioco.ConfirmStartPanel();
-        g_Meteo.SetState(kWeatherRain);
-        g_Meteo.InitParticles();
-        for (int i = 0; i < 12; ++i)
-            g_GestCerchi.SpawnMedium(100 + 50 * i, g_nScreenH / 2 + 10 * i, true);
-    }
+    SessionScene() { StartSessionInRain(); }
     void Frame() override { g_pApp->Render(); }
 };
 

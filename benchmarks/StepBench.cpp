@@ -4,12 +4,8 @@
 // presented (CAppFish::Render), in the real game on the software renderer.
 #include "app/AppFish.h"
 #include "benchmarks/BenchGame.h"
-#include "shell/Graphics.h"
 #include "simulation/scene/Pesce.h"
-#include "simulation/session/Gioco.h"
 #include "simulation/tackle/CannaPesca.h"
-#include "simulation/tackle/Cerchi.h"
-#include "world/Meteo.h"
 #include "world/Pesci.h"
 
 #include <benchmark/benchmark.h>
@@ -22,12 +18,7 @@ class FishOnSession {
 public:
     FishOnSession()
     {
-        g_pApp->NewSession();
-        g_Gioco.ConfirmStartPanel();
-        g_Meteo.SetState(kWeatherRain);
-        g_Meteo.InitParticles();
-        for (int i = 0; i < 12; ++i)
-            g_GestCerchi.SpawnMedium(100 + 50 * i, g_nScreenH / 2 + 10 * i, true);
+        StartSessionInRain();
         CCannaPesca& rig = g_CannaPesca;
         rig.m_canna.m_current.type = kRodBolognese;
         rig.NewCast();
