@@ -238,7 +238,8 @@ bool RunMessageLoopTurn(int& exitCode, CFramePacer* pacer)
             plat::WaitWindowMessage(kFrameIntervalMs);
         return true;
     }
-    const CFramePacer::Decision next = pacer ? pacer->Next(plat::WallMs()) : CFramePacer::Decision{FrameAction::Present, 0};
+    const CFramePacer::Decision next =
+        pacer ? pacer->Next(plat::WallMs()) : CFramePacer::Decision{FrameAction::Present, 0};
     if (next.action == FrameAction::Wait) {
         plat::WaitWindowMessage(next.waitMs);
         return true;
