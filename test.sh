@@ -11,4 +11,5 @@ cmake -S . -B build/test -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKARVELIN_T
 cmake --build build/test -j "$jobs"
 # A fixed seed keeps the CI run repeatable; scripts/fuzz.sh alone explores anew each time.
 KARVELIN_FUZZ_SEED=1 bash scripts/fuzz.sh 20
+bash scripts/run-tests-whole.sh build/test 1
 ctest --test-dir build/test --output-on-failure -j "$jobs" --timeout 300

@@ -466,6 +466,8 @@ void Register(bool smoke)
 
 } // namespace
 
+void RegisterFilesBenchmarks(bool smoke); // FilesBench.cpp
+
 int main(int argc, char** argv)
 {
     SDL_SetHint(SDL_HINT_VIDEODRIVER, "dummy");
@@ -485,6 +487,7 @@ int main(int argc, char** argv)
     }
     int count = int(args.size());
     Register(smoke);
+    RegisterFilesBenchmarks(smoke);
     benchmark::Initialize(&count, args.data());
     if (benchmark::ReportUnrecognizedArguments(count, args.data()))
         return 1;

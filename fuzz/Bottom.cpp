@@ -12,6 +12,7 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
+    const fuzz::TimeBound bound;
     fuzz::UseScratchGameFolders();
     CFondale& bottom = g_Fondale;
     fuzz::WriteInput(bottom.GetDepthFilePath("x.kvl"), data, size);

@@ -1,11 +1,13 @@
 // Catch logs ("kvc") that players keep and exchange. Whatever the file
-// holds, what is read is what the list shows without loading it, and it
-// survives a save and a second load unchanged.
+// holds, what is read is what the list shows without loading it, every
+// number is within what a catch can be, and it survives a save and a second
+// load unchanged.
 #include "fuzz/FuzzSupport.h"
 #include "platform/Files.h"
 #include "shell/GestFile.h"
 #include "simulation/session/Sessione.h"
 
+#include <cmath>
 #include <cstring>
 
 namespace {
@@ -33,6 +35,7 @@ std::string Snapshot(const CSessione& s)
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
+    const fuzz::TimeBound bound;
     fuzz::UseScratchGameFolders();
     const std::string folder = g_GestFile.GetDataSubfolder(CGestFile::D_CATTURE);
     fuzz::WriteInput(plat::JoinPath(folder, "in.kvc"), data, size);
@@ -45,6 +48,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     fuzz::Check(std::strcmp(player, log.m_player) == 0 && std::strcmp(venue, log.m_venue) == 0 &&
                     std::strcmp(date, log.m_date) == 0,
                 "the list shows what loading reads");
+
+    for (const CatchEntry& c : log.m_catches)
+        fuzz::Check(c.weight >= 0.0f && c.weight <= 1.0e7f && c.length >= 0 && c.length <= 10000,
+                    "every catch's weight and length in range");
+    fuzz::Check(std::isfinite(log.m_totalWeight) && log.m_totalWeight >= 0.0f && log.m_biggestWeight >= 0.0f &&
+                    log.m_biggestWeight <= 1.0e7f && log.m_longestLength >= 0 && log.m_longestLength <= 10000 &&
+                    log.m_place >= 0 && log.m_place <= 999,
+                "the totals and the place in range");
+    for (int i = 0; i < log.GetCount() && i < 4; ++i)
+        fuzz::Check(log.GetWeightText(i)[0] && log.GetLengthText(i)[0], "a catch's texts can be made");
 
     const std::string loaded = Snapshot(log);
     fuzz::Check(log.Save("out"), "a loaded log can be saved");

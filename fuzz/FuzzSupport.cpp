@@ -4,6 +4,7 @@
 
 #include <SDL.h>
 
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -67,6 +68,44 @@ void WriteInput(const std::string& path, const std::uint8_t* data, std::size_t s
     Check(plat::WriteFileAtomic(path, {reinterpret_cast<const char*>(data), size}), "the file can be written");
 }
 
+namespace {
+
+double Seconds()
+{
+    return std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch()).count();
+}
+
+bool StartsWith(const std::string& s, const std::string& prefix) { return s.compare(0, prefix.size(), prefix) == 0; }
+
+// Every path the file layer resolves must lie in the harness's scratch
+// folder or the source tree's shipped data, whatever the input names: no
+// file name read from a file may lead anywhere else. The system's fonts are
+// found by fontconfig, not named by any file.
+void WatchPath(const std::string& path)
+{
+    const std::size_t dot = path.rfind('.');
+    const std::string ext = dot == std::string::npos ? "" : path.substr(dot);
+    if (ext == ".ttf" || ext == ".otf" || ext == ".ttc")
+        return;
+    const bool inside = StartsWith(path, ScratchFolder() + "/") || StartsWith(path, KARVELIN_SOURCE_DIR "/data/");
+    Check(inside && path.find("/../") == std::string::npos, "nothing is opened outside the game's folders", path);
+}
+
+} // namespace
+
+TimeBound::TimeBound() : m_start(Seconds())
+{
+    static bool first = true;
+    m_timed = !first;
+    first = false;
+}
+
+TimeBound::~TimeBound()
+{
+    if (m_timed)
+        Check(Seconds() - m_start < kSeconds, "an input is read within the time bound");
+}
+
 } // namespace fuzz
 
 // Headless, whatever the environment: no window and no sound card are needed.
@@ -74,5 +113,6 @@ extern "C" int LLVMFuzzerInitialize(int*, char***)
 {
     SDL_SetHint(SDL_HINT_VIDEODRIVER, "dummy");
     SDL_SetHint(SDL_HINT_AUDIODRIVER, "dummy");
+    plat::SetPathObserverForTests(fuzz::WatchPath);
     return 0;
 }

@@ -22,6 +22,23 @@ void UseScratchGameFolders();
 // Saves the input as the file a reader is about to load.
 void WriteInput(const std::string& path, const std::uint8_t* data, std::size_t size);
 
+// Held for the whole of one input: the input must be done within the
+// bound, so a reader that grows faster than its file is a finding, not
+// just a slow run. The first input of a run also pays for the harness's
+// one-time set-up and is not timed.
+class TimeBound {
+public:
+    static constexpr double kSeconds = 2.0;
+    TimeBound();
+    ~TimeBound();
+    TimeBound(const TimeBound&) = delete;
+    TimeBound& operator=(const TimeBound&) = delete;
+
+private:
+    double m_start;
+    bool m_timed;
+};
+
 // Takes bytes from the front of the input (for choices a harness makes).
 struct Input {
     const std::uint8_t* data;

@@ -65,6 +65,7 @@ std::vector<std::pair<std::string, std::string>> Keys(std::string_view text)
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
+    const fuzz::TimeBound bound;
     fuzz::Input in{data, size};
     const std::string section = Name(in, true);
     const std::string key = Name(in, false);
@@ -84,5 +85,27 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     fuzz::Check(plat::IniWriteText(written, section, key, value) == written, "writing the same again changes nothing",
                 written);
+
+    // The parsed document answers and edits exactly as the text functions
+    // do, also after a few edits in a row, and knows its own size.
+    plat::IniDocument doc;
+    doc.Parse(text);
+    std::string now(text);
+    for (int edit = 0; edit < 3; ++edit) {
+        const std::string s = edit == 0 ? section : Name(in, true);
+        const std::string k = edit == 0 ? key : Name(in, false) + (in.Byte() % 4 == 0 ? " " : "");
+        const std::string v = "w" + Name(in, true);
+        for (const auto& [ks, kk] : Keys(now)) {
+            std::string fromText, fromDoc;
+            const bool a = plat::IniReadText(now, ks, kk, fromText);
+            const bool b = doc.Get(ks, kk, fromDoc);
+            fuzz::Check(a == b && fromText == fromDoc, "the document reads as the text", now);
+        }
+        now = plat::IniWriteText(now, s, k, v);
+        doc.Set(s, k, v);
+        const std::string docText = doc.Text();
+        fuzz::Check(docText == now, "the document writes as the text", now);
+        fuzz::Check(doc.Size() == now.size(), "the document knows its size", now);
+    }
     return 0;
 }

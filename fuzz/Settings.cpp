@@ -45,6 +45,7 @@ std::string Joined(const std::vector<std::string>& v)
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
+    const fuzz::TimeBound bound;
     fuzz::UseScratchGameFolders();
     const std::string path = COpzioni::Path();
     fuzz::WriteInput(path, data, size);

@@ -1,6 +1,7 @@
 // The statistics file ("karvelin.sta"). A file that is refused leaves an
-// empty record; one that is taken survives a save and a second load
-// unchanged.
+// empty record; one that is taken has its numbers in range and its best
+// catches in order, survives a save and a second load unchanged, and still
+// saves to a loadable file after one more session at the limits.
 #include "fuzz/FuzzSupport.h"
 #include "platform/Files.h"
 #include "shell/GestFile.h"
@@ -33,6 +34,7 @@ std::string Snapshot(const CStatistiche& s)
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
+    const fuzz::TimeBound bound;
     fuzz::UseScratchGameFolders();
     const std::string path = plat::JoinPath(g_GestFile.GetUserFolder(), CStatistiche::FileName());
     fuzz::WriteInput(path, data, size);
@@ -43,6 +45,31 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         fuzz::Check(Snapshot(stats) == Snapshot(empty), "a refused file leaves an empty record");
         return 0;
     }
+    for (std::int32_t v : {stats.m_sessions, stats.m_tournaments, stats.m_firsts, stats.m_seconds, stats.m_thirds,
+                           stats.m_tournamentsWithoutCatch})
+        fuzz::Check(v >= 0 && v <= CStatistiche::kMaxCount, "every counter in range");
+    for (float v : {stats.m_minutes, stats.m_weight, stats.m_fishCount})
+        fuzz::Check(v >= 0.0f && v <= CStatistiche::kMaxTotal, "every total in range");
+    bool sawEmpty = false;
+    float last = 0.0f;
+    for (const StatCatch& c : stats.m_best) {
+        fuzz::Check(c.id >= -1 && c.id <= 129, "a best catch of a known species or empty");
+        fuzz::Check(!(sawEmpty && c.id != -1), "used slots first");
+        fuzz::Check(c.id == -1 || c.weight >= last, "the best catches in ascending order");
+        sawEmpty = sawEmpty || c.id == -1;
+        if (c.id != -1)
+            last = c.weight;
+    }
+    // One more session at the limits still saves to a file the loader takes.
+    static CStatistiche more;
+    more = stats;
+    more.AddSession(1.0e9f, 1.0e9f, 1000000000);
+    CStatistiche::AddToCounter(more.m_tournaments);
+    more.AddCatch(5, "Carpa", 1.0e9f);
+    fuzz::Check(more.Save(), "a record with one more session can be saved");
+    fuzz::Check(again.Load(), "a record with one more session loads");
+    fuzz::Check(stats.Save(), "a loaded record can be saved");
+
     const std::string loaded = Snapshot(stats);
     fuzz::Check(stats.Save(), "a loaded record can be saved");
     fuzz::Check(again.Load(), "the saved record loads");

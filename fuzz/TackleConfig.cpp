@@ -1,6 +1,7 @@
 // Tackle configurations ("kvz") that players save and exchange. A file that
-// loads gives a rig whose saving, loading and saving again writes the same
-// file; a refused file leaves the default rig, exactly as it is saved
+// loads gives a rig within its ranges (terminals within the longest line,
+// the main line within the reel) whose saving, loading and saving again
+// writes the same file; a refused file leaves the default rig, exactly as it is saved
 // without any configuration.
 #include "fuzz/FuzzSupport.h"
 #include "platform/Files.h"
@@ -36,6 +37,7 @@ std::string Saved(CCannaPesca& rig, const std::string& description)
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
+    const fuzz::TimeBound bound;
     CCannaPesca& rig = g_CannaPesca;
     // The catalogues are the shipped ones; the configurations are written
     // into a scratch data folder.
@@ -62,6 +64,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     }
     fuzz::Check(std::strcmp(rig.m_name, "in") == 0, "the rig takes the file's name");
+    for (const CFinale* f : {&rig.m_lenza.m_leader, &rig.m_lenza.m_droppers[0], &rig.m_lenza.m_droppers[1]})
+        fuzz::Check(f->m_length >= 0.0f && f->m_length <= 35000.0f && f->m_position >= 0.0f &&
+                        f->m_position <= 35000.0f,
+                    "leader and droppers within the longest line");
+    fuzz::Check(!rig.m_canna.HasReel() || rig.m_lenza.m_length <= float(rig.m_mulinello.GetCapacity()) ||
+                    rig.m_canna.GetPhase() != 0,
+                "no more main line than the reel holds");
+    fuzz::Check(rig.m_galleggiante.m_stopper >= 0 && rig.m_galleggiante.m_stopper <= 10000, "the stopper in range");
+    (void)rig.m_lenza.GetNearestAbove(2000000000);
+    (void)rig.m_lenza.GetNearestBelow(-2000000000);
     fuzz::Check(strnlen(stored.c_str(), 645) <= 643 && description.size() <= 512, "the texts fit their fields");
     // A value cut at a NUL byte or at its field's end may end in blanks,
     // which an INI value never keeps, and line breaks inside it are written

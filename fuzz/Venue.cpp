@@ -35,6 +35,7 @@ bool Fits(const char* field, std::size_t size) { return strnlen(field, size) < s
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
+    const fuzz::TimeBound bound;
     static const std::string folder = [] {
         plat::SetDataRootForTests(fuzz::ScratchFolder());
         plat::SetProgramFolderForTests(fuzz::ScratchFolder());

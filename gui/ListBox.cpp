@@ -2,6 +2,7 @@
 
 #include "shell/Utility.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <new>
@@ -606,8 +607,35 @@ void CListBox::Sort(int column)
     const bool ascending = m_ascending != 0;
     // A list whose first row is a header keeps it on top.
     const int start = m_sortFirstRow == 0 ? 1 : 0;
-    for (int i = start; i < m_count - 1; ++i)
-        for (int j = i; j < m_count; ++j)
-            if (Greater(m_items[i], m_items[j], column) == ascending)
-                std::swap(m_items[i], m_items[j]);
+    if (m_count - start < 2)
+        return;
+    // The order is that of the list's exchange sort. Rows are sorted as
+    // indices and moved once, and when no two rows tie every sort gives
+    // that order, so the n log n sort is enough; rows that tie are placed
+    // as the exchange sort places them, by running it on the indices.
+    std::vector<int> order;
+    for (int i = start; i < m_count; ++i)
+        order.push_back(i);
+    auto before = [&](int a, int b) {
+        return ascending ? Greater(m_items[std::size_t(b)], m_items[std::size_t(a)], column)
+                         : Greater(m_items[std::size_t(a)], m_items[std::size_t(b)], column);
+    };
+    std::sort(order.begin(), order.end(), before);
+    bool ties = false;
+    for (std::size_t i = 1; i < order.size() && !ties; ++i)
+        ties = !before(order[i - 1], order[i]);
+    if (ties) {
+        for (std::size_t i = 0; i < order.size(); ++i)
+            order[i] = start + int(i);
+        for (std::size_t i = 0; i + 1 < order.size(); ++i)
+            for (std::size_t j = i; j < order.size(); ++j)
+                if (Greater(m_items[std::size_t(order[i])], m_items[std::size_t(order[j])], column) == ascending)
+                    std::swap(order[i], order[j]);
+    }
+    std::vector<ListItem> sorted;
+    sorted.reserve(m_items.size());
+    sorted.insert(sorted.end(), m_items.begin(), m_items.begin() + start);
+    for (int i : order)
+        sorted.push_back(m_items[std::size_t(i)]);
+    m_items.swap(sorted);
 }

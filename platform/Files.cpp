@@ -8,7 +8,10 @@
 #include <fstream>
 #include <iterator>
 #include <pwd.h>
+#include <sys/stat.h>
+#include <time.h>
 #include <unistd.h>
+#include <unordered_map>
 
 namespace fs = std::filesystem;
 
@@ -17,6 +20,68 @@ namespace {
 
 std::string g_programOverride;
 std::string g_dataOverride;
+std::string Upper(std::string_view s);
+void (*g_refusalHook)(const std::string&) = nullptr;
+void (*g_pathObserver)(const std::string&) = nullptr;
+
+// One folder's names by their upper-cased form (the smallest name wins a
+// clash), kept while the folder's modification time stays the same.
+struct FolderIndex {
+    std::int64_t modified = 0;
+    bool settled = false; // listed when its time was already in the past
+    std::unordered_map<std::string, std::string> byUpper;
+};
+std::unordered_map<std::string, FolderIndex> g_folderIndex;
+constexpr std::size_t kMaxIndexedFolders = 64;
+
+bool ModifiedNs(const std::string& path, std::int64_t& ns)
+{
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0)
+        return false;
+    ns = std::int64_t(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
+    return true;
+}
+
+// The game's own changes to a folder forget its index at once: the folder's
+// time may not move when two changes fall in the same clock tick.
+void ForgetFolderOf(const std::string& path)
+{
+    if (g_folderIndex.empty())
+        return;
+    const std::size_t slash = path.rfind('/');
+    g_folderIndex.erase(slash == std::string::npos ? std::string(".") : path.substr(0, slash == 0 ? 1 : slash));
+}
+
+// The actual name in dir whose upper case is want, or empty.
+std::string FindInFolder(const std::string& dir, const std::string& want)
+{
+    std::int64_t modified = 0;
+    if (!ModifiedNs(dir, modified))
+        return {};
+    auto it = g_folderIndex.find(dir);
+    if (it == g_folderIndex.end() || it->second.modified != modified || !it->second.settled) {
+        if (g_folderIndex.size() >= kMaxIndexedFolders)
+            g_folderIndex.clear();
+        FolderIndex index;
+        index.modified = modified;
+        // A folder changed within the file system's clock tick may change
+        // again without its time moving: such a listing is used once only.
+        timespec now {};
+        clock_gettime(CLOCK_REALTIME_COARSE, &now);
+        index.settled = modified + 20000000 < std::int64_t(now.tv_sec) * 1000000000 + now.tv_nsec;
+        std::error_code ec;
+        for (fs::directory_iterator d(dir, ec), end; !ec && d != end; d.increment(ec)) {
+            std::string name = d->path().filename().string();
+            auto [slot, added] = index.byUpper.try_emplace(Upper(name), name);
+            if (!added && name < slot->second)
+                slot->second = name;
+        }
+        it = g_folderIndex.insert_or_assign(dir, std::move(index)).first;
+    }
+    auto found = it->second.byUpper.find(want);
+    return found == it->second.byUpper.end() ? std::string() : found->second;
+}
 
 std::string Upper(std::string_view s)
 {
@@ -64,11 +129,57 @@ std::string DataRoot()
     return root;
 }
 
-void SetProgramFolderForTests(const std::string& folder) { g_programOverride = folder; }
-void SetDataRootForTests(const std::string& folder) { g_dataOverride = folder; }
+void SetProgramFolderForTests(const std::string& folder)
+{
+    g_programOverride = folder;
+    g_folderIndex.clear();
+}
+
+void SetDataRootForTests(const std::string& folder)
+{
+    g_dataOverride = folder;
+    g_folderIndex.clear();
+}
+
+void SetPathRefusalHook(void (*hook)(const std::string& line)) { g_refusalHook = hook; }
+void SetPathObserverForTests(void (*observer)(const std::string& path)) { g_pathObserver = observer; }
+
+bool IsNameInsideFolder(std::string_view name)
+{
+    if (!name.empty() && (name[0] == '/' || name[0] == '\\'))
+        return false;
+    if (name.size() >= 2 && name[1] == ':' && std::isalpha(static_cast<unsigned char>(name[0])))
+        return false; // a drive letter, as written on other systems
+    std::size_t start = 0;
+    while (start <= name.size()) {
+        std::size_t end = name.find_first_of("/\\", start);
+        if (end == std::string_view::npos)
+            end = name.size();
+        if (name.substr(start, end - start) == "..")
+            return false;
+        start = end + 1;
+    }
+    return true;
+}
+
+bool FileStamp(const std::string& path, std::uintmax_t& size, std::int64_t& modified)
+{
+    struct stat st {};
+    const std::string p = ResolvePath(path);
+    if (p.empty() || ::stat(p.c_str(), &st) != 0 || !S_ISREG(st.st_mode))
+        return false;
+    size = std::uintmax_t(st.st_size);
+    modified = std::int64_t(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
+    return true;
+}
 
 std::string JoinPath(std::string_view folder, std::string_view name)
 {
+    if (!IsNameInsideFolder(name)) {
+        if (g_refusalHook)
+            g_refusalHook("File name leads outside its folder, refused: " + std::string(name.substr(0, 260)));
+        return {};
+    }
     std::string out(folder);
     if (!out.empty() && out.back() != '/')
         out += '/';
@@ -80,6 +191,8 @@ std::string ResolvePath(std::string_view path)
 {
     std::string p(path);
     std::replace(p.begin(), p.end(), '\\', '/');
+    if (g_pathObserver && !p.empty())
+        g_pathObserver(p);
     std::error_code ec;
     if (p.empty() || fs::exists(p, ec))
         return p;
@@ -95,12 +208,9 @@ std::string ResolvePath(std::string_view path)
         std::string candidate = built + comp;
         if (!fs::exists(candidate, ec)) {
             std::string dir = built.empty() ? "." : built;
-            std::string want = Upper(comp), found;
-            for (fs::directory_iterator it(dir, ec), end; !ec && it != end; it.increment(ec)) {
-                std::string name = it->path().filename().string();
-                if (Upper(name) == want && (found.empty() || name < found))
-                    found = name;
-            }
+            if (dir.size() > 1 && dir.back() == '/')
+                dir.pop_back();
+            const std::string found = FindInFolder(dir, Upper(comp));
             if (found.empty())
                 return p;
             candidate = built + found;
@@ -114,6 +224,7 @@ bool MakeFolder(const std::string& path)
 {
     if (path.empty())
         return false;
+    g_folderIndex.clear();
     std::error_code ec;
     fs::create_directories(path, ec);
     return fs::is_directory(path, ec);
@@ -145,6 +256,7 @@ bool DeleteFile(const std::string& path)
     const fs::file_status status = fs::symlink_status(p, ec);
     if (!fs::is_regular_file(status) && !fs::is_symlink(status))
         return false;
+    ForgetFolderOf(p);
     return fs::remove(p, ec) && !ec;
 }
 
@@ -214,6 +326,9 @@ bool ReadFileUpTo(const std::string& path, std::size_t limit, std::string& bytes
 bool WriteFileAtomic(const std::string& path, std::string_view bytes)
 {
     std::string target = ResolvePath(path);
+    if (target.empty())
+        return false;
+    ForgetFolderOf(target);
     std::string temp = target + ".tmp" + std::to_string(getpid());
     {
         std::FILE* f = std::fopen(temp.c_str(), "wb");
@@ -237,7 +352,11 @@ bool WriteFileAtomic(const std::string& path, std::string_view bytes)
 
 bool AppendToFile(const std::string& path, std::string_view bytes)
 {
-    std::FILE* f = std::fopen(ResolvePath(path).c_str(), "ab");
+    const std::string target = ResolvePath(path);
+    if (target.empty())
+        return false;
+    ForgetFolderOf(target);
+    std::FILE* f = std::fopen(target.c_str(), "ab");
     if (!f)
         return false;
     bool ok = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();

@@ -2,6 +2,7 @@
 // Files and folders. Paths are joined with "/"; ResolvePath() accepts "\"
 // too and finds names case-insensitively, because data files written for
 // other systems name their pictures in any case.
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -18,10 +19,30 @@ std::string DataRoot();
 void SetProgramFolderForTests(const std::string& folder);
 void SetDataRootForTests(const std::string& folder);
 
+// The folder and a name inside it. Names come from data files players
+// exchange, so a name that would lead out of the folder (an absolute path, a
+// drive letter, a ".." component with either separator) is refused: the
+// result is empty, which no file operation opens, and the refusal is
+// reported once through the refusal hook.
 std::string JoinPath(std::string_view folder, std::string_view name);
+// Whether the name stays inside any folder it is joined to.
+bool IsNameInsideFolder(std::string_view name);
+// Hears every refused name (one line each); the shell sends them to the
+// error log. Null: refusals are silent.
+void SetPathRefusalHook(void (*hook)(const std::string& line));
+
+// Test seam: hears every path the file layer resolves before it is looked
+// at, opened, written or removed (null to stop).
+void SetPathObserverForTests(void (*observer)(const std::string& path));
+
+// Size and modification time of a file, for caches that must notice a
+// change; false when it is not a regular file.
+bool FileStamp(const std::string& path, std::uintmax_t& size, std::int64_t& modified);
 // "\" becomes "/"; a component that does not exist under its exact name is
 // looked up case-insensitively. A path that cannot be found comes back with
-// only its separators changed.
+// only its separators changed. Each folder is listed once and kept until its
+// modification time changes, so resolving many names in one folder stays
+// linear.
 std::string ResolvePath(std::string_view path);
 
 bool MakeFolder(const std::string& path); // with parents; an existing folder is success

@@ -128,7 +128,127 @@ void EndLastLine(std::string& out, const std::string& eol)
         out.append(eol);
 }
 
+std::string UpperName(std::string_view s)
+{
+    std::string u(s);
+    for (char& c : u)
+        c = char(std::toupper(static_cast<unsigned char>(c)));
+    return u;
+}
+
 } // namespace
+
+void IniDocument::Parse(std::string_view text)
+{
+    m_lines.clear();
+    m_sections.clear();
+    m_size = text.size();
+    m_eol = "\r\n";
+    if (std::size_t nl = text.find('\n'); nl != std::string_view::npos)
+        m_eol = (nl > 0 && text[nl - 1] == '\r') ? "\r\n" : "\n";
+    Section* inside = nullptr;
+    bool closed = false; // after the first section of a name, until the next header
+    for (const auto& l : SplitLines(text)) {
+        m_lines.push_back(IniDocument::Line{std::string(text.substr(l.begin, l.end - l.begin)),
+                                            std::string(text.substr(l.end, l.next - l.end))});
+        const LineRef ref = std::prev(m_lines.end());
+        std::string_view line = ref->text;
+        std::string_view name;
+        if (SectionName(line, name)) {
+            auto [it, added] = m_sections.try_emplace(UpperName(name));
+            inside = added ? &it->second : nullptr;
+            if (added)
+                it->second.last = ref;
+            closed = !added;
+            continue;
+        }
+        if (!inside || closed)
+            continue;
+        if (!Trim(line).empty())
+            inside->last = ref;
+        std::string_view k, v;
+        if (KeyLine(line, k, v))
+            inside->keys.try_emplace(UpperName(k), ref);
+    }
+}
+
+bool IniDocument::Get(std::string_view section, std::string_view key, std::string& value) const
+{
+    value.clear();
+    auto s = m_sections.find(UpperName(section));
+    if (s == m_sections.end())
+        return false;
+    auto k = s->second.keys.find(UpperName(key));
+    if (k == s->second.keys.end())
+        return false;
+    std::string_view name, v;
+    KeyLine(k->second->text, name, v);
+    value.assign(v);
+    return true;
+}
+
+// Completes a line that has no line feed, as EndLastLine does on text.
+void IniDocument::EndLine(Line& line)
+{
+    if (line.brk.empty() ? false : line.brk.back() == '\n')
+        return;
+    const std::string before = line.brk;
+    line.brk = line.brk == "\r" ? "\r\n" : m_eol;
+    m_size += line.brk.size() - before.size();
+}
+
+void IniDocument::Set(std::string_view section, std::string_view key, std::string_view value)
+{
+    const std::string keyLine = std::string(key) + "=" + CleanValue(value);
+    // Names that read back as other names (blanks around them, brackets,
+    // line breaks, an "=" in the key) take the slow way: the text is
+    // written and parsed again, so the index always says what a reader
+    // of the text would find.
+    std::string_view readKey, readValue, readSection;
+    const std::string header = "[" + std::string(section) + "]";
+    const bool plain = section.find_first_of("\r\n") == std::string_view::npos &&
+                       key.find_first_of("\r\n") == std::string_view::npos && KeyLine(keyLine, readKey, readValue) &&
+                       readKey == key && !SectionName(keyLine, readSection) && SectionName(header, readSection) &&
+                       readSection == section;
+    if (!plain) {
+        Parse(IniWriteText(Text(), section, key, value));
+        return;
+    }
+    const std::string upperSection = UpperName(section);
+    auto s = m_sections.find(upperSection);
+    if (s != m_sections.end()) {
+        auto k = s->second.keys.find(UpperName(key));
+        if (k != s->second.keys.end()) {
+            m_size += keyLine.size();
+            m_size -= k->second->text.size();
+            k->second->text = keyLine;
+            return;
+        }
+        EndLine(*s->second.last);
+        const LineRef added = m_lines.insert(std::next(s->second.last), Line{keyLine, m_eol});
+        m_size += keyLine.size() + m_eol.size();
+        s->second.last = added;
+        s->second.keys.try_emplace(UpperName(key), added);
+        return;
+    }
+    if (!m_lines.empty())
+        EndLine(m_lines.back());
+    m_lines.push_back({header, m_eol});
+    m_lines.push_back({keyLine, m_eol});
+    m_size += header.size() + keyLine.size() + 2 * m_eol.size();
+    Section& added = m_sections[upperSection];
+    added.last = std::prev(m_lines.end());
+    added.keys.try_emplace(UpperName(key), added.last);
+}
+
+std::string IniDocument::Text() const
+{
+    std::string out;
+    out.reserve(m_size);
+    for (const Line& l : m_lines)
+        out.append(l.text).append(l.brk);
+    return out;
+}
 
 bool IniReadText(std::string_view text, std::string_view section, std::string_view key, std::string& value)
 {

@@ -16,10 +16,22 @@ const char* const kProgramNames[CGestFile::P_COUNT] = {"Ami",    "Esche",  "Gall
 const char* const kDataNames[CGestFile::D_COUNT] = {"Ami",     "Esche",   "Galleggianti", "Piombi", "Lenze",
                                                     "Luoghi",  "Pasture", "Catture",      "Canne",  "Mulinelli"};
 
+// One line for each name refused by the path layer (the same name asked
+// for twice in a row is one refusal).
+void LogRefusedName(const std::string& line)
+{
+    static std::string last;
+    if (line == last)
+        return;
+    last = line;
+    LogError("GestFile", line.c_str(), __LINE__);
+}
+
 } // namespace
 
 bool CGestFile::Init()
 {
+    plat::SetPathRefusalHook(LogRefusedName);
     std::memset(m_programFolder, 0, sizeof m_programFolder);
     std::memset(m_dataFolder, 0, sizeof m_dataFolder);
     std::memset(m_programSub, 0, sizeof m_programSub);
@@ -60,7 +72,11 @@ void CGestFile::CopyLineFiles()
     for (const std::string& name : plat::ListFiles(m_programSub[P_LENZE], "kvz")) {
         std::string from = plat::JoinPath(m_programSub[P_LENZE], name);
         std::string to = plat::JoinPath(m_dataSub[D_LENZE], name);
-        if (from.size() <= 644 && to.size() <= 644)
+        // A file the configuration reader would refuse is not worth copying,
+        // and is never taken into memory to be copied.
+        std::uintmax_t size = 0;
+        std::int64_t modified = 0;
+        if (from.size() <= 644 && to.size() <= 644 && plat::FileStamp(from, size, modified) && size <= kMaxIniFile)
             plat::CopyFile(from, to);
     }
 }
@@ -116,15 +132,25 @@ const char* CGestFile::StripExtension(const char* name)
     return m_scratch;
 }
 
-bool CGestFile::ReadString(const char* section, const char* key, const char* def, char* buffer, int size,
-                           const char* path)
+bool CGestFile::OpenIni(const char* path, plat::IniDocument& doc)
+{
+    std::string text;
+    const bool read = path && plat::ReadFileUpTo(path, kMaxIniFile, text);
+    doc.Parse(text);
+    return read;
+}
+
+bool CGestFile::ReadString(const plat::IniDocument& doc, const char* section, const char* key, const char* def,
+                           char* buffer, int size)
 {
     if (!buffer || size <= 0)
         return false;
     std::string value;
-    if (section && key && path)
-        plat::IniRead(path, section, key, value);
-    if (!value.empty()) {
+    if (section && key)
+        doc.Get(section, key, value);
+    // A value that starts with a NUL byte would copy as an empty text: it
+    // counts as missing, as in every reader of the game's files.
+    if (!value.empty() && value[0] != '\0') {
         CopyString(buffer, value.c_str(), size - 1);
         return true;
     }
@@ -134,6 +160,31 @@ bool CGestFile::ReadString(const char* section, const char* key, const char* def
     else
         buffer[0] = '\0';
     return false;
+}
+
+int CGestFile::ReadInt(const plat::IniDocument& doc, const char* section, const char* key, int def)
+{
+    char text[513] = {};
+    if (!ReadString(doc, section, key, "ERROR", text, 512) || std::strcmp(text, "ERROR") == 0)
+        return def;
+    return TextToInt(text);
+}
+
+bool CGestFile::ReadString(const char* section, const char* key, const char* def, char* buffer, int size,
+                           const char* path)
+{
+    if (!buffer || size <= 0)
+        return false;
+    // One key of a file: a single pass over its text, bounded like every read.
+    std::string text, value;
+    if (section && key && path && plat::ReadFileUpTo(path, kMaxIniFile, text))
+        plat::IniReadText(text, section, key, value);
+    if (!value.empty() && value[0] != '\0') {
+        CopyString(buffer, value.c_str(), size - 1);
+        return true;
+    }
+    plat::IniDocument none;
+    return ReadString(none, nullptr, nullptr, def, buffer, size);
 }
 
 int CGestFile::ReadInt(const char* section, const char* key, int def, const char* path)

@@ -1,6 +1,8 @@
 #pragma once
 // The file services: the program folder, the data folder, one subfolder per
 // kind of data on each side, enumeration, existence, deletion and INI keys.
+#include "platform/Ini.h"
+
 #include <string>
 #include <vector>
 
@@ -36,7 +38,20 @@ public:
     bool WriteString(const char* section, const char* key, const char* value, const char* path);
     bool WriteInt(const char* section, const char* key, int value, const char* path);
 
+    // A file read once for many keys: the same rules as above on a parsed
+    // document. OpenIni is false (and the document empty) for a missing,
+    // unreadable or oversized file, which then reads as every key missing.
+    static bool OpenIni(const char* path, plat::IniDocument& doc);
+    static bool ReadString(const plat::IniDocument& doc, const char* section, const char* key, const char* def,
+                           char* buffer, int size);
+    static int ReadInt(const plat::IniDocument& doc, const char* section, const char* key, int def);
+
+    // No INI file the game reads is near this size: a bigger one reads as
+    // a file without keys, and is never taken into memory.
+    static constexpr std::size_t kMaxIniFile = 1u << 20;
+
 private:
+
     std::vector<std::string> m_found;
     long m_findIndex = -1; // -1 when no enumeration is open
     char m_findName[261] = {};

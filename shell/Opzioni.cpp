@@ -98,15 +98,15 @@ std::string COpzioni::Path() { return plat::JoinPath(g_GestFile.GetUserFolder(),
 
 void COpzioni::Load()
 {
-    // The file is read once and every key looked up in its text; a missing
-    // or unreadable file leaves every key at its default. An empty value
-    // also means the default, and so does "ERROR" for a number.
-    std::string text;
-    if (!plat::ReadWholeFile(Path(), text))
-        text.clear();
+    // The file is read and parsed once and every key looked up in it; a
+    // missing, unreadable or oversized file leaves every key at its default.
+    // An empty value also means the default, and so does "ERROR" for a
+    // number.
+    plat::IniDocument file;
+    CGestFile::OpenIni(Path().c_str(), file);
     for (const Key& k : kKeys) {
         std::string value;
-        plat::IniReadText(text, k.section, k.name, value);
+        file.Get(k.section, k.name, value);
         // A value is a text up to its first NUL, as it is written back: one
         // that starts with a NUL is as empty as no value at all.
         value.resize(std::strlen(value.c_str()));
@@ -130,53 +130,91 @@ const char* COpzioni::TackleText(int slot, const char* field) const
     return field;
 }
 
+namespace {
+
+// The settings file as it stands, parsed: a file the loader would refuse as
+// oversized reads as empty, so what is written over it is loadable again.
+// False only when a file of a fair size cannot be read.
+bool ReadSettingsFile(const std::string& path, plat::IniDocument& file)
+{
+    std::uintmax_t size = 0;
+    std::int64_t modified = 0;
+    const bool oversized = plat::FileStamp(path, size, modified) && size > CGestFile::kMaxIniFile;
+    std::string text;
+    if (!oversized && plat::PathExists(path) && !plat::ReadFileUpTo(path, CGestFile::kMaxIniFile, text))
+        return false; // never replace a file we could not read
+    file.Parse(text);
+    return true;
+}
+
+} // namespace
+
 bool COpzioni::Save()
 {
     // All keys go into the text first and the file is replaced once: a
     // failure half-way never leaves half the settings behind.
     std::string path = Path();
-    std::string text;
-    if (plat::PathExists(path) && !plat::ReadWholeFile(path, text))
+    plat::IniDocument file;
+    if (!ReadSettingsFile(path, file))
         return false;
-    for (const Key& k : kKeys) {
-        std::string value;
-        if (k.number) {
-            value = IntToText(this->*k.number);
-        } else {
-            int slot = TackleSlot(k.name);
-            value = slot >= -1 ? TackleText(slot, k.text(*this)) : k.text(*this);
+    auto writeAll = [&](plat::IniDocument& to) {
+        for (const Key& k : kKeys) {
+            std::string value;
+            if (k.number) {
+                value = IntToText(this->*k.number);
+            } else {
+                int slot = TackleSlot(k.name);
+                value = slot >= -1 ? TackleText(slot, k.text(*this)) : k.text(*this);
+            }
+            to.Set(k.section, k.name, value);
         }
-        text = plat::IniWriteText(text, k.section, k.name, value);
+    };
+    writeAll(file);
+    // Other lines of the file are kept only while the loader still takes it.
+    if (file.Size() > CGestFile::kMaxIniFile) {
+        file.Parse({});
+        writeAll(file);
     }
-    return plat::WriteFileAtomic(path, text);
+    return plat::WriteFileAtomic(path, file.Text());
+}
+
+bool COpzioni::WriteKeys(const std::vector<std::pair<const char*, std::string>>& keys)
+{
+    const std::string path = Path();
+    plat::IniDocument file;
+    if (!ReadSettingsFile(path, file))
+        return false;
+    for (const auto& [key, value] : keys)
+        file.Set(kMain, key, value);
+    // Past the loader's bound the whole record is written afresh instead.
+    if (file.Size() > CGestFile::kMaxIniFile)
+        return Save();
+    return plat::WriteFileAtomic(path, file.Text());
 }
 
 bool COpzioni::SaveBaits()
 {
-    // The three keys go into the text and the file is replaced once, as in
-    // Save: a failure never leaves one bait written and the others not.
-    const std::string path = Path();
-    std::string text;
-    if (plat::PathExists(path) && !plat::ReadWholeFile(path, text))
-        return false;
+    // The three keys go into the file at once, as in Save: a failure never
+    // leaves one bait written and the others not.
     const struct {
         const char* key;
         int slot;
         char* field;
     } baits[] = {{"ESCA_FI", 2, baitLeader}, {"ESCA_B1", 1, baitDropper1}, {"ESCA_B2", 0, baitDropper2}};
+    std::vector<std::pair<const char*, std::string>> keys;
     for (const auto& b : baits) {
         std::string id = TackleText(b.slot, b.field);
-        text = plat::IniWriteText(text, kMain, b.key, id);
         CopyString(b.field, id.c_str(), 644);
+        keys.emplace_back(b.key, std::move(id));
     }
-    return plat::WriteFileAtomic(path, text);
+    return WriteKeys(keys);
 }
 
 void COpzioni::SaveLine()
 {
     std::string name = TackleText(-1, line);
-    g_GestFile.WriteString(kMain, "LENZA", name.c_str(), Path().c_str());
     CopyString(line, name.c_str(), 644);
+    WriteKeys({{"LENZA", name}});
 }
 
 int COpzioni::GetLevelValueA() const

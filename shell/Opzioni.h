@@ -3,6 +3,8 @@
 // of the tackle configuration and the three baits in use. Kept in
 // "Karvelin.ini" in the data folder, sections "KARVELIN" and "VIDEO".
 #include <string>
+#include <utility>
+#include <vector>
 
 constexpr int kBuildNumber = 232005;
 
@@ -67,6 +69,10 @@ public:
 
 private:
     const char* TackleText(int slot, const char* field) const;
+    // Writes keys of the main section into the file, or the whole record
+    // afresh when keeping the file's other lines would pass the loader's
+    // bound.
+    bool WriteKeys(const std::vector<std::pair<const char*, std::string>>& keys);
     TackleSource m_tackleSource = nullptr;
 };
 

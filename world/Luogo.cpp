@@ -115,15 +115,15 @@ std::int32_t* IntFields(LuogoRecord& r) { return &r.TIPO; }
 
 // The display name and description of a venue file, as the loader and the
 // list read them.
-void ReadTexts(const char* path, char* name, char* description)
+void ReadTexts(const plat::IniDocument& file, char* name, char* description)
 {
-    g_GestFile.ReadString(kSection, "NOME", Tr("Luogo generico", "Generic venue"), name, kNameLimit + 1, path);
+    CGestFile::ReadString(file, kSection, "NOME", Tr("Luogo generico", "Generic venue"), name, kNameLimit + 1);
     if (!IsItalian()) {
         char english[kNameLimit + 1];
-        g_GestFile.ReadString(kSection, "NAME", name, english, kNameLimit + 1, path);
+        CGestFile::ReadString(file, kSection, "NAME", name, english, kNameLimit + 1);
         CopyString(name, english, kNameLimit);
     }
-    g_GestFile.ReadString(kSection, IsItalian() ? "DESCRIZIONE" : "DESCRIPTION", name, description, 513, path);
+    CGestFile::ReadString(file, kSection, IsItalian() ? "DESCRIZIONE" : "DESCRIPTION", name, description, 513);
 }
 
 } // namespace
@@ -222,20 +222,27 @@ void CLuogo::AddVenues(int typeFilter, int currentFilter, const char* folder, bo
                 LogError(kLogSource, Concat2("Venue name or folder too long, left out: ", name.c_str()), __LINE__);
                 continue;
             }
-            const std::string path = plat::JoinPath(folder, name);
+            plat::IniDocument file;
+            CGestFile::OpenIni(plat::JoinPath(folder, name).c_str(), file);
             char venueName[kNameLimit + 1];
             char description[513];
-            ReadTexts(path.c_str(), venueName, description);
-            const int type = g_GestFile.ReadInt(kSection, "TIPO", -1, path.c_str());
-            const int current = g_GestFile.ReadInt(kSection, "CORRENTE", -1, path.c_str());
+            ReadTexts(file, venueName, description);
+            const int type = CGestFile::ReadInt(file, kSection, "TIPO", -1);
+            const int current = CGestFile::ReadInt(file, kSection, "CORRENTE", -1);
             if (!(typeFilter == -1 || type == -1 || type == typeFilter))
                 continue;
             if (!(currentFilter == -1 || current == -1 || current == currentFilter))
                 continue;
             const int id = nextId++;
+            const int before = m_venues.GetCount();
             m_venues.AddItem(id, name.c_str(), venueName, description);
-            m_venues.SetColumnById(id, 1, IntToText(type));
-            m_venues.SetNoteById(id, folder);
+            // The row just added is the last one: set its fields there rather
+            // than searching the list for its id.
+            if (m_venues.GetCount() > before) {
+                ListItem* row = m_venues.GetItem(m_venues.GetCount() - 1);
+                CopyString(row->col2, IntToText(type), sizeof row->col2 - 1);
+                CopyString(row->note, folder, sizeof row->note - 1);
+            }
             m_sources.push_back({id, folder, name});
         }
     }
@@ -323,19 +330,21 @@ void CLuogo::LoadVenue(const char* folder, const char* id)
         } else {
             const std::string path = plat::JoinPath(folder ? folder : "", id);
             const char* p = path.c_str();
+            plat::IniDocument file;
+            CGestFile::OpenIni(p, file);
             bool clean = true;
             CopyString(m_record.folder, folder ? folder : "", 512);
             CopyString(m_record.id, id, 128);
-            ReadTexts(p, m_record.name, m_record.description);
-            g_GestFile.ReadString(kSection, "FILENAMEFOTO", kNoPhotoName, m_record.photoFile, 129, p);
+            ReadTexts(file, m_record.name, m_record.description);
+            CGestFile::ReadString(file, kSection, "FILENAMEFOTO", kNoPhotoName, m_record.photoFile, 129);
             static const char* const kAttributes[8] = {"TIPO",          "GEOGRAFIA",         "CORRENTE",
                                                        "GRADOLENTEZZA", "VERSOCORRENTE",     "CORRENTEVERTICALE",
                                                        "FONDALE",       "ACQUA"};
             std::int32_t* f = IntFields(m_record);
             for (int i = 0; i < 8; ++i)
-                f[i] = g_GestFile.ReadInt(kSection, kAttributes[i], -1, p);
+                f[i] = CGestFile::ReadInt(file, kSection, kAttributes[i], -1);
             auto clamped = [&](const char* key, int def, int lo, int hi) {
-                const int v = g_GestFile.ReadInt(kSection, key, def, p);
+                const int v = CGestFile::ReadInt(file, kSection, key, def);
                 if (v < lo || v > hi)
                     clean = false;
                 return std::clamp(v, lo, hi);
@@ -344,13 +353,13 @@ void CLuogo::LoadVenue(const char* folder, const char* id)
             m_record.PENDENZA = clamped("PENDENZA", 20, 5, 50);
             m_record.MAX_METRI = clamped("MAX_METRI", 40, 20, 70);
             char text[64];
-            g_GestFile.ReadString(kSection, "LIMITI_SUPERIORI", "00000000000000000000000000000000", text, sizeof text, p);
+            CGestFile::ReadString(file, kSection, "LIMITI_SUPERIORI", "00000000000000000000000000000000", text, sizeof text);
             clean &= ParseLimits(text, 7, nullptr, m_record.upperLimits);
-            g_GestFile.ReadString(kSection, "TIPO_LIMITI_SUPERIORI", "00000000000000000000000000000000", text,
-                                  sizeof text, p);
+            CGestFile::ReadString(file, kSection, "TIPO_LIMITI_SUPERIORI", "00000000000000000000000000000000", text,
+                                  sizeof text);
             clean &= ParseLimits(text, 3, m_record.upperLimits, m_record.upperLimitTypes);
             char presenceFile[513];
-            g_GestFile.ReadString(kSection, "FILE_PRESENZA_PESCI", "", presenceFile, sizeof presenceFile, p);
+            CGestFile::ReadString(file, kSection, "FILE_PRESENZA_PESCI", "", presenceFile, sizeof presenceFile);
             clean &= ReadPresence(presenceFile);
             if (!clean)
                 LogError(kLogSource, Concat2("Venue values out of range were corrected: ", p), __LINE__);
@@ -377,6 +386,11 @@ bool CLuogo::ReadPresence(const char* fileName)
         DefaultPresence();
         return true;
     }
+    // A venue file may borrow the fish of a built-in venue by its id.
+    if (std::strcmp(fileName, kVenueLake) == 0 || std::strcmp(fileName, kVenueSea) == 0) {
+        BuiltInPresence(std::strcmp(fileName, kVenueLake) == 0 ? 0 : 1, m_record.presence);
+        return true;
+    }
     const std::string file = std::string(fileName) + ".kvs";
     std::string path = plat::JoinPath(m_record.folder, file);
     if (!g_GestFile.FileExists(path.c_str())) {
@@ -390,8 +404,10 @@ bool CLuogo::ReadPresence(const char* fileName)
     int count = 0;
     const PresenceKey* keys = PresenceKeys(section, count);
     bool clean = true;
+    plat::IniDocument presence;
+    CGestFile::OpenIni(path.c_str(), presence);
     for (int k = 0; k < count; ++k) {
-        const int v = g_GestFile.ReadInt(PresenceSectionName(section), keys[k].key, 0, path.c_str());
+        const int v = CGestFile::ReadInt(presence, PresenceSectionName(section), keys[k].key, 0);
         if (v < 0 || v > 100)
             clean = false;
         m_record.presence[keys[k].species] = std::clamp(v, 0, 100);
@@ -449,19 +465,16 @@ void CLuogo::PickRandomVenue()
         return;
     }
     const int k = plat::Random() % n + 1;
-    int seen = 0;
-    int maxId = -1;
+    // The k-th enabled row in id order, found without a search per id.
+    std::vector<int> ids;
     for (int i = 0; i < m_venues.GetCount(); ++i)
-        maxId = std::max(maxId, int(m_venues.GetItem(i)->id));
-    for (int id = 0; id <= maxId; ++id) {
-        ListItem* item = m_venues.FindById(id);
-        if (!item || !item->enabled)
-            continue;
-        if (++seen == k) {
-            m_venues.SelectById(id, true);
-            LoadSelectedVenue(g_pDevice);
-            return;
-        }
+        if (m_venues.GetItem(i)->enabled)
+            ids.push_back(int(m_venues.GetItem(i)->id));
+    std::sort(ids.begin(), ids.end());
+    ids.erase(std::unique(ids.begin(), ids.end()), ids.end());
+    if (k <= int(ids.size())) {
+        m_venues.SelectById(ids[std::size_t(k - 1)], true);
+        LoadSelectedVenue(g_pDevice);
     }
 }
 

@@ -13,6 +13,7 @@
 #include "simulation/tackle/Esca.h"
 #include "simulation/scene/SessionLink.h"
 #include "simulation/scene/Pesce.h"
+#include "simulation/scene/Retino.h"
 #include "world/Calendario.h"
 #include "world/Luogo.h"
 #include "world/Marea.h"
@@ -127,9 +128,7 @@ BiteFacts CCannaPesca::GatherBiteFacts()
 FishOnFacts CCannaPesca::GatherFishOnFacts()
 {
     FishOnFacts f;
-    const int kind = GetRigKind();
     f.tension = m_lenza.m_tension;
-    f.maxTension = m_lenza.GetMaxTension(kind);
     f.lineMode = g_Opzioni.lineMode;
     f.level = g_Opzioni.level;
     f.rodType = m_canna.m_current.type;
@@ -139,13 +138,19 @@ FishOnFacts CCannaPesca::GatherFishOnFacts()
     f.distance = f.rodType >= 1 && f.rodType <= 3 ? GetDepthDistance() : GetRigDistance();
     f.lineOut = m_lenza.m_length;
     f.drag = m_mulinello.m_drag;
+    GatherHookFacts(f);
+    return f;
+}
+
+void CCannaPesca::GatherHookFacts(FishOnFacts& f)
+{
+    f.maxTension = m_lenza.GetMaxTension(GetRigKind());
     f.breakingLoad = GetBreakingLoad();
     const AmoRecord& hook = GetHookTerminal().m_hook.m_current;
     f.hookPoint = hook.point;
     f.hookBarb = hook.barb;
     f.hookSize = hook.size;
     f.terminalLineKind = GetHookTerminal().m_material.m_kind;
-    return f;
 }
 
 // ---- accessors ------------------------------------------------------------------
@@ -387,6 +392,7 @@ void CCannaPesca::TryBite(PesceRecord record)
     if (!DecideBite(record))
         return;
     m_canna.m_phase = kPhaseFish;
+    m_lineOwed = 0.0f;
     m_strike = 0;
     m_noStrikeTicks = 0;
     m_lossReason = 0;
@@ -400,17 +406,24 @@ void CCannaPesca::TryBite(PesceRecord record)
 
 void CCannaPesca::OnTimer0() { CheckFishOn(GatherFishOnFacts()); }
 
-void CCannaPesca::CheckFishOn(const FishOnFacts& f)
+void CCannaPesca::CheckFishOn(const FishOnFacts& given)
 {
     m_warning.m_visible = 0;
     if (GetPhase() != kPhaseFish)
         return;
+    FishOnFacts f = given;
     CPesce& fish = g_Pesce;
     if (!m_strike) {
         ++m_noStrikeTicks;
         if (m_noStrikeTicks < 4) {
-            if (plat::Random() % 100 <= 20)
+            if (plat::Random() % 100 <= 20) {
+                const int before = GetRigKind();
                 SetLossReason(1);
+                // The rest of the second reads the hook in use now, the
+                // leader, not the dropper the fish has just left.
+                if (GetRigKind() != before)
+                    GatherHookFacts(f);
+            }
         } else {
             fish.m_species.biteKind = 0; // it stops nibbling and just pulls
         }
@@ -472,7 +485,7 @@ void CCannaPesca::UpdateFight()
     const int kind = GetRigKind();
     const float maxT = m_lenza.GetMaxTension(kind);
     const float half = maxT * 0.5f;
-    const bool follow = IsNibbling() && !m_strike ? plat::Random() % 100 < 5 : true;
+    const bool follow = IsNibbling() ? plat::Random() % 100 < 5 : true;
     const int type = m_canna.m_current.type;
     const float free = m_lenza.m_length - (type >= 1 && type <= 3 ? GetDepthDistance() : GetRigDistance());
     const float w = fish.m_weight;
@@ -502,7 +515,11 @@ void CCannaPesca::UpdateFight()
         const int range = fy >= float(m_bands[0]) && fy <= float(m_bands[3]) ? 2 : 3;
         const float sx = float(fish.GetRandomShift(0, range));
         const float sy = float(fish.GetRandomShift(1, range));
-        m_lenza.SetEndPoint(fx + sx, fy + sy);
+        // The shifts lean to one side; a long fight must not carry the fish
+        // past where the rod can bring the net to it.
+        int left = 0, right = 0;
+        GetLandingSpan(left, right);
+        m_lenza.SetEndPoint(std::clamp(fx + sx, float(left), float(right)), fy + sy);
     }
     fish.SetX(int(m_lenza.m_points[1][0]));
     fish.SetY(int(m_lenza.m_points[1][1]));
@@ -528,11 +545,60 @@ void CCannaPesca::UpdateFight()
     if (m_lenza.m_tension >= half && !m_canna.IsTipInWater() && maxT > half)
         extra = (m_lenza.m_tension - half) / ((maxT - half) / 5.0f);
     m_canna.m_bendTarget = std::min(0.0f, -fish.GetStrength(false) - extra);
+    const float lineBefore = m_lenza.m_length;
     m_mulinello.RunTimer2();
+    // Line given to a fish already beyond the line's reach only makes up
+    // the shortfall; the rest it swims off with.
+    if (m_lenza.m_length > lineBefore) {
+        TakeLineOut(std::max(0.0f, std::min(m_lenza.m_length - lineBefore, m_lenza.m_length - GetDepthDistance())));
+        fish.SetY(int(m_lenza.m_points[1][1]));
+    }
     m_lenza.m_straight = (!g.IsAtSurface() && fish.m_run > 10) ? 1 : 0;
     m_lenza.m_rigFlags[0] = float(g.m_lineAbove) > GetRigDistance() ? 1 : 0;
     if (follow)
         FollowLineEnd();
+}
+
+void CCannaPesca::TakeLineOut(float given)
+{
+    // The fish swims off with the line the drag gives: out along the water,
+    // a row at a time as the line given adds up to the next row's distance.
+    m_lineOwed += given;
+    const float h = float(m_canna.GetTipDrop());
+    auto reach = [&](float row) {
+        const float d = GetDepthAt(int(row));
+        return std::sqrt(d * d + h * h);
+    };
+    float y = std::trunc(m_lenza.m_points[1][1]);
+    const float top = float(std::max(m_top, m_lenza.GetSurfaceYAtEnd(m_lenza.m_points[1][0])));
+    float here = reach(y);
+    while (y > top) {
+        const float next = reach(y - 1.0f);
+        if (next - here > m_lineOwed)
+            break;
+        m_lineOwed -= std::max(0.0f, next - here);
+        here = next;
+        y -= 1.0f;
+    }
+    m_lenza.SetEndY(y);
+    // Where the water ends it can go no further: the drag gives only what
+    // the fish has taken.
+    if (y <= top && m_lineOwed > 0.0f) {
+        SetLineLength(m_lenza.m_length - m_lineOwed);
+        m_lineOwed = 0.0f;
+    }
+}
+
+void CCannaPesca::GetLandingSpan(int& left, int& right) const
+{
+    // The rod's butt stops this far inside either edge; the net stands
+    // beside it by its setting, and lands what comes within its box.
+    const int w = GetScreenWidth();
+    const int side = CRetino::GetSideOffset();
+    left = CCanna::kButtMargin + side - CPesce::kLandLeft;
+    right = std::max(left, w - CCanna::kButtMargin + side + CPesce::kLandRight);
+    left = std::max(0, left);
+    right = std::min(w, right);
 }
 
 void CCannaPesca::FollowLineEnd()

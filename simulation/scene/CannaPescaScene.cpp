@@ -150,7 +150,9 @@ int CCannaPesca::GetBaitWeight() const
     return w;
 }
 
-bool CCannaPesca::IsNibbling() const { return GetPhase() == kPhaseFish && g_Pesce.IsNibbler(); }
+// A struck fish has stopped nibbling whatever its kind: it pulls, and the
+// float goes under with the line.
+bool CCannaPesca::IsNibbling() const { return GetPhase() == kPhaseFish && !m_strike && g_Pesce.IsNibbler(); }
 
 // ---- cast -----------------------------------------------------------------------
 
@@ -199,27 +201,37 @@ void CCannaPesca::Cast()
     m_sinkDepth = 0.0f;
     m_canna.StartCast();
     const int type = m_canna.m_current.type;
-    const float rod = m_canna.GetLength();
-    if (type == kRodBoat) {
-        SetLineLength(rod);
+    if (type == kRodBoat)
         m_mulinello.m_lineRelease = 1;
-    } else if (type == kRodBolognese || type == kRodSpinning) {
-        const float requested = float(m_galleggiante.m_position);
-        float l = requested;
-        if (rod >= requested) {
-            l = std::max(rod, 2.3f * float(m_piombo.GetTotalWeight() + GetBaitWeight()));
-            l = std::min(l, GetDepthAt(m_bands[0]));
-        }
-        const int spread = int(std::trunc(l * 0.2f));
-        if (spread >= 1)
-            l += float(plat::Random() % spread);
-        SetLineLength(l);
-    }
+    if (type != kRodPole)
+        PayOutCast(float(m_galleggiante.m_position));
     m_galleggiante.Land(m_canna.m_angle, m_canna.m_sideAngle, m_canna.GetX(), true);
     m_targetX = float(m_galleggiante.GetX());
     m_targetY = float(m_galleggiante.GetY());
     m_lenza.m_points[1][0] = m_targetX;
     m_lenza.m_points[1][1] = m_targetY;
+}
+
+void CCannaPesca::PayOutCast(float requested)
+{
+    const int type = m_canna.m_current.type;
+    const float rod = m_canna.GetLength();
+    if (type == kRodBoat) {
+        SetLineLength(rod);
+        return;
+    }
+    float l = requested;
+    if (type == kRodBolognese || type == kRodSpinning) {
+        if (rod >= requested) {
+            l = std::max(rod, 2.3f * float(m_piombo.GetTotalWeight() + GetBaitWeight()));
+            l = std::min(l, GetDepthAt(m_bands[0]));
+        }
+        // No two casts fly quite the same.
+        const int spread = int(std::trunc(l * 0.2f));
+        if (spread >= 1)
+            l += float(plat::Random() % spread);
+    }
+    SetLineLength(l);
 }
 
 // ---- per frame ------------------------------------------------------------------

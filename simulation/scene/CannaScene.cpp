@@ -60,7 +60,7 @@ void CCanna::SetAngle(float angle)
 void CCanna::SetX(int x)
 {
     const int w = GetScreenWidth();
-    m_x = std::clamp(x, 135, std::max(135, w - 135));
+    m_x = std::clamp(x, kButtMargin, std::max(kButtMargin, w - kButtMargin));
     if (!m_device3D || !IsScene3DInUse() || w <= 0)
         return;
     // The camera stays behind the angler and turns to follow the rod.

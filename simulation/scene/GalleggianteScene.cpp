@@ -100,8 +100,10 @@ void CGalleggiante::Land(float elevation, float sideAngle, int rodX, bool raise)
     SetX(x);
     m_landing = 0;
     SetY(m_y);
+    // Line far off the float's place is paid out again by the cast's own
+    // rule, as if that place had been asked for.
     if (std::fabs(rig.m_lenza.m_length - GetDistance()) > 400.0f)
-        rig.SetLineLength(GetDistance());
+        rig.PayOutCast(GetDistance());
     if (raise)
         m_y -= m_dip;
     ApplyScaleRamp();

@@ -269,7 +269,7 @@ void CPesce::CheckLanding()
         return;
     const int nx = g_Retino.m_x, ny = g_Retino.m_y;
     const float endY = g_CannaPesca.m_lenza.m_points[1][1];
-    if (m_x < nx - 50 || m_x > nx + 60 || endY < float(ny - 30) || endY > float(ny + 75))
+    if (m_x < nx - kLandLeft || m_x > nx + kLandRight || endY < float(ny - kLandAbove) || endY > float(ny + kLandBelow))
         return;
     ShowSessionCatch(m_species.speciesIndex, m_weight, m_length);
 }

@@ -43,6 +43,9 @@ public:
     void OnTimer0() override; // the fight tick, every 100 ms while drawn
     void Jump();
     void CheckLanding();
+    // The landing box around the raised net's point: left, right, above,
+    // below.
+    static constexpr int kLandLeft = 50, kLandRight = 60, kLandAbove = 30, kLandBelow = 75;
     void OnLostDevice();
     void OnResetDevice(plat::Device* dev);
 

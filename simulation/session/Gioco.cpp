@@ -426,25 +426,22 @@ void CGioco::UpdateTournament()
 void CGioco::UpdateStatistics()
 {
     CStatistiche& stats = g_Statistiche;
-    stats.m_weight += g_Sessione.m_totalWeight;
-    stats.m_sessions += 1;
-    stats.m_fishCount += float(g_Sessione.GetCount());
-    stats.m_minutes += float(g_Sessione.m_minutes);
+    stats.AddSession(float(g_Sessione.m_minutes), g_Sessione.m_totalWeight, g_Sessione.GetCount());
     for (int i = 0; i < g_Sessione.GetCount(); ++i) {
         const CatchEntry& entry = g_Sessione.GetCatch(i);
         stats.AddCatch(entry.speciesId, g_Pesci.GetName(unsigned(entry.speciesId)), entry.weight);
     }
     if (g_Gara.m_running == 1) {
-        stats.m_tournaments += 1;
+        CStatistiche::AddToCounter(stats.m_tournaments);
         const int event = g_Gara.m_currentEvent;
         switch (g_Gara.GetPlace(event)) {
-        case 1: stats.m_firsts += 1; break;
-        case 2: stats.m_seconds += 1; break;
-        case 3: stats.m_thirds += 1; break;
+        case 1: CStatistiche::AddToCounter(stats.m_firsts); break;
+        case 2: CStatistiche::AddToCounter(stats.m_seconds); break;
+        case 3: CStatistiche::AddToCounter(stats.m_thirds); break;
         default: break;
         }
         if (event >= 0 && event < CGara::kEvents && g_Gara.m_playerResults[event].count == 0)
-            stats.m_tournamentsWithoutCatch += 1;
+            CStatistiche::AddToCounter(stats.m_tournamentsWithoutCatch);
     }
     stats.Save();
 }

@@ -8,6 +8,8 @@
 #include "world/Calendario.h"
 #include "world/Luogo.h"
 
+#include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <cstring>
 #include <new>
@@ -61,15 +63,27 @@ void TakeText(char* dest, const unsigned char* field, std::size_t size)
     dest[size - 1] = '\0';
 }
 
+// No session lands a million fish: a bigger file is not a catch log, and is
+// refused before anything is read.
+constexpr std::uintmax_t kMaxLogFile = 241 + 12 * 1000000;
+
 std::FILE* OpenForReading(const char* folder, const char* fileName)
 {
     if (!folder || !*folder)
         return nullptr;
     const std::string path = plat::ResolvePath(plat::JoinPath(folder, fileName));
-    if (!plat::IsRegularFile(path))
+    std::uintmax_t size = 0;
+    std::int64_t modified = 0;
+    if (!plat::FileStamp(path, size, modified) || size > kMaxLogFile)
         return nullptr;
     return std::fopen(path.c_str(), "rb");
 }
+
+// Stored numbers are kept within what a catch can be, so every later sum and
+// text stays defined: a weight up to ten tonnes, a length up to a hundred
+// metres. An unknown species is kept as stored: every look-up answers it.
+std::int32_t StoredLength(std::int32_t v) { return std::clamp(v, 0, 10000); }
+float StoredWeight(float v) { return std::isfinite(v) ? std::clamp(v, 0.0f, 1.0e7f) : 0.0f; }
 
 } // namespace
 
@@ -126,13 +140,25 @@ void CSessione::Start()
 
 void CSessione::AddCatch(int speciesId, float weight, int length)
 {
+    const std::size_t before = m_catches.size();
     try {
         m_catches.push_back(CatchEntry{speciesId, weight, length});
     } catch (const std::bad_alloc&) {
         // The catch is dropped; those before it and the totals stay sound.
     }
     m_count = static_cast<std::int32_t>(m_catches.size());
-    UpdateTotals();
+    if (before == 0 || m_catches.size() == before) {
+        UpdateTotals();
+        return;
+    }
+    // The totals grow with the new catch, adding in log order as a full
+    // recount does, so a long log loads in linear time.
+    const CatchEntry& c = m_catches.back();
+    m_totalWeight += c.weight;
+    if (c.weight > m_biggestWeight)
+        m_biggestWeight = c.weight;
+    if (c.length > m_longestLength)
+        m_longestLength = c.length;
 }
 
 void CSessione::UpdateTotals()
@@ -254,11 +280,12 @@ bool CSessione::Load(const char* fileName)
     if (whole(204, 17))
         TakeText(m_endTime, head + 204, sizeof m_endTime);
     if (whole(221, 4))
-        m_totalWeight = GetValue<float>(head + 221);
+        m_totalWeight = std::isfinite(GetValue<float>(head + 221)) ? std::clamp(GetValue<float>(head + 221), 0.0f, 1.0e13f)
+                                                                   : 0.0f;
     if (whole(225, 4))
-        m_biggestWeight = GetValue<float>(head + 225);
+        m_biggestWeight = StoredWeight(GetValue<float>(head + 225));
     if (whole(229, 4))
-        m_longestLength = GetValue<std::int32_t>(head + 229);
+        m_longestLength = StoredLength(GetValue<std::int32_t>(head + 229));
     std::int32_t stored = 0;
     if (whole(233, 4))
         stored = GetValue<std::int32_t>(head + 233);
@@ -272,11 +299,12 @@ bool CSessione::Load(const char* fileName)
             complete = false;
             break;
         }
-        AddCatch(GetValue<std::int32_t>(entry), GetValue<float>(entry + 4), GetValue<std::int32_t>(entry + 8));
+        AddCatch(GetValue<std::int32_t>(entry), StoredWeight(GetValue<float>(entry + 4)),
+                 StoredLength(GetValue<std::int32_t>(entry + 8)));
     }
     unsigned char place[4];
     if (complete && std::fread(place, 1, sizeof place, f) == sizeof place)
-        m_place = GetValue<std::int32_t>(place);
+        m_place = std::clamp(GetValue<std::int32_t>(place), 0, 999);
     std::fclose(f);
     return true;
 }

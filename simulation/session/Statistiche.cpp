@@ -6,6 +6,7 @@
 #include "shell/Opzioni.h"
 #include "shell/Utility.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cmath>
 #include <cstdio>
@@ -164,11 +165,52 @@ bool CStatistiche::Load()
         Clear();
         return false;
     }
+    // A file that sums right may still hold what no play gives: numbers
+    // are kept where adding a session stays defined, and the best catches
+    // are put back in order, which every later catch relies on.
+    for (std::int32_t* counter : {&m_sessions, &m_tournaments, &m_firsts, &m_seconds, &m_thirds,
+                                  &m_tournamentsWithoutCatch})
+        *counter = std::clamp(*counter, 0, kMaxCount);
+    for (float* total : {&m_minutes, &m_weight, &m_fishCount})
+        *total = std::clamp(*total, 0.0f, kMaxTotal);
+    for (StatCatch& c : m_best) {
+        if (c.id < -1 || c.id > 129)
+            EmptySlot(c);
+        c.weight = std::clamp(c.weight, 0.0f, kMaxTotal);
+        std::memset(c.reserved, 0, sizeof c.reserved);
+    }
+    // Used slots first, as AddCatch fills them, then ascending by weight.
+    std::stable_partition(std::begin(m_best), std::end(m_best), [](const StatCatch& c) { return c.id != -1; });
+    SortCatches();
     return true;
+}
+
+void CStatistiche::AddSession(float minutes, float weight, int fish)
+{
+    // Every sum saturates: a record near its limits keeps saving to a file
+    // its loader accepts, instead of losing the whole record.
+    m_sessions = m_sessions < kMaxCount ? m_sessions + 1 : kMaxCount;
+    m_minutes = std::clamp(m_minutes + std::max(minutes, 0.0f), 0.0f, kMaxTotal);
+    m_weight = std::clamp(m_weight + std::max(weight, 0.0f), 0.0f, kMaxTotal);
+    m_fishCount = std::clamp(m_fishCount + float(std::max(fish, 0)), 0.0f, kMaxTotal);
+}
+
+void CStatistiche::AddToCounter(std::int32_t& counter)
+{
+    if (counter < kMaxCount)
+        ++counter;
 }
 
 bool CStatistiche::Save()
 {
+    // Saturated before writing, so whatever the record holds saves to a
+    // file whose checksum the loader can add up.
+    for (std::int32_t* counter : {&m_sessions, &m_tournaments, &m_firsts, &m_seconds, &m_thirds,
+                                  &m_tournamentsWithoutCatch})
+        *counter = std::clamp(*counter, 0, kMaxCount);
+    for (float* total : {&m_minutes, &m_weight, &m_fishCount, &m_best[0].weight, &m_best[1].weight,
+                         &m_best[2].weight, &m_best[3].weight, &m_best[4].weight})
+        *total = std::isfinite(*total) ? std::clamp(*total, 0.0f, kMaxTotal) : 0.0f;
     std::string out;
     out.reserve(kFileSize);
     PutText(out, m_name[0] ? m_name : "ND", sizeof m_name);

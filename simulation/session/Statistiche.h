@@ -25,6 +25,10 @@ public:
     static constexpr int kNameMax = 40;
     static constexpr int kCatchNameMax = 32;
     static constexpr int kFileSize = 301;
+    // The limits every stored number is kept within. The totals stay below
+    // 2^31 so the checksum can always add their whole parts.
+    static constexpr std::int32_t kMaxCount = 1000000000;
+    static constexpr float kMaxTotal = 1.0e9f;
 
     CStatistiche();
 
@@ -43,6 +47,10 @@ public:
     // beat the lightest.
     void AddCatch(int speciesId, const char* name, float weight);
     void SetCatch(int speciesId, const char* name, float weight, int slot);
+    // One ended session: its minutes, weight and fish, each sum saturating.
+    void AddSession(float minutes, float weight, int fish);
+    // One more in a counter, saturating.
+    static void AddToCounter(std::int32_t& counter);
     // "-" for an empty slot, else "<name>: <weight> gr"; overwritten by the
     // next call.
     const char* GetCatchText(int slot);

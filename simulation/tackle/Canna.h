@@ -111,6 +111,7 @@ public:
     int GetColourTextureId() const { return m_colourTextureId; }
 
     static constexpr float kPerspective = 0.309016994f; // sin(0.31415927)
+    static constexpr int kButtMargin = 135;             // the butt keeps this far inside either edge
 
     // Scene fields.
     std::unique_ptr<plat::LineDrawer> m_drawer;

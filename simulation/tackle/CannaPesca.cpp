@@ -155,7 +155,11 @@ bool CCannaPesca::LoadConfiguration(const char* name, std::string* storedName, s
         ok = file.ReadString("CONFIGURAZIONE", "NOME", "", stored, 643);
     }
     if (!ok) {
-        LogTackleFallback(std::string("configuration ") + name + " cannot be loaded, the default rig is mounted");
+        // The built-in rig's own name has no file until the player saves
+        // one: a start naming it is no error.
+        const bool builtIn = std::strcmp(name, "DEFAULT") == 0 && !plat::PathExists(ConfigurationPath(name));
+        if (!builtIn)
+            LogTackleFallback(std::string("configuration ") + name + " cannot be loaded, the default rig is mounted");
         m_name[0] = '\0';
         g_Opzioni.SaveLine();
         Reset(dev);
@@ -177,6 +181,10 @@ bool CCannaPesca::LoadConfiguration(const char* name, std::string* storedName, s
     m_lenza.LoadConfiguration(file, dev);
     m_mulinello.m_lineDiameter = m_lenza.m_material.m_diameter;
     m_mulinello.LoadConfiguration(file, dev);
+    // The spool holds less of a thicker line: the main line read against the
+    // earlier line's capacity is kept within this one's.
+    if (m_canna.HasReel() && m_lenza.m_length > float(m_mulinello.GetCapacity()))
+        m_lenza.SetLength(float(m_mulinello.GetCapacity()), false);
     // The shots again, now against this rig's own line and float: the
     // first reading held them to the rig loaded before.
     m_piombo.LoadConfiguration(file);
@@ -201,14 +209,24 @@ bool CCannaPesca::SaveConfiguration(const char* name, const char* description)
         LogTackleFallback("configuration " + path + " cannot be read to be rewritten");
         return false;
     }
-    file.WriteString("CONFIGURAZIONE", "NOME", name);
-    file.WriteString("CONFIGURAZIONE", "DESCRIZIONE", description ? description : "");
-    file.WriteInt("ACCESSORI", "CAMPANELLO", m_bell);
-    m_canna.SaveConfiguration(file);
-    m_mulinello.SaveConfiguration(file);
-    m_galleggiante.SaveConfiguration(file);
-    m_lenza.SaveConfiguration(file);
-    m_piombo.SaveConfiguration(file);
+    auto writeRig = [&](CIniText& to) {
+        to.WriteString("CONFIGURAZIONE", "NOME", name);
+        to.WriteString("CONFIGURAZIONE", "DESCRIZIONE", description ? description : "");
+        to.WriteInt("ACCESSORI", "CAMPANELLO", m_bell);
+        m_canna.SaveConfiguration(to);
+        m_mulinello.SaveConfiguration(to);
+        m_galleggiante.SaveConfiguration(to);
+        m_lenza.SaveConfiguration(to);
+        m_piombo.SaveConfiguration(to);
+    };
+    writeRig(file);
+    // Whatever else an existing file holds is kept, unless keeping it would
+    // make a file the loader refuses: then the rig is written afresh.
+    if (file.Size() > CIniText::kMaxFile) {
+        LogTackleFallback("configuration " + path + " too big to keep its other lines, written afresh");
+        file = CIniText();
+        writeRig(file);
+    }
     if (!file.Save(path.c_str())) {
         LogTackleFallback("configuration " + path + " could not be written");
         return false;

@@ -68,11 +68,20 @@ public:
     bool IsNibbling() const;
     void NewCast();
     void Cast();
+    // The line a cast pays out when that length is asked for: a boat rod its
+    // own length, a bolognese or spinning rod its throw with some spread, a
+    // pole what is asked.
+    void PayOutCast(float requested);
     void Render(plat::Device* dev, float phase);
     void Update();
     void UpdateIdle();
     void UpdateFight(); // the fight step, every frame with a fish on
     void FollowLineEnd();
+    // Line the drag has given moves the fish out from the angler by as
+    // much, as far as the water goes; line beyond that is taken back.
+    void TakeLineOut(float given);
+    // The screen x span where the rod can bring the net over a fish.
+    void GetLandingSpan(int& left, int& right) const;
     void SetLossReason(int reason);
 
     // ---- the bite and the fight ----
@@ -92,6 +101,8 @@ public:
     void CheckFishOn(const FishOnFacts& facts);
     BiteFacts GatherBiteFacts();
     FishOnFacts GatherFishOnFacts();
+    // The facts of the hook in use: its line's limits, point, barb and size.
+    void GatherHookFacts(FishOnFacts& facts);
     const char* GetLossReasonText() const; // in the language of the moment
     int GetLossReason() const { return m_lossReason; }
     bool IsStruck() const { return m_strike != 0; }
@@ -136,6 +147,7 @@ public:
     float m_glide[2];
     CSprite m_warning; // the line-tension warning marker
     float m_targetX, m_targetY; // where the line ends in the water
+    float m_lineOwed = 0.0f;    // line given to the fish, short of its next row out
     std::uint8_t m_drawing;
 };
 

@@ -1,5 +1,6 @@
 #include "simulation/tackle/Finale.h"
 
+#include <algorithm>
 #include <cstring>
 #include <string>
 
@@ -41,7 +42,11 @@ void CFinale::OnResetDevice(plat::Device* dev) { m_hook.OnResetDevice(dev); }
 void CFinale::LoadConfiguration(const CIniText& file, const char* section, const char* hookSection, plat::Device* dev)
 {
     const bool leader = std::strcmp(hookSection, "AMO") == 0;
-    m_length = float(file.ReadInt(section, "LUNGHEZZA_FINALE", 10));
+    // No line is longer than the biggest spool holds (350 m): lengths and
+    // positions beyond it are damage, and would overflow the whole-number
+    // look-ups and the save.
+    constexpr int kMaxLine = 35000;
+    m_length = float(std::clamp(file.ReadInt(section, "LUNGHEZZA_FINALE", 10), 0, kMaxLine));
     m_material.SetDiameter(file.ReadInt(section, "FILO_FINALE", 14));
     // A kind outside the load table would read past it: such a file value
     // loads as the finest kind.
@@ -52,7 +57,7 @@ void CFinale::LoadConfiguration(const CIniText& file, const char* section, const
         m_position = 0.0f;
         m_inUse = 1;
     } else {
-        m_position = float(file.ReadInt(section, "POSIZIONE_BRACCIOLO", 0));
+        m_position = float(std::clamp(file.ReadInt(section, "POSIZIONE_BRACCIOLO", 0), 0, kMaxLine));
         m_inUse = file.ReadInt(section, "INUSO", 0) == 1 ? 1 : 0;
     }
     char id[129];

@@ -158,7 +158,9 @@ void CLenza::SetLength(float length, bool force)
         const float high = float(m_rig->m_mulinello.GetCapacity());
         if (length < low)
             length = low;
-        else if (length > high)
+        // Never more line than the spool holds, even when the float or the
+        // shots ask for more.
+        if (length > high)
             length = high;
     }
     m_length = length;

@@ -62,8 +62,11 @@ void CMulinello::Load(plat::Device* dev)
     LoadFolder(g_GestFile.GetProgramSubfolder(kKind.programFolder));
     LoadFolder(g_GestFile.GetDataSubfolder(kKind.dataFolder));
     m_device3D = dev;
+    // A start in the flat scene drops the mesh an earlier 3D start left.
     if (IsScene3DInUse())
         LoadMesh(dev);
+    else
+        Release3D();
     Select(dev, 0);
 }
 

@@ -12,23 +12,15 @@ namespace {
 
 std::vector<std::string> g_fallbacks;
 
-// A tackle file is a few hundred bytes; anything this big is not one and is
-// read as a file without keys rather than held in memory.
-constexpr std::size_t kMaxTackleFile = 1u << 20;
-
 } // namespace
 
 bool CIniText::Open(const char* path)
 {
-    m_text.clear();
-    if (!path || !*path || !plat::IsRegularFile(path))
+    m_doc.Parse({});
+    std::string text;
+    if (!path || !*path || !plat::IsRegularFile(path) || !plat::ReadFileUpTo(path, kMaxFile, text))
         return false;
-    if (!plat::ReadWholeFile(path, m_text))
-        return false;
-    if (m_text.size() > kMaxTackleFile) {
-        m_text.clear();
-        return false;
-    }
+    m_doc.Parse(text);
     return true;
 }
 
@@ -38,7 +30,7 @@ bool CIniText::ReadString(const char* section, const char* key, const char* def,
         return false;
     std::string value;
     if (section && key)
-        plat::IniReadText(m_text, section, key, value);
+        m_doc.Get(section, key, value);
     // A value that starts with a NUL byte would be copied as an empty text:
     // it is as good as missing, so an item never ends up without a name.
     if (!value.empty() && value[0] != '\0') {
@@ -53,7 +45,7 @@ int CIniText::ReadInt(const char* section, const char* key, int def, bool* found
 {
     std::string value;
     if (section && key)
-        plat::IniReadText(m_text, section, key, value);
+        m_doc.Get(section, key, value);
     const bool has = !value.empty() && value[0] != '\0' && value != "ERROR";
     if (found)
         *found = has;
@@ -62,7 +54,8 @@ int CIniText::ReadInt(const char* section, const char* key, int def, bool* found
 
 void CIniText::WriteString(const char* section, const char* key, const char* value)
 {
-    m_text = plat::IniWriteText(m_text, section, key, value ? value : "");
+    if (section && key)
+        m_doc.Set(section, key, value ? value : "");
 }
 
 void CIniText::WriteInt(const char* section, const char* key, int value)
@@ -70,7 +63,7 @@ void CIniText::WriteInt(const char* section, const char* key, int value)
     WriteString(section, key, std::to_string(value).c_str());
 }
 
-bool CIniText::Save(const char* path) const { return path && *path && plat::WriteFileAtomic(path, m_text); }
+bool CIniText::Save(const char* path) const { return path && *path && plat::WriteFileAtomic(path, m_doc.Text()); }
 
 void CopyTackleText(char* dest, const char* src, int max) { CopyString(dest, src ? src : "", max); }
 

@@ -4,6 +4,7 @@
 // its reading rule, the folder loader, the photo loader that never ends the
 // game over a missing picture, and the list of fallbacks taken while loading
 // (a missing key, a clamped value, an unknown id, a missing picture).
+#include "platform/Ini.h"
 #include "shell/GestFile.h"
 
 #include <cstdint>
@@ -17,17 +18,24 @@ class Device;
 class CSprite;
 class CSpriteBordo;
 
-// One INI file held as text: every read looks into the text, every write
-// edits it, and Save replaces the file in one atomic step.
+// One INI file parsed once: every read is a look-up, every write edits the
+// one line concerned, and Save replaces the file in one atomic step.
 class CIniText {
 public:
-    // False (and an empty text) when the file cannot be read or is not a file.
-    bool Open(const char* path);
-    void SetText(std::string text) { m_text = std::move(text); }
-    const std::string& Text() const { return m_text; }
+    // A tackle file is a few hundred bytes, a configuration a few
+    // kilobytes: anything bigger is not one and reads as a file without keys.
+    static constexpr std::size_t kMaxFile = 1u << 20;
 
-    // A missing or empty value gives the default; the copy keeps at most max
-    // characters (buffer of max + 1). True when the key had a value.
+    // False (and an empty text) when the file cannot be read, is not a
+    // file or is bigger than kMaxFile (checked before reading).
+    bool Open(const char* path);
+    void SetText(std::string text) { m_doc.Parse(text); }
+    std::string Text() const { return m_doc.Text(); }
+    std::size_t Size() const { return m_doc.Size(); }
+
+    // A missing or empty value, or one that starts with a NUL byte, gives
+    // the default; the copy keeps at most max characters (buffer of
+    // max + 1). True when the key had a value.
     bool ReadString(const char* section, const char* key, const char* def, char* buffer, int max) const;
     // A missing or empty value, or "ERROR", gives the default; otherwise the
     // leading decimal number (0 when there is none). found tells which.
@@ -38,7 +46,7 @@ public:
     bool Save(const char* path) const;
 
 private:
-    std::string m_text;
+    plat::IniDocument m_doc;
 };
 
 // The head every catalogue record starts with.

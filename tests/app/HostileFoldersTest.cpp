@@ -3,8 +3,10 @@
 // of every kind, the game must still start, draw and run every screen, and
 // keep its memory bounded.
 #include "app/Program.h"
+#include "platform/Files.h"
 #include "shell/Graphics.h"
 #include "simulation/tackle/CannaPesca.h"
+#include "simulation/tackle/Esca.h"
 #include "tests/app/AppHarness.h"
 #include "world/Luogo.h"
 
@@ -264,6 +266,92 @@ TEST_F(AppTest, FoldersAndFilesSwappedStillStart)
     g_pApp->NewSession();
     Frame(2);
     EXPECT_EQ(Screen(), kScreenSession);
+}
+
+} // namespace
+
+namespace {
+
+std::vector<std::string>* g_resolved = nullptr;
+
+// Every file name a data file gives (photos, the float's scene picture, the
+// venue's photo and presence file) planted with "../", "..\", absolute
+// paths and drive letters, on both sides: loading every item, venue and
+// screen opens nothing outside the program and data folders.
+TEST_F(AppTest, FileNamesFromDataFilesNeverLeadOutsideTheFolders)
+{
+    folders.Write("outside.png", "x");
+    folders.Write("outside.kvs", "[PESCI]\r\nCARPA=100\r\n");
+    const std::vector<std::string> names = {"../../../outside.png", "..\\..\\..\\outside.png",
+                                            folders.Root() + "/outside.png", "C:\\outside.png",
+                                            "sub/../../../../outside.png"};
+    const std::vector<std::string> presence = {"../../../outside", "..\\..\\..\\outside", folders.Root() + "/outside",
+                                               "C:\\outside"};
+    for (const std::string& side : {std::string("program/"), std::string("appdata/Karvelin/")}) {
+        for (const Kind& k : kKinds) {
+            for (std::size_t i = 0; i < names.size(); ++i) {
+                const std::string& n = names[i];
+                std::string body = std::string("[") + k.section + "]\r\nNOME=Esc" + std::to_string(i) +
+                                   "\r\nFILENAMEFOTO=" + n + "\r\nFILENAMESPRITE=" + n + "\r\nTIPO=1\r\n";
+                if (std::string(k.extension) == "kvl")
+                    body += "FILE_PRESENZA_PESCI=" + presence[i % presence.size()] + "\r\n";
+                folders.Write(side + k.folder + "/esc" + std::to_string(i) + "." + k.extension, body);
+            }
+        }
+    }
+    std::vector<std::string> resolved;
+    g_resolved = &resolved;
+    plat::SetPathObserverForTests([](const std::string& p) {
+        if (g_resolved)
+            g_resolved->push_back(p);
+    });
+    ASSERT_EQ(Start(), 0);
+    plat::Device* dev = g_pDevice;
+    CCannaPesca& rig = g_CannaPesca;
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        const std::string id = "esc" + std::to_string(i);
+        rig.m_canna.SelectById(dev, (id + ".kvn").c_str());
+        rig.m_mulinello.SelectById(dev, (id + ".kvm").c_str());
+        rig.m_galleggiante.SelectById(dev, (id + ".kvg").c_str());
+        rig.m_lenza.m_leader.m_hook.SelectById(dev, (id + ".kva").c_str());
+        const int bait = g_Esca.FindById((id + ".kve").c_str());
+        if (bait >= 0)
+            g_Esca.Select(dev, 2, bait);
+        Frame();
+    }
+    for (int screen : {kScreenTackleBox, kScreenBaits, kScreenVenues}) {
+        g_pApp->SetCurrentScreen(screen);
+        Frame(2);
+    }
+    const int venues = g_Luogo.VenueList().GetCount();
+    for (int row = 0; row < venues; ++row) {
+        if (g_Luogo.SelectByIndex(row))
+            g_Luogo.LoadSelectedVenue(dev);
+        Frame();
+        if (std::strncmp(g_Luogo.Record().id, "esc", 3) == 0) {
+            EXPECT_NE(g_Luogo.Record().presence[5], 100) << "the presence outside the folder is not read";
+        }
+    }
+    g_pApp->NewSession();
+    Frame(3);
+    plat::SetPathObserverForTests(nullptr);
+    g_resolved = nullptr;
+
+    ASSERT_FALSE(resolved.empty());
+    const std::string program = folders.Program() + "/", data = folders.DataRoot() + "/";
+    auto isFont = [](const std::string& p) {
+        const std::size_t dot = p.rfind('.');
+        const std::string ext = dot == std::string::npos ? "" : p.substr(dot);
+        return ext == ".ttf" || ext == ".otf" || ext == ".ttc"; // the system's fonts, found by fontconfig
+    };
+    for (const std::string& p : resolved) {
+        if (isFont(p))
+            continue;
+        const bool inside = p.rfind(program, 0) == 0 || p.rfind(data, 0) == 0;
+        EXPECT_TRUE(inside && p.find("/../") == std::string::npos && p.find("outside") == std::string::npos) << p;
+    }
+    const std::string log = folders.Read("appdata/Karvelin/norva_error.log");
+    EXPECT_NE(log.find("leads outside its folder"), std::string::npos) << "each refusal leaves a line";
 }
 
 } // namespace

@@ -79,6 +79,32 @@ TEST_F(AppTest, FirstRunInSwitzerlandIsEnglish)
     EXPECT_STREQ(SDL_GetWindowTitle(plat::MainWindow()), "Karvelin - Fishing simulator");
 }
 
+// No saved rig yet is no error: neither the first run nor the next one,
+// which finds the built-in rig's name in the settings, writes a log line
+// about it.
+TEST_F(AppTest, BuiltInRigIsNoErrorOnTheFirstRunsOrAfter)
+{
+    plat::SetUserLanguageForTests(plat::kLangItalianSwiss);
+    ASSERT_EQ(Start(), 0);
+    ASSERT_TRUE(g_Opzioni.Save()); // as the options screen does: the rig's name goes in
+    ASSERT_TRUE(Has(Settings(), "LENZA=DEFAULT")) << Settings();
+    ShutDownProgram();
+    started = false;
+    g_Opzioni = COpzioni();
+    ASSERT_EQ(StartProgram(), 0);
+    started = true;
+    EXPECT_EQ(folders.Read("appdata/Karvelin/norva_error.log").find("configuration"), std::string::npos)
+        << folders.Read("appdata/Karvelin/norva_error.log");
+    // A rig the settings name that has gone is still worth a line.
+    ShutDownProgram();
+    started = false;
+    folders.Write("appdata/Karvelin/Karvelin.ini", "[KARVELIN]\nBUILD=232005\nLINGUA=0\nLENZA=Gone rig\n");
+    g_Opzioni = COpzioni();
+    ASSERT_EQ(StartProgram(), 0);
+    started = true;
+    EXPECT_TRUE(Has(folders.Read("appdata/Karvelin/norva_error.log"), "configuration Gone rig cannot be loaded"));
+}
+
 // The settings of an older build: the venues' old files go below build
 // 190730, and the saved rig and baits survive the upgrade's save.
 TEST_F(AppTest, SettingsUpgrade)

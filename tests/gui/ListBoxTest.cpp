@@ -4,6 +4,8 @@
 
 #include <cstdint>
 #include <limits>
+#include <cstring>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -346,6 +348,41 @@ TEST_F(ListBoxTest, HeightIsAWholeNumberOfRows)
     EXPECT_EQ(list.m_visibleRows, 20); // 330 high, (330 - 25) / 15
     list.Draw(dev.get(), 10, 10, 300, 9999);
     EXPECT_EQ(list.m_visibleRows, 31); // capped at 500
+}
+
+} // namespace
+
+namespace {
+
+// Rows that tie on the sorted column end where the exchange sort puts them,
+// in both directions, with and without a header row; lists without ties
+// take the fast path to the same order.
+TEST_F(ListBoxTest, SortingKeepsTheExchangeSortsOrderOfTies)
+{
+    std::mt19937 rng(7);
+    for (int round = 0; round < 60; ++round) {
+        const bool ascending = round % 2 == 0, header = round % 3 == 0;
+        const int rows = 2 + int(rng() % 40);
+        const int values = round < 30 ? 5 : 100000; // many ties, then hardly any
+        list.Clear();
+        std::vector<ListItem> expect;
+        for (int i = 0; i < rows; ++i) {
+            const std::string name = "N" + std::to_string(rng() % values);
+            list.AddItem(i, std::to_string(i).c_str(), name.c_str(), "");
+        }
+        list.m_ascending = ascending ? 1 : 0;
+        list.m_sortFirstRow = header ? 0 : 1;
+        expect = list.m_items;
+        // The exchange sort, as the list has always sorted.
+        for (int i = header ? 1 : 0; i < rows - 1; ++i)
+            for (int j = i; j < rows; ++j)
+                if ((std::strcmp(expect[std::size_t(i)].col0, expect[std::size_t(j)].col0) > 0) == ascending)
+                    std::swap(expect[std::size_t(i)], expect[std::size_t(j)]);
+        list.Sort(CListBox::kByCol0);
+        ASSERT_EQ(list.m_items.size(), expect.size());
+        for (std::size_t i = 0; i < expect.size(); ++i)
+            ASSERT_EQ(list.m_items[i].id, expect[i].id) << "round " << round << " row " << i;
+    }
 }
 
 } // namespace

@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -110,6 +112,53 @@ TEST(Locale, Windows1252RoundTrip)
     };
     for (const auto& c : odd)
         EXPECT_EQ(plat::Utf8ToCp1252(c.utf8), c.cp1252) << c.cp1252;
+}
+
+} // namespace
+
+namespace {
+
+// A name read from a data file is joined to its folder only when it stays
+// inside it; every other name gives the empty path, which nothing opens,
+// and one refusal line.
+std::vector<std::string> g_refused;
+
+TEST(Files, NamesThatLeaveTheirFolderAreRefused)
+{
+    testing_support::TempFolders tmp;
+    tmp.Write("secret", "x");
+    tmp.Write("in/sub/photo.png", "x");
+    plat::SetPathRefusalHook([](const std::string& line) { g_refused.push_back(line); });
+    const std::string folder = tmp.Root() + "/in";
+    for (const char* name : {"../secret", "..\\secret", "sub/../../secret", "sub\\..\\..\\secret", "/etc/passwd",
+                             "\\etc\\passwd", "C:\\Windows\\win.ini", "c:secret", "..", "sub/.."}) {
+        g_refused.clear();
+        EXPECT_EQ(plat::JoinPath(folder, name), "") << name;
+        EXPECT_EQ(g_refused.size(), 1u) << name;
+        EXPECT_FALSE(plat::PathExists(plat::JoinPath(folder, name))) << name;
+    }
+    g_refused.clear();
+    for (const char* name : {"photo.png", "sub/photo.png", "sub\\photo.png", "a..b.png", "...", ".hidden"})
+        EXPECT_EQ(plat::JoinPath(folder, name), folder + "/" + name) << name;
+    EXPECT_TRUE(g_refused.empty());
+    EXPECT_TRUE(plat::PathExists(plat::JoinPath(folder, "SUB\\PHOTO.PNG")));
+    plat::SetPathRefusalHook(nullptr);
+}
+
+// Names looked up case-insensitively use one listing per folder, and the
+// game's own writes and deletions are seen at once.
+TEST(Files, CaseInsensitiveLookUpsFollowTheGamesOwnChanges)
+{
+    testing_support::TempFolders tmp;
+    tmp.Write("f/a.txt", "x");
+    const std::string f = tmp.Root() + "/f";
+    EXPECT_FALSE(plat::PathExists(f + "/B.TXT"));
+    ASSERT_TRUE(plat::WriteFileAtomic(f + "/b.txt", "y"));
+    EXPECT_EQ(plat::ResolvePath(f + "/B.TXT"), f + "/b.txt");
+    ASSERT_TRUE(plat::DeleteFile(f + "/B.TXT"));
+    EXPECT_FALSE(plat::PathExists(f + "/B.TXT"));
+    ASSERT_TRUE(plat::AppendToFile(f + "/c.txt", "z"));
+    EXPECT_TRUE(plat::PathExists(f + "/C.TXT"));
 }
 
 } // namespace

@@ -124,3 +124,53 @@ TEST(Ini, WriteThenReadProperties)
 }
 
 } // namespace
+
+namespace {
+
+// The parsed document reads and writes exactly as the text functions do,
+// over the awkward texts: repeated sections, keys before any section, lone
+// CRs, a last line without a break, names with blanks around them.
+TEST(Ini, ParsedDocumentMatchesTheTextFunctions)
+{
+    const char* texts[] = {
+        "",
+        "[A]\r\nK=1\r\n[B]\r\nK=2\r\n[a]\r\nK=3\r\n",
+        "K=0\n[A]\nK = 1 \n\n\n[B]\n",
+        "[A]\rK=1\r",
+        "[A]\r\nK=1",
+        " [ A ] \r\nX\r\n=5\r\n[A]\r\nK=9\r\n",
+        "[A]\r\n\r\n\r\n",
+    };
+    struct Edit {
+        const char* section;
+        const char* key;
+        const char* value;
+    };
+    const Edit edits[] = {{"A", "K", "new"},  {"A", "J", "x\r\ny"}, {"C", "K", "c"},   {"c", "L", "l"},
+                          {" A ", "K", "s"}, {"A", " K", "t"},      {"B", "K=", "u"}, {"[D]", "K", "v"}};
+    for (const char* start : texts) {
+        std::string text = start;
+        plat::IniDocument doc;
+        doc.Parse(text);
+        for (const Edit& e : edits) {
+            SCOPED_TRACE(std::string(start) + " / " + e.section + " / " + e.key);
+            for (const char* s : {"A", "a", "B", "C", " A ", "[D]", "D"})
+                for (const char* k : {"K", "J", "L", " K", "K=", "X"}) {
+                    std::string fromText, fromDoc;
+                    const bool a = plat::IniReadText(text, s, k, fromText);
+                    ASSERT_EQ(a, doc.Get(s, k, fromDoc)) << s << "/" << k;
+                    ASSERT_EQ(fromText, fromDoc);
+                }
+            text = plat::IniWriteText(text, e.section, e.key, e.value);
+            doc.Set(e.section, e.key, e.value);
+            ASSERT_EQ(doc.Text(), text);
+            ASSERT_EQ(doc.Size(), text.size());
+        }
+        plat::IniDocument copy = doc;
+        EXPECT_EQ(copy.Text(), text);
+        copy.Set("A", "K", "copy");
+        EXPECT_EQ(doc.Text(), text) << "a copy edits its own lines";
+    }
+}
+
+} // namespace

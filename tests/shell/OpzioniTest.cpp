@@ -150,3 +150,44 @@ TEST(OpzioniLookups, LevelsSensitivityAndProfile)
 }
 
 } // namespace
+
+namespace {
+
+// A settings file near the loader's bound: saving the whole record or one
+// key never leaves a file the loader refuses, and a file already over the
+// bound (read as defaults) is written over, not left in the way.
+TEST_F(OpzioniTest, SavesNearTheSizeBoundStayLoadable)
+{
+    struct Case {
+        const char* what;
+        std::size_t filler;
+        bool (*save)(COpzioni&);
+    };
+    const Case cases[] = {
+        {"whole record, small file", 100, [](COpzioni& o) { return o.Save(); }},
+        {"whole record, nearly full", CGestFile::kMaxIniFile - 200, [](COpzioni& o) { return o.Save(); }},
+        {"one key, nearly full", CGestFile::kMaxIniFile - 80, [](COpzioni& o) {
+             o.SaveLine();
+             return true;
+         }},
+        {"whole record, oversized", CGestFile::kMaxIniFile + 10, [](COpzioni& o) { return o.Save(); }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        WriteSettings("[NOTE]\r\nX=" + std::string(c.filler, 'x') + "\r\n[KARVELIN]\r\nLENZA=Old\r\nLIVELLO=2\r\n");
+        COpzioni o;
+        o.Load();
+        const std::string name = "Mine" + std::string(60, 'y');
+        std::strcpy(o.line, name.c_str());
+        o.level = 1;
+        ASSERT_TRUE(c.save(o));
+        EXPECT_LE(Settings().size(), CGestFile::kMaxIniFile);
+        COpzioni back;
+        back.Load();
+        EXPECT_EQ(back.line, name);
+        EXPECT_EQ(back.level, 1);
+        EXPECT_EQ(Settings().find("X=x") != std::string::npos, c.filler == 100) << "other lines kept while they fit";
+    }
+}
+
+} // namespace

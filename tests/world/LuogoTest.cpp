@@ -110,6 +110,22 @@ TEST_F(LuogoTest, MissingOrUnnamedPresenceFileGivesFortyToTheSpeciesOfTheWater)
     }
 }
 
+TEST_F(LuogoTest, PresenceNamedAfterABuiltInVenueTakesItsTable)
+{
+    // Even where a file of that name lies beside the venue.
+    tmp.Write("program/Luoghi/INTERNAL_0.kvs", "[PESCI]\r\nBARBO=55\r\n");
+    const LuogoRecord& lake = Load("FILE_PRESENZA_PESCI=INTERNAL_0\r\n", 0);
+    EXPECT_EQ(lake.presence[28], 100);
+    EXPECT_EQ(lake.presence[15], 90);
+    EXPECT_EQ(lake.presence[3], 0);
+    EXPECT_EQ(lake.presence[5], 0) << "not the 40 of a missing file";
+    const LuogoRecord& sea = Load("FILE_PRESENZA_PESCI=INTERNAL_1\r\n", 2);
+    EXPECT_EQ(sea.presence[47], 100);
+    EXPECT_EQ(sea.presence[51], 90);
+    EXPECT_EQ(sea.presence[65], 0);
+    EXPECT_EQ(sea.presence[88], 0);
+}
+
 TEST_F(LuogoTest, PresenceFileFallsBackToTheUserVenueFolder)
 {
     tmp.Write("appdata/Karvelin/Luoghi/u.kvs", "[PESCI]\r\nTINCA=77\r\n");
@@ -345,6 +361,35 @@ TEST_F(LuogoTest, ShippedVenuesAreClean)
         EXPECT_EQ(photo.height, 768);
     }
     EXPECT_EQ(count, 6);
+}
+
+} // namespace
+
+namespace {
+
+// A value that starts with NUL is missing, as in every reader: the name
+// takes its default. A file over the size bound reads as all defaults
+// without being taken into memory, and a presence file named outside the
+// venue folder gives the default presences.
+TEST_F(LuogoTest, NulValuesOversizedFilesAndEscapingPresenceNames)
+{
+    {
+        testing_support::Language english(false);
+        const LuogoRecord& r = Load(std::string("NOME=Lago\r\nNAME=") + '\0' + "x\r\nDESCRIPTION=" + '\0' + "\r\n");
+        EXPECT_STREQ(r.name, "Lago");
+        EXPECT_STREQ(r.description, "Lago");
+        EXPECT_STREQ(Load(std::string("NOME=") + '\0' + "\r\n").name, "Generic venue");
+    }
+    const std::string big = Venue("NOME=Big\r\nPROFONDITA=300\r\n", 1) + std::string(CGestFile::kMaxIniFile, '#');
+    WriteVenue("big.kvl", big);
+    g_Luogo.LoadVenue(VenueFolder().c_str(), "big.kvl");
+    EXPECT_EQ(g_Luogo.Record().PROFONDITA, 100);
+
+    tmp.Write("program/p.kvs", "[PESCI]\r\nTINCA=77\r\n");
+    for (const char* name : {"../p", "..\\p", "/etc/passwd"}) {
+        const LuogoRecord& r = Load(std::string("FILE_PRESENZA_PESCI=") + name + "\r\n");
+        EXPECT_EQ(r.presence[22], 40) << name;
+    }
 }
 
 } // namespace

@@ -30,24 +30,12 @@ PesceRecord Species(int index)
     return r;
 }
 
-// The first seed whose first draw modulo m is the wanted value.
-std::uint32_t SeedDrawing(int modulo, int wanted)
-{
-    for (std::uint32_t seed = 1;; ++seed) {
-        plat::SeedRandom(seed);
-        if (plat::Random() % modulo == wanted)
-            return seed;
-    }
-}
-
 class FightTest : public RigSceneTest {
 protected:
     void SetUp() override
     {
         RigSceneTest::SetUp();
-        g_Opzioni.level = 0;
-        g_Opzioni.lineMode = 0;
-        g_Opzioni.retrieveSpeed = 2;
+        FightSettings();
         rig.m_canna.m_current.type = kRodBolognese;
         rig.NewCast();
         rig.Cast();
@@ -159,7 +147,7 @@ TEST_F(FightTest, LossReasonsOfTheChecks)
 
 TEST_F(FightTest, UnhookRollsAndTheirReasons)
 {
-    const std::uint32_t pass = SeedDrawing(1000, 2);
+    const std::uint32_t pass = SeedDrawing({{1000, 2}});
     struct Case {
         int point, barb, size, reason;
     } cases[] = {
@@ -181,7 +169,7 @@ TEST_F(FightTest, UnhookRollsAndTheirReasons)
     rig.m_strike = 1;
     FishOnFacts f = Facts();
     f.hookPoint = 0;
-    plat::SeedRandom(SeedDrawing(1000, 500));
+    plat::SeedRandom(SeedDrawing({{1000, 500}}));
     rig.CheckFishOn(f);
     EXPECT_TRUE(On());
 }
@@ -219,7 +207,7 @@ TEST_F(FightTest, WarningShowsThreeLevelsThenTheLineBreaks)
         FishOnFacts f = Facts();
         f.tension = f.maxTension;
         f.level = level;
-        plat::SeedRandom(SeedDrawing(1000, 900));
+        plat::SeedRandom(SeedDrawing({{1000, 900}}));
         for (int tick = 0; tick < 3; ++tick) {
             rig.CheckFishOn(f);
             EXPECT_TRUE(On());

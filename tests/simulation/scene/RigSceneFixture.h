@@ -10,6 +10,7 @@
 #include "simulation/scene/Pesce.h"
 #include "simulation/scene/Retino.h"
 #include "tests/shell/GfxFixture.h"
+#include "tests/simulation/tackle/FreshRig.h"
 #include "tests/support/BuildFolder.h"
 #include "tests/support/TempFolders.h"
 #include "simulation/scene/Sfondo.h"
@@ -17,7 +18,25 @@
 #include "world/Luogo.h"
 #include "world/Meteo.h"
 
+#include <cstdint>
+#include <initializer_list>
+#include <utility>
+
 namespace rig_test {
+
+// The first seed whose first draws, each modulo its m, are the wanted
+// values: {{m, value}, ...}.
+inline std::uint32_t SeedDrawing(std::initializer_list<std::pair<int, int>> draws)
+{
+    for (std::uint32_t seed = 1;; ++seed) {
+        plat::SeedRandom(seed);
+        bool all = true;
+        for (const auto& [modulo, wanted] : draws)
+            all = all && int(plat::Random() % unsigned(modulo)) == wanted;
+        if (all)
+            return seed;
+    }
+}
 
 class RigSceneTest : public gfx_test::GfxTest {
 protected:
@@ -31,6 +50,7 @@ protected:
         Venue(kVenueLake);
         g_Meteo.SetWind(0, 0);
         plat::SeedRandom(7);
+        testing_support::FreshRig();
         g_CannaPesca.Init(dev.get(), 400);
         g_Esca.Load(dev.get());
         g_Pesce.Reset();
@@ -40,6 +60,15 @@ protected:
     void TearDown() override
     {
         GfxTest::TearDown();
+    }
+
+    // The settings a fight is tested at: the easiest level, the plain line
+    // mode, the default retrieve speed.
+    static void FightSettings()
+    {
+        g_Opzioni.level = 0;
+        g_Opzioni.lineMode = 0;
+        g_Opzioni.retrieveSpeed = 2;
     }
 
     // A built-in venue with a flat bottom 300 cm deep everywhere.

@@ -247,6 +247,22 @@ TEST_F(Rod3DTest, TexturesAndMeshesFollowTheDevice)
     dev->EndScene();
 }
 
+// Started again with the 3D scene turned off, neither the rod nor the reel
+// keeps a mesh from the 3D start before.
+TEST_F(Rod3DTest, RestartIntoTheFlatSceneDropsBothMeshes)
+{
+    SetUp3DState();
+    Frames(2);
+    ASSERT_FALSE(rig.m_canna.GetCylinder().Empty());
+    ASSERT_TRUE(rig.m_mulinello.HasMesh3D());
+    g_ready3D = false;
+    rig.Init(dev.get(), 400);
+    EXPECT_TRUE(rig.m_canna.GetCylinder().Empty());
+    EXPECT_FALSE(rig.m_mulinello.HasMesh3D());
+    Frames(2);
+    EXPECT_FALSE(rig.m_mulinello.HasMesh3D());
+}
+
 // Pictures at the lake to look at: a bolognese with its reel, a spinning
 // rod with its handle, and a bolognese bent under a fish.
 TEST_F(Rod3DTest, PicturesAtTheLake)

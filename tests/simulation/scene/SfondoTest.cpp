@@ -110,7 +110,7 @@ TEST_F(SfondoTest, RippleByVenue)
 TEST_F(SfondoTest, TheBandRipplesTheLowerRowsOnly)
 {
     EXPECT_EQ(CSfondo::BandRows(600), 330);
-    EXPECT_EQ(600 - 330 - 1, 269); // first row of the band; the last is 269 + 329 = 598
+    const int firstRow = 600 - CSfondo::BandRows(600) - 1; // the band's first
     g_Opzioni.waters = 0;
     g_Luogo.LoadVenue("", kVenueLake);
     background.LoadVenuePicture(dev.get(), g_Luogo.Record());
@@ -125,7 +125,7 @@ TEST_F(SfondoTest, TheBandRipplesTheLowerRowsOnly)
         const int d = background.RowShift(i, 330);
         if (i < -d)
             continue;
-        EXPECT_GE(269 + i - d, 269 - 0) << i;
+        EXPECT_GE(firstRow + i - d, firstRow) << i;
         biggest = std::max(biggest, std::abs(d));
     }
     EXPECT_GE(biggest, 5);
@@ -143,7 +143,7 @@ TEST_F(SfondoTest, TheBandRipplesTheLowerRowsOnly)
     for (int y = 0; y < 600; ++y)
         for (int x = 0; x < 800; x += 4)
             if (first.At(x, y) != second.At(x, y))
-                (y < 269 ? changedAbove : changedBelow) += 1;
+                (y < firstRow ? changedAbove : changedBelow) += 1;
     EXPECT_EQ(changedAbove, 0);
     EXPECT_GT(changedBelow, 100);
 }

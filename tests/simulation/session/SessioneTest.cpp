@@ -7,12 +7,14 @@
 #include "tests/support/TempFolders.h"
 #include "tests/world/UtcClock.h"
 #include "world/Calendario.h"
+#include "world/Luogo.h"
 
 #include <gtest/gtest.h>
 
 #include <ctime>
 #include <cstring>
 #include <filesystem>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -62,9 +64,12 @@ protected:
         g_GestFile.CreateFolders();
         g_Opzioni.units = 0;
         At(2026, 12, 6, 14, 30);
+        // The log takes the venue in use: none, as before any is chosen.
+        g_Luogo.Record() = CLuogo().Record();
     }
     void TearDown() override
     {
+        g_Luogo.Record() = m_venue;
         CSessione::SetGaraLink(m_gameLink);
         g_Calendario = m_clock;
     }
@@ -94,6 +99,7 @@ protected:
     testing_support::TempFolders tmp;
     testing_support::SharedState state;
     CCalendario m_clock = g_Calendario;
+    LuogoRecord m_venue = g_Luogo.Record();
     const GaraLink* m_gameLink = CSessione::GetGaraLink(); // the game's tournament, put back
 };
 
@@ -330,6 +336,59 @@ TEST_F(SessioneTest, MissingFilesAndFoldersFailWithoutWriting)
     EXPECT_FALSE(log.Save("blocked"));
     EXPECT_FALSE(log.SaveNew());
     EXPECT_EQ("not a folder", tmp.Read("appdata/Karvelin/Catture"));
+}
+
+} // namespace
+
+namespace {
+
+// Numbers no catch can have are kept where every later sum and text stays
+// defined; a long log loads with the totals a recount gives.
+TEST_F(SessioneTest, StoredNumbersAreKeptInRangeAndLongLogsLoadWhole)
+{
+    const float nan = std::numeric_limits<float>::quiet_NaN();
+    Store("edge.kvc", Header("Ugo", "Po", nan, 1e30f, 0x7FFFFFFF, 3)
+                          .Entry(1, 1e30f, 0x7FFFFFFF)
+                          .Entry(2, nan, -5)
+                          .Entry(3, -7.0f, 40)
+                          .Append(0x7FFFFFFF)
+                          .b);
+    CSessione log;
+    ASSERT_TRUE(log.Load("edge.kvc"));
+    ASSERT_EQ(3, log.GetCount());
+    for (int i = 0; i < 3; ++i) {
+        const CatchEntry& c = log.GetCatch(i);
+        EXPECT_TRUE(c.weight >= 0.0f && c.weight <= 1.0e7f) << i;
+        EXPECT_TRUE(c.length >= 0 && c.length <= 10000) << i;
+        EXPECT_NE(std::string(log.GetLengthText(i)), "");
+    }
+    EXPECT_EQ(10000, log.m_longestLength);
+    EXPECT_LE(log.m_place, 999);
+
+    // A header of stored totals alone, out of range too.
+    Store("totals.kvc", Header("Ugo", "Po", nan, -3.0f, -8, 0).Append(0).b);
+    ASSERT_TRUE(log.Load("totals.kvc"));
+    EXPECT_EQ(0.0f, log.m_totalWeight);
+    EXPECT_EQ(0.0f, log.m_biggestWeight);
+    EXPECT_EQ(0, log.m_longestLength);
+
+    // 100,000 catches: the totals grown catch by catch equal a recount.
+    LogBytes big = Header("Ugo", "Po", 0, 0, 0, 100000);
+    for (int i = 0; i < 100000; ++i)
+        big.Entry(i % 130, float(i % 977) + 0.25f, i % 311);
+    Store("big.kvc", big.Append(0).b);
+    ASSERT_TRUE(log.Load("big.kvc"));
+    ASSERT_EQ(100000, log.GetCount());
+    const float total = log.m_totalWeight, biggest = log.m_biggestWeight;
+    const int longest = log.m_longestLength;
+    log.UpdateTotals();
+    EXPECT_EQ(total, log.m_totalWeight);
+    EXPECT_EQ(biggest, log.m_biggestWeight);
+    EXPECT_EQ(longest, log.m_longestLength);
+
+    // A file bigger than any log is refused before it is read.
+    Store("huge.kvc", std::string(241 + 12 * 1000001, '\0'));
+    EXPECT_FALSE(log.Load("huge.kvc"));
 }
 
 } // namespace

@@ -301,3 +301,99 @@ TEST_F(StatisticheTest, CatchTextsFollowUnitsAndLanguage)
 }
 
 } // namespace
+
+namespace {
+
+// A statistics file with a valid checksum over whatever the record holds,
+// written byte by byte so no saturation of Save gets in the way.
+std::string Signed(const CStatistiche& s)
+{
+    std::string out(CStatistiche::kFileSize, '\0');
+    std::memcpy(&out[0], "Edge", 4);
+    const std::int32_t counters[] = {s.m_sessions, s.m_tournaments, s.m_firsts, s.m_seconds, s.m_thirds,
+                                     s.m_tournamentsWithoutCatch};
+    for (int i = 0; i < 6; ++i)
+        WriteAt(out, 41 + 4 * std::size_t(i), counters[i]);
+    WriteAt(out, 65, s.m_minutes);
+    WriteAt(out, 69, s.m_weight);
+    WriteAt(out, 73, s.m_fishCount);
+    for (int i = 0; i < CStatistiche::kBest; ++i) {
+        const StatCatch& c = s.m_best[i];
+        WriteAt(out, 77 + 44 * std::size_t(i), c.id);
+        std::memcpy(&out[77 + 44 * std::size_t(i) + 4], c.name, std::strlen(c.name));
+        WriteAt(out, 77 + 44 * std::size_t(i) + 40, c.weight);
+    }
+    WriteAt(out, 297, s.Checksum());
+    return out;
+}
+
+} // namespace
+
+// Numbers at the edge of what the file can hold: accepted by the checksum,
+// then kept where one more session stays defined and still saves to a file
+// the loader accepts, so the record is never lost to its own sums.
+TEST_F(StatisticheTest, RecordsAtTheirLimitsSurviveAnotherSessionAndReload)
+{
+    struct Case {
+        const char* what;
+        void (*set)(CStatistiche&);
+    };
+    const Case cases[] = {
+        {"sessions", [](CStatistiche& s) { s.m_sessions = std::numeric_limits<std::int32_t>::max(); }},
+        {"tournaments", [](CStatistiche& s) { s.m_tournaments = std::numeric_limits<std::int32_t>::max(); }},
+        {"firsts", [](CStatistiche& s) { s.m_firsts = std::numeric_limits<std::int32_t>::max(); }},
+        {"negative", [](CStatistiche& s) { s.m_thirds = std::numeric_limits<std::int32_t>::min(); }},
+        {"weight", [](CStatistiche& s) { s.m_weight = 2147483520.0f; }},
+        {"minutes", [](CStatistiche& s) { s.m_minutes = 2147483520.0f; }},
+        {"fish", [](CStatistiche& s) { s.m_fishCount = 2147483520.0f; }},
+        {"catch", [](CStatistiche& s) { s.SetCatch(3, "Luccio", 2147483520.0f, 0); }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        CStatistiche edge;
+        c.set(edge);
+        Put(Signed(edge));
+        CStatistiche s;
+        ASSERT_TRUE(s.Load());
+        for (std::int32_t v : {s.m_sessions, s.m_tournaments, s.m_firsts, s.m_seconds, s.m_thirds})
+            EXPECT_TRUE(v >= 0 && v <= CStatistiche::kMaxCount) << v;
+        for (float v : {s.m_minutes, s.m_weight, s.m_fishCount, s.m_best[0].weight})
+            EXPECT_TRUE(v >= 0 && v <= CStatistiche::kMaxTotal) << v;
+        // One more session and tournament, as the session end adds them.
+        s.AddSession(600.0f, 2147483520.0f, 1000);
+        CStatistiche::AddToCounter(s.m_tournaments);
+        CStatistiche::AddToCounter(s.m_firsts);
+        s.AddCatch(5, "Carpa", 3.0e9f);
+        ASSERT_TRUE(s.Save());
+        CStatistiche back;
+        EXPECT_TRUE(back.Load()) << "the saved record is accepted";
+        EXPECT_EQ(s.m_sessions, back.m_sessions);
+        EXPECT_EQ(s.m_weight, back.m_weight);
+    }
+}
+
+// Swapping two best-catch slots keeps the checksum: the loader sorts them,
+// so a catch heavier than the lightest is still recorded.
+TEST_F(StatisticheTest, BestCatchesOutOfOrderAreSortedOnLoad)
+{
+    CStatistiche edited;
+    edited.SetCatch(1, "A", 500, 0);
+    edited.SetCatch(2, "B", 100, 1);
+    edited.SetCatch(3, "C", 400, 2);
+    edited.SetCatch(4, "D", 300, 3);
+    edited.SetCatch(5, "E", 200, 4);
+    Put(Signed(edited));
+    CStatistiche s;
+    ASSERT_TRUE(s.Load());
+    EXPECT_EQ((std::vector<float>{100, 200, 300, 400, 500}), Weights(s));
+    s.AddCatch(6, "F", 150);
+    EXPECT_EQ((std::vector<float>{150, 200, 300, 400, 500}), Weights(s));
+
+    // An empty slot between used ones goes last, as the slots are filled.
+    CStatistiche gap;
+    gap.SetCatch(1, "A", 300, 0);
+    gap.SetCatch(2, "B", 100, 2);
+    Put(Signed(gap));
+    ASSERT_TRUE(s.Load());
+    EXPECT_EQ((std::vector<float>{100, 300, -1, -1, -1}), Weights(s));
+}

@@ -5,6 +5,7 @@
 #include "shell/Utility.h"
 #include "simulation/tackle/CannaPesca.h"
 #include "simulation/tackle/Esca.h"
+#include "tests/simulation/tackle/FreshRig.h"
 #include "tests/simulation/tackle/TackleFixture.h"
 
 #include <filesystem>
@@ -52,6 +53,7 @@ protected:
         Program("Galleggianti", "slider.kvg", "[GALLEGGIANTE]\nNOME=Slider\nPESO=300\nTIPO=1\n");
         Program("Ami", "hook.kva", "[AMO]\nNOME=Hook\nMISURA=14\n");
         g_Opzioni.SetTackleSource(TackleSettingsSource);
+        testing_support::FreshRig();
         g_CannaPesca.Init(nullptr, 400);
         ClearTackleFallbacks(); // the test files lack photos and descriptions
     }
@@ -274,6 +276,68 @@ TEST_F(ConfigurationTest, LostDeviceKeepsTheModels)
     EXPECT_STREQ(rig.m_mulinello.m_current.id, "reel.kvm");
     EXPECT_FLOAT_EQ(rig.m_mulinello.m_drag, 3.0f);
     EXPECT_EQ(rig.m_canna.GetCount(), 11 + 3);
+}
+
+} // namespace
+
+namespace {
+
+// Lengths and positions no line has: kept within the biggest spool when
+// read, so the knot look-ups and the save stay defined; the main line never
+// passes the reel's capacity however deep the float sits.
+TEST_F(ConfigurationTest, HugeLengthsAndPositionsAreKeptWithinTheLine)
+{
+    Data("Lenze", "Huge.kvz",
+         "[CONFIGURAZIONE]\nNOME=Huge\n[CANNA]\nFILE=bolo.kvn\nTIPO=1\n[MULINELLO]\nFILE=reel.kvm\n"
+         "[GALLEGGIANTE]\nFILE=float.kvg\nPOSIZIONE=2147483647\n"
+         "[LENZA]\nLUNGHEZZA=500\nLUNGHEZZA_FINALE=2147483647\n"
+         "[BRACCIOLO_0]\nLUNGHEZZA_FINALE=2147483647\nPOSIZIONE_BRACCIOLO=2147483647\nINUSO=1\n"
+         "[BRACCIOLO_1]\nLUNGHEZZA_FINALE=-2147483648\nPOSIZIONE_BRACCIOLO=-2147483648\nINUSO=0\n");
+    ASSERT_TRUE(rig.LoadConfiguration("Huge"));
+    EXPECT_LE(rig.m_lenza.m_length, float(rig.m_mulinello.GetCapacity())) << "no more line than the reel holds";
+    for (const CFinale* f : {&rig.m_lenza.m_leader, &rig.m_lenza.m_droppers[0], &rig.m_lenza.m_droppers[1]}) {
+        EXPECT_TRUE(f->m_length >= 0.0f && f->m_length <= 35000.0f) << f->m_length;
+        EXPECT_TRUE(f->m_position >= 0.0f && f->m_position <= 35000.0f) << f->m_position;
+    }
+    EXPECT_GE(rig.m_lenza.GetNearestBelow(0), -1);
+    EXPECT_GE(rig.m_lenza.GetNearestAbove(2000000000), -1);
+    ASSERT_TRUE(rig.SaveConfiguration("Huge", ""));
+    ASSERT_TRUE(rig.LoadConfiguration("Huge"));
+    EXPECT_LE(rig.m_lenza.m_length, float(rig.m_mulinello.GetCapacity()));
+}
+
+// Saving over a player's file of nearly the reader's limit keeps what the
+// file held only while the result stays readable; else the rig is written
+// afresh, and loads back either way.
+TEST_F(ConfigurationTest, SavingOverANearlyFullFileGivesALoadableFile)
+{
+    for (std::size_t filler : {std::size_t(1000), CIniText::kMaxFile - 600}) {
+        SCOPED_TRACE(filler);
+        const std::string big = "[NOTE]\r\nTEXT=" + std::string(filler, 'x') + "\r\n[CONFIGURAZIONE]\r\nNOME=Big\r\n";
+        Data("Lenze", "Big.kvz", big);
+        ASSERT_TRUE(rig.LoadConfiguration("Big"));
+        rig.m_lenza.m_droppers[0].m_inUse = 1;
+        ASSERT_TRUE(rig.SaveConfiguration("Big", "a description"));
+        const std::string saved = Saved("Big");
+        EXPECT_LE(saved.size(), CIniText::kMaxFile);
+        EXPECT_EQ(saved.find("TEXT=") != std::string::npos, filler == 1000) << "other lines kept only when they fit";
+        std::string description;
+        ASSERT_TRUE(rig.LoadConfiguration("Big", nullptr, &description));
+        EXPECT_EQ(description, "a description");
+        EXPECT_EQ(rig.m_lenza.m_droppers[0].m_inUse, 1);
+    }
+}
+
+// A value that starts with a NUL byte is missing, in the tackle reader as
+// in the file services.
+TEST_F(ConfigurationTest, AValueStartingWithNulIsMissing)
+{
+    Data("Lenze", "Nul.kvz", std::string("[CONFIGURAZIONE]\r\nNOME=") + '\0' + "x\r\n");
+    EXPECT_FALSE(rig.LoadConfiguration("Nul")) << "a name of NUL is no name";
+    const std::string path = folders.Data() + "/Lenze/Nul.kvz";
+    char text[32];
+    EXPECT_FALSE(g_GestFile.ReadString("CONFIGURAZIONE", "NOME", "none", text, sizeof text, path.c_str()));
+    EXPECT_STREQ(text, "none");
 }
 
 } // namespace

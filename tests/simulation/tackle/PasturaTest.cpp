@@ -3,6 +3,7 @@
 #include "platform/Clock.h"
 #include "platform/Random.h"
 #include "simulation/tackle/CannaPesca.h"
+#include "tests/simulation/tackle/FreshRig.h"
 #include "tests/simulation/tackle/TackleFixture.h"
 #include "world/Luogo.h"
 
@@ -25,6 +26,9 @@ protected:
     {
         TackleTest::SetUp();
         savedVenue = g_Luogo.Record();
+        // The grid reads the venue and the float: both as at start-up.
+        g_Luogo.Record() = CLuogo().Record();
+        testing_support::FreshRig();
         SetCurrent(0, 0);
     }
     void TearDown() override
@@ -296,8 +300,9 @@ TEST_F(PasturaTest, ThrowMakesFourDrawsForTheRingAndAttractsAtRigReadsTheFloat)
     f.m_left = f.m_top = 0;
     f.m_right = 800;
     f.m_bottom = 600;
-    f.SetX(400);
+    // On the water first: a float is never moved onto the bank.
     f.SetY(330);
+    f.SetX(400);
     EXPECT_TRUE(pastura.AttractsAtRig(kBleak));
     EXPECT_FALSE(pastura.AttractsAtRig(22));
     f.SetX(100);

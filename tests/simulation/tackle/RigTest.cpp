@@ -3,6 +3,7 @@
 #include "shell/Utility.h"
 #include "simulation/tackle/CannaPesca.h"
 #include "simulation/tackle/Filo.h"
+#include "tests/simulation/tackle/FreshRig.h"
 #include "tests/simulation/tackle/TackleFixture.h"
 
 using tackle_test::TackleTest;
@@ -50,6 +51,7 @@ protected:
     void SetUp() override
     {
         TackleTest::SetUp();
+        testing_support::FreshRig();
         rig.Init(nullptr, 400);
     }
     // A rod with a reel, of that length, no float, no lead.
@@ -272,6 +274,85 @@ TEST_F(RigTest, BalanceWeightAndSinkTime)
     EXPECT_EQ(p.GetSinkTime(50), 2000);
     p.m_balanceClass = 0;
     EXPECT_EQ(p.GetSinkTime(50), 4800);
+}
+
+// The lead's share in each sixth of the line below a float at 120 cm, from
+// the hook (sixth 0) to the float (sixth 5), names the water it suits; the
+// last pattern that holds wins.
+TEST_F(RigTest, BalancePatternsByTheLeadInEachSixth)
+{
+    CPiombo& p = rig.m_piombo;
+    Program("Piombi", "one.kvp", "[PIOMBINO]\nNOME=One\nPESO=1\nTIPO=0\nATTACCO=0\nFORMA=0\n");
+    p.Init(nullptr);
+    rig.m_galleggiante.SelectDefault(nullptr);
+    rig.m_galleggiante.m_position = 45 + 120;
+    struct Case {
+        const char* name;
+        int percent[6]; // sixths 0 (hook) .. 5 (float)
+        int cls;
+    } cases[] = {
+        {"pattern 2", {0, 10, 10, 20, 0, 60}, 1},  {"pattern 3", {0, 30, 0, 30, 0, 40}, 0},
+        {"pattern 4", {0, 20, 0, 80, 0, 0}, 3},    {"pattern 5", {0, 40, 20, 20, 0, 20}, 1},
+        {"pattern 6", {0, 0, 80, 0, 0, 20}, 2},    {"pattern 7", {50, 50, 0, 0, 0, 0}, 3},
+        {"no pattern", {0, 0, 0, 0, 0, 100}, -1},
+    };
+    auto lead = [&](const int percent[6]) {
+        p.ClearSlots();
+        for (int k = 0; k < 6; ++k) {
+            if (percent[k] == 0)
+                continue;
+            const int position = 10 + 20 * k;
+            p.AddShotById("one.kvp", position, 0, false);
+            for (int i = 0; i < kShotSlots; ++i)
+                if (p.GetSlotPosition(i) == position)
+                    p.m_slots[i].weight = percent[k];
+        }
+    };
+    for (const Case& c : cases) {
+        lead(c.percent);
+        p.Classify(120);
+        EXPECT_TRUE(p.m_balanced) << c.name;
+        EXPECT_EQ(p.GetBalanceClass(), c.cls) << c.name;
+    }
+
+    // A sliding float whose stopper lies more than a sixth above it drops
+    // the two deep classes; balanced it stays.
+    const int deep[6] = {0, 20, 0, 80, 0, 0}; // pattern 4, class 3
+    struct Slide {
+        int mount, floatDepth, cls;
+    } slides[] = {{1, 95, -1}, {1, 105, 3}, {0, 95, 3}};
+    for (const Slide& s : slides) {
+        rig.m_galleggiante.m_current.mount = s.mount;
+        rig.m_galleggiante.m_stopper = 120;
+        rig.m_galleggiante.m_position = 45 + s.floatDepth;
+        lead(deep);
+        p.Classify(120); // the stopper's depth for a sliding float
+        EXPECT_TRUE(p.m_balanced) << s.mount << " " << s.floatDepth;
+        EXPECT_EQ(p.GetBalanceClass(), s.cls) << s.mount << " " << s.floatDepth;
+    }
+    rig.m_galleggiante.m_current.mount = 0;
+}
+
+// A torpille slides down to the first thing under it and rests 2 cm on it:
+// a shot, or the float when the float lies between (4 cm under it), which
+// makes the rig wrong.
+TEST_F(RigTest, TorpilleRestsOnAShotOrOnTheFloat)
+{
+    CPiombo& p = rig.m_piombo;
+    rig.m_lenza.m_length = 500.0f;
+    rig.m_galleggiante.SelectDefault(nullptr);
+    rig.m_galleggiante.m_position = 45 + 100;
+    p.ClearSlots();
+    p.AddShotById("INTERNAL_0", 50, 0, false);
+    p.AddShotById("INTERNAL_1", 80, 0, true);
+    EXPECT_EQ(p.GetSlotPosition(1), 52) << "on the shot";
+    EXPECT_TRUE(p.SettleTorpilles());
+    p.ClearSlots();
+    p.AddShotById("INTERNAL_0", 50, 0, false);
+    p.AddShotById("INTERNAL_1", 150, 0, true);
+    EXPECT_EQ(p.GetSlotPosition(1), 106) << "on the float";
+    EXPECT_FALSE(p.SettleTorpilles());
+    EXPECT_FALSE(p.m_balanced);
 }
 
 // The exposed height divided by the float's weight: without a float there
