@@ -37,12 +37,19 @@ protected:
     // last run, so the one-second tick comes every 101 game frames of 10 ms;
     // stopping right after a tick keeps the frames of the clicks in between
     // from reaching the next one.
-    void Seconds(int count)
+    // With fishOn the fish stays on, struck, through every frame, as a fight
+    // that lasts that long would (the fight itself is not driven).
+    void Seconds(int count, bool fishOn = false)
     {
         for (int i = 0; i < count; ++i) {
             const std::uint32_t last = g_Gioco.m_timer[1].last;
-            for (int frame = 0; frame < 101 && g_Gioco.m_timer[1].last == last; ++frame)
+            for (int frame = 0; frame < 101 && g_Gioco.m_timer[1].last == last; ++frame) {
+                if (fishOn) {
+                    g_CannaPesca.m_canna.SetPhase(2);
+                    g_CannaPesca.m_strike = 1;
+                }
                 Frame();
+            }
         }
     }
 };
@@ -90,7 +97,7 @@ TEST_F(TournamentJourney, CountdownFightEndResultsAndAFreeSessionAfter)
     // leaves it.
     g_Gara.m_remainingSeconds = 2;
     g_CannaPesca.m_canna.SetPhase(2);
-    Seconds(4);
+    Seconds(4, true);
     EXPECT_EQ(g_Gara.m_remainingSeconds, -2) << "the counter runs on below 0 during the fight";
     EXPECT_EQ(g_Gioco.GetState(), kSessionFishing) << "the end waits for the fight";
 
