@@ -1,15 +1,19 @@
 #!/usr/bin/env bash
 # Builds Karvelin with its tests, builds the fuzz harnesses with clang and
-# runs each for 20 seconds, then runs the whole suite headless (last, so its
-# summary closes the output). Installs what is missing first.
+# runs each for 20 seconds (as many at once as there are cores), then runs
+# the whole suite headless (last, so its summary closes the output).
+# Installs what is missing first. The routine output of apt and of the
+# builds goes to build/test.log.
 set -euo pipefail
 cd "$(dirname "$0")"
+source scripts/steps.sh
+steps_begin test build/test build/fuzz
 bash scripts/ensure-deps.sh test
 export SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy SDL_RENDER_DRIVER=software
 jobs=$(nproc)
-cmake -S . -B build/test -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKARVELIN_TESTS=ON -DKARVELIN_BENCHMARKS=ON >/dev/null
-cmake --build build/test -j "$jobs"
+build_step "Building the game with its tests and benchmarks (the first build takes several minutes)..." build/test \
+  -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKARVELIN_TESTS=ON -DKARVELIN_BENCHMARKS=ON -- -j "$jobs"
 # A fixed seed keeps the CI run repeatable; scripts/fuzz.sh alone explores anew each time.
-KARVELIN_FUZZ_SEED=1 bash scripts/fuzz.sh 20
+KARVELIN_FUZZ_SEED=1 FUZZ_RESOURCES_FROM=build/test bash scripts/fuzz.sh 20
 bash scripts/run-tests-whole.sh build/test 1
 ctest --test-dir build/test --output-on-failure -j "$jobs" --timeout 300

@@ -98,6 +98,9 @@ void CAppFish::Adopt(std::unique_ptr<plat::Device> device)
 {
     m_device = std::move(device);
     g_pDevice = m_device.get();
+    // A screen that does not change (a menu waiting for the player) is drawn
+    // once, not a hundred times a second.
+    m_device->SkipUnchangedFrames(true);
     g_nScreenW = m_device->BackBufferWidth();
     g_nScreenH = m_device->BackBufferHeight();
     g_nViewportW = m_device->GetViewport().width;
@@ -249,7 +252,6 @@ int CAppFish::LoadAll()
     g_MenuGara.Load(dev);
     ShowProgress(90);
 
-    // The tackle box shows the rod assembly's rig here (CMenuConfigura::SyncFromRig) once both are built.
     Trace("load help");
     g_Help.Load(dev);
     ShowProgress(100);
@@ -642,6 +644,9 @@ void CAppFish::GoToRecords()
 void CAppFish::GoToTackleBox()
 {
     g_CannaPesca.NewCast();
+    // Both callers (the main menu and the session's game menu) come here,
+    // so the screen always opens on the rig in use.
+    g_MenuConfigura.SyncFromRig();
     g_MenuConfigura.Activate();
     m_currentScreen = kScreenTackleBox;
 }

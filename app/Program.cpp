@@ -2,6 +2,7 @@
 
 #include "app/AppFish.h"
 #include "app/WndProc.h"
+#include "platform/Audio.h"
 #include "platform/Clock.h"
 #include "platform/Dialog.h"
 #include "platform/Image.h"
@@ -14,6 +15,7 @@
 #include "shell/Opzioni.h"
 #include "shell/SoundPlayer.h"
 #include "shell/Utility.h"
+#include "screens/MenuConfigura.h"
 #include "simulation/tackle/CannaPesca.h"
 #include "simulation/tackle/Esca.h"
 #include "simulation/session/Statistiche.h"
@@ -38,8 +40,8 @@ constexpr Resolution kResolutions[] = {{800, 600},  {1024, 768}, {1280, 720},  {
                                        {1280, 800}, {1360, 768}, {1366, 768}, {1440, 900}};
 
 // Without a window the game cannot be played: the player learns why on the
-// terminal (there is no screen to show a box on), in the game's words and
-// then the window system's.
+// terminal (there is no screen to show a box on), in the game's words, then
+// the window system's, then what to do about it.
 void ReportNoWindow(bool italian)
 {
     plat::ShowMessage(italian ? "Errore Inizializzazione" : "Initialization Error",
@@ -47,6 +49,8 @@ void ReportNoWindow(bool italian)
                               : "Error initializing the application!",
                       plat::MessageIcon::Stop);
     DebugOut(("karvelin: " + plat::WindowSystemError()).c_str());
+    DebugOut(italian ? "karvelin: avvia il gioco da una sessione desktop (X11 o Wayland)."
+                     : "karvelin: start the game from a desktop session (X11 or Wayland).");
 }
 
 } // namespace
@@ -116,6 +120,8 @@ void InitApplication()
     g_Opzioni.SetTackleSource(TackleSettingsSource);
     if (g_Opzioni.use3D != 0 && g_pApp->CheckCaps3D() == 0)
         g_pApp->SetupScene3D();
+    // The sound device opens while the pictures load.
+    plat::BeginOpenAudio();
     g_pApp->LoadAll();
 
     g_SndPlayer.Init();
@@ -131,6 +137,7 @@ void InitApplication()
     // field back.
     const std::string line = g_Opzioni.line;
     g_CannaPesca.LoadConfiguration(line.c_str());
+    g_MenuConfigura.SyncFromRig();
     g_Esca.SelectFromSettings(g_pApp->GetDevice(), &g_MenuEsche.m_baits);
 }
 

@@ -139,8 +139,10 @@ int CPulsante::DrawCaptionRect(plat::Device* dev, int x, int y, int width, int h
     else
         m_caption.SetColour(1.0f, 1.0f, 1.0f, 1.0f);
     // A centred caption is centred in the whole button; others keep a margin.
-    const int left = (m_caption.m_format & plat::kTextCentre) ? x + d : x + d + 5;
-    m_caption.Draw(dev, caption ? caption : "", left, y + 5 + d, width, height);
+    // Either way it is laid out on the face as drawn (at most 130 wide), so
+    // a caption longer than the face shows as one.
+    const int margin = (m_caption.m_format & plat::kTextCentre) ? 0 : 5;
+    m_caption.Draw(dev, caption ? caption : "", x + d + margin, y + 5 + d, SizeW(width) - margin, height);
     return result;
 }
 

@@ -7,15 +7,22 @@
 
 #include <algorithm>
 #include <cstring>
+#include <thread>
 #include <vector>
 
 namespace plat {
 namespace {
 
-// The converted samples of one sound, shared by its buffers. The mixer chunk
+// The samples of one sound, shared by its buffers. They are kept as read and
+// converted to the device's format when first played, so loading every
+// sound of the game costs a copy each, not a conversion. The mixer chunk
 // points into pcm and does not own it.
 struct Sample {
     std::vector<Uint8> pcm;
+    SDL_AudioFormat sourceFormat = 0;
+    Uint8 sourceChannels = 0;
+    int sourceRate = 0;
+    bool converted = false;
     Mix_Chunk* chunk = nullptr;
     int users = 0;
 };
@@ -142,9 +149,45 @@ SDL_AudioFormat SourceFormat(const WaveFormat& f, int& frameBytes)
 
 } // namespace
 
+namespace {
+
+// An open begun in the background, and what it came to.
+struct Opening {
+    std::thread thread;
+    bool result = false;
+    ~Opening()
+    {
+        if (thread.joinable())
+            thread.join();
+    }
+};
+
+Opening& Pending()
+{
+    static Opening opening;
+    return opening;
+}
+
+bool OpenDevice();
+
+} // namespace
+
+void BeginOpenAudio()
+{
+    Opening& o = Pending();
+    if (S().unavailable || S().openCount > 0 || o.thread.joinable())
+        return;
+    o.thread = std::thread([&o] { o.result = OpenDevice(); });
+}
+
 bool OpenAudio()
 {
     State& s = S();
+    if (Pending().thread.joinable()) {
+        Pending().thread.join();
+        if (Pending().result) // that open counts as this one
+            return true;
+    }
     if (s.unavailable)
         return false;
     if (s.openCount > 0) {
@@ -153,6 +196,14 @@ bool OpenAudio()
         ++s.openCount;
         return true;
     }
+    return OpenDevice();
+}
+
+namespace {
+
+bool OpenDevice()
+{
+    State& s = S();
     {
         // Without a sound card the audio libraries print a line for every
         // back end they try; the caller says in one line that sound is off.
@@ -179,8 +230,15 @@ bool OpenAudio()
     return true;
 }
 
+} // namespace
+
 void CloseAudio()
 {
+    if (Pending().thread.joinable()) {
+        Pending().thread.join();
+        if (!Pending().result)
+            return;
+    }
     State& s = S();
     if (s.openCount == 0)
         return;
@@ -227,35 +285,54 @@ AudioBuffer* CreateAudioBuffer(const WaveFormat& format, const void* samples, st
     if (bytes > kMaxConvertedBytes / std::size_t(std::max(cvt.len_mult, 1)) || converted > double(kMaxConvertedBytes))
         return nullptr;
     auto* sample = new Sample;
-    sample->pcm.resize(bytes * std::size_t(std::max(cvt.len_mult, 1)));
-    std::memcpy(sample->pcm.data(), samples, bytes);
-    if (cvt.needed) {
-        cvt.buf = sample->pcm.data();
-        cvt.len = int(bytes);
-        if (SDL_ConvertAudio(&cvt) != 0) {
-            delete sample;
-            return nullptr;
-        }
-        sample->pcm.resize(std::size_t(cvt.len_cvt));
-    } else {
-        sample->pcm.resize(bytes);
-    }
-    const int outFrame = SDL_AUDIO_BITSIZE(s.deviceFormat) / 8 * s.deviceChannels;
-    sample->pcm.resize(sample->pcm.size() - sample->pcm.size() % std::size_t(std::max(outFrame, 1)));
-    if (sample->pcm.empty()) {
-        delete sample;
-        return nullptr;
-    }
-    sample->chunk = Mix_QuickLoad_RAW(sample->pcm.data(), Uint32(sample->pcm.size()));
-    if (!sample->chunk) {
-        delete sample;
-        return nullptr;
-    }
+    const auto* in = static_cast<const Uint8*>(samples);
+    sample->pcm.assign(in, in + bytes);
+    sample->sourceFormat = source;
+    sample->sourceChannels = Uint8(format.channels);
+    sample->sourceRate = int(format.samplesPerSec);
     AudioBuffer* buffer = MakeBuffer(sample);
     if (!buffer)
         ReleaseSample(sample);
     return buffer;
 }
+
+namespace {
+
+// The sound in the device's format, made the first time it is played; false
+// (and the sound stays silent) when the conversion fails.
+bool Convert(Sample* sample)
+{
+    if (sample->converted)
+        return sample->chunk != nullptr;
+    sample->converted = true;
+    State& s = S();
+    SDL_AudioCVT cvt;
+    if (SDL_BuildAudioCVT(&cvt, sample->sourceFormat, sample->sourceChannels, sample->sourceRate, s.deviceFormat,
+                          Uint8(s.deviceChannels), s.deviceRate) < 0) {
+        sample->pcm.clear();
+        return false;
+    }
+    if (cvt.needed) {
+        const std::size_t bytes = sample->pcm.size();
+        sample->pcm.resize(bytes * std::size_t(std::max(cvt.len_mult, 1)));
+        cvt.buf = sample->pcm.data();
+        cvt.len = int(bytes);
+        if (SDL_ConvertAudio(&cvt) != 0) {
+            sample->pcm.clear();
+            return false;
+        }
+        sample->pcm.resize(std::size_t(cvt.len_cvt));
+    }
+    const int outFrame = SDL_AUDIO_BITSIZE(s.deviceFormat) / 8 * s.deviceChannels;
+    sample->pcm.resize(sample->pcm.size() - sample->pcm.size() % std::size_t(std::max(outFrame, 1)));
+    sample->pcm.shrink_to_fit();
+    if (sample->pcm.empty())
+        return false;
+    sample->chunk = Mix_QuickLoad_RAW(sample->pcm.data(), Uint32(sample->pcm.size()));
+    return sample->chunk != nullptr;
+}
+
+} // namespace
 
 AudioBuffer* DuplicateAudioBuffer(AudioBuffer* source)
 {
@@ -277,7 +354,7 @@ void DestroyAudioBuffer(AudioBuffer* buffer)
 
 bool PlayAudioBuffer(AudioBuffer* buffer, bool loop)
 {
-    if (!Live() || !buffer || !buffer->sample)
+    if (!Live() || !buffer || !buffer->sample || !Convert(buffer->sample))
         return false;
     return Mix_PlayChannel(buffer->channel, buffer->sample->chunk, loop ? -1 : 0) >= 0;
 }

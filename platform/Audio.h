@@ -28,6 +28,11 @@ struct AudioBuffer; // opaque
 // Opens the default output device (reference counted: every successful open
 // needs one close). False when no device can be opened.
 bool OpenAudio();
+// Starts opening the device on another thread, so that probing the sound
+// back ends (slow on a machine without sound) overlaps the loading; the next
+// OpenAudio() waits for it and gives its result. Does nothing while a device
+// is open or the test seam below is set.
+void BeginOpenAudio();
 void CloseAudio();
 bool IsAudioOpen();
 
@@ -41,8 +46,8 @@ constexpr std::uint32_t kMinSampleRate = 4000;
 constexpr std::uint32_t kMaxSampleRate = 384000;
 constexpr std::size_t kMaxConvertedBytes = 48u * 1024 * 1024;
 
-// A buffer playing the given samples (copied and converted to the device's
-// format). Null when the device is closed, the format is not one we can play
+// A buffer playing the given samples (copied now, converted to the device's
+// format the first time it plays, so loading stays cheap). Null when the device is closed, the format is not one we can play
 // (integer PCM of 8, 16 or 32 bits, or 32-bit float, at a rate within the
 // bounds above), there are no samples, or the converted sound would pass
 // kMaxConvertedBytes.

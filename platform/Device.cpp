@@ -6,11 +6,13 @@
 #include <SDL_ttf.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cctype>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
 #include <string>
+#include <sys/stat.h>
 
 namespace plat {
 namespace {
@@ -78,6 +80,12 @@ Argb PackArgbRounded(float a, float r, float g, float b)
 }
 
 // ---------------------------------------------------------------- Texture
+
+namespace {
+std::atomic<std::uint64_t> g_textureSerials{0};
+}
+
+Texture::Texture() : m_serial(++g_textureSerials) {}
 
 Texture::~Texture()
 {
@@ -271,6 +279,7 @@ int SpriteDrawer::Draw(const Texture* texture, const Rect* source, const Vec3& p
             cmd.depth = pos.z;
             cmd.keep = keep;
             cmd.texture = static_cast<SDL_Texture*>(texture->m_texture);
+            cmd.textureSerial = texture->m_serial;
             cmd.colour = colour;
             cmd.src = {xs[i].srcStart, ys[j].srcStart, xs[i].srcLength, ys[j].srcLength};
             // Where the piece's top-left lands on screen.
@@ -335,8 +344,8 @@ void SubmitSegment(Device* dev, float x0, float y0, float z0, float x1, float y1
     auto v = [&](float x, float y) { return SDL_Vertex{{x + 0.5f, y + 0.5f}, col, {0, 0}}; };
     cmd.kind = DrawCommand::Kind::Geometry;
     SDL_Vertex p0 = v(x0 + nx, y0 + ny), p1 = v(x1 + nx, y1 + ny), p2 = v(x1 - nx, y1 - ny), p3 = v(x0 - nx, y0 - ny);
-    cmd.vertices = {p0, p1, p2, p0, p2, p3};
-    dev->Submit(std::move(cmd));
+    const SDL_Vertex quad[6] = {p0, p1, p2, p0, p2, p3};
+    dev->SubmitTriangles(std::move(cmd), quad, 6);
 }
 
 } // namespace
@@ -372,9 +381,37 @@ int LineDrawer::DrawTransform(const Vec3* points, int count, const Matrix& trans
 
 // ---------------------------------------------------------------- device
 
+namespace {
+
+// Uncovered, resized, restored or shown again: what the window shows may no
+// longer be the last frame presented.
+int WatchWindow(void* userdata, SDL_Event* e)
+{
+    auto* core = static_cast<RendererCore*>(userdata);
+    if (e->type != SDL_WINDOWEVENT || !core->window || e->window.windowID != SDL_GetWindowID(core->window))
+        return 0;
+    switch (e->window.event) {
+    case SDL_WINDOWEVENT_EXPOSED:
+    case SDL_WINDOWEVENT_SHOWN:
+    case SDL_WINDOWEVENT_RESTORED:
+    case SDL_WINDOWEVENT_MAXIMIZED:
+    case SDL_WINDOWEVENT_RESIZED:
+    case SDL_WINDOWEVENT_SIZE_CHANGED:
+        core->windowChanged = true;
+        break;
+    default:
+        break;
+    }
+    return 0;
+}
+
+} // namespace
+
 Device::~Device()
 {
     m_queue.clear();
+    if (m_core && m_core->window)
+        SDL_DelEventWatch(WatchWindow, m_core.get());
     if (m_core) {
         m_core->lines.Clear();
         m_core->baked.Clear();
@@ -422,11 +459,35 @@ std::string CurrentGlRenderer()
 // one when there is none or when the accelerated one is OpenGL rasterising
 // in software. A renderer other than the one asked for is named in one
 // line on stderr, with the reason; the usual case says nothing.
+// Whether the machine has a graphics device an OpenGL driver could run on:
+// a DRM node (Mesa's and most drivers') or NVIDIA's own device files.
+bool HasGpuDevice()
+{
+    for (const char* path : {"/dev/dri/renderD128", "/dev/dri/card0", "/dev/dri/card1", "/dev/nvidia0"}) {
+        struct stat info {};
+        if (stat(path, &info) == 0 && S_ISCHR(info.st_mode))
+            return true;
+    }
+    return false;
+}
+
 SDL_Renderer* CreateWindowRenderer(SDL_Window* window)
 {
     constexpr Uint32 kTarget = SDL_RENDERER_TARGETTEXTURE;
     const char* named = SDL_GetHint(SDL_HINT_RENDER_DRIVER); // the environment variable too
     bool explicitChoice = named && named[0];
+    // Asking GL what it renders with loads the GL library, which then stays
+    // mapped for the life of the process even when it is given up. Where GL
+    // can only be a software rasteriser, the question is not asked at all.
+    if (PreferSoftwareWithoutAsking(explicitChoice, HasGpuDevice(), SDL_getenv("LIBGL_ALWAYS_SOFTWARE"))) {
+        SDL_Renderer* renderer = SDL_CreateRenderer(window, -1, SDL_RENDERER_SOFTWARE | kTarget);
+        if (renderer) {
+            std::fprintf(stderr,
+                "karvelin: drawing with the software renderer: OpenGL here has no graphics device and would "
+                "rasterise in software (name a driver in SDL_RENDER_DRIVER to use it)\n");
+            return renderer;
+        }
+    }
     SDL_Renderer* renderer = SDL_CreateRenderer(window, -1, SDL_RENDERER_ACCELERATED | kTarget);
     if (!renderer) {
         renderer = SDL_CreateRenderer(window, -1, SDL_RENDERER_SOFTWARE | kTarget);
@@ -459,6 +520,15 @@ SDL_Renderer* CreateWindowRenderer(SDL_Window* window)
 }
 
 } // namespace
+
+bool PreferSoftwareWithoutAsking(bool explicitChoice, bool gpuDevice, const char* alwaysSoftware)
+{
+    if (explicitChoice)
+        return false;
+    if (alwaysSoftware && alwaysSoftware[0] && std::strcmp(alwaysSoftware, "0") != 0)
+        return true;
+    return !gpuDevice;
+}
 
 bool PreferSoftwareRenderer(const char* rendererName, const char* glRenderer, bool explicitChoice)
 {
@@ -515,6 +585,10 @@ std::unique_ptr<Device> Device::Create(SDL_Window* window, bool ownsWindow, int 
     if (!dev->MakeBackBuffer()) {
         st = kOutOfVideoMemory;
         return nullptr;
+    }
+    if (window) {
+        dev->m_core->window = window;
+        SDL_AddEventWatch(WatchWindow, dev->m_core.get());
     }
     st = kOk;
     return dev;
@@ -610,13 +684,45 @@ bool Device::MakeBackBuffer()
     SDL_SetRenderDrawBlendMode(r, SDL_BLENDMODE_NONE);
     SDL_SetRenderDrawColor(r, 0, 0, 0, 255);
     SDL_RenderClear(r);
+    m_backBufferSignature = 0;
+    m_presentedSignature = 0;
     return true;
+}
+
+void Device::SkipUnchangedFrames(bool on)
+{
+    FlushClear();
+    m_skipUnchanged = on;
+    m_backBufferSignature = 0;
+    m_presentedSignature = 0;
 }
 
 int Device::Clear(Argb colour)
 {
     m_queue.clear(); // what the scene drew so far is cleared away with it
+    m_vertices.clear();
     m_clearColour = colour;
+    // Skipping frames, the clear waits for the end of the scene: a frame
+    // that turns out the same as the one shown is never cleared.
+    if (m_skipUnchanged) {
+        m_clearPending = true;
+        return kOk;
+    }
+    return ClearNow();
+}
+
+void Device::FlushClear()
+{
+    if (m_clearPending) {
+        m_clearPending = false;
+        ClearNow();
+    }
+}
+
+int Device::ClearNow()
+{
+    const Argb colour = m_clearColour;
+    m_backBufferSignature = 0;
     SDL_Renderer* r = m_core->renderer;
     // Drawing straight into a window that no longer has the back buffer's
     // size: from now on the back buffer is a texture, stretched at present.
@@ -639,8 +745,100 @@ int Device::BeginScene()
         return kInvalidCall;
     m_inScene = true;
     m_queue.clear();
+    m_vertices.clear();
     m_triangles3D = 0;
     return kOk;
+}
+
+namespace {
+
+// FNV-1a over the values that decide what a draw puts on the screen.
+class Signature {
+public:
+    template <class T>
+    void Add(const T& value)
+    {
+        const auto* p = reinterpret_cast<const unsigned char*>(&value);
+        for (std::size_t i = 0; i < sizeof value; ++i)
+            m_hash = (m_hash ^ p[i]) * 0x100000001B3ull;
+    }
+    void AddRect(const SDL_Rect& r) { Add(r.x), Add(r.y), Add(r.w), Add(r.h); }
+    void AddVertex(const SDL_Vertex& v)
+    {
+        Add(v.position.x), Add(v.position.y), Add(v.tex_coord.x), Add(v.tex_coord.y);
+        Add(v.color.r), Add(v.color.g), Add(v.color.b), Add(v.color.a);
+    }
+    std::uint64_t Value() const { return m_hash ? m_hash : 1; } // 0 means "not known"
+
+private:
+    std::uint64_t m_hash = 0xCBF29CE484222325ull;
+};
+
+// Far first; equal depths in the order they were drawn. Depth in the high
+// half, flipped so that far sorts first, the queue place in the low half.
+std::uint64_t OrderKey(float depth, std::uint32_t place)
+{
+    if (depth == 0.0f)
+        depth = 0.0f; // -0 equals 0: it must not sort apart from it
+    std::uint32_t bits = 0;
+    std::memcpy(&bits, &depth, sizeof bits);
+    const std::uint32_t ascending = (bits & 0x80000000u) ? ~bits : bits | 0x80000000u;
+    return std::uint64_t(~ascending) << 32 | place;
+}
+
+// Sorts keys made by OrderKey that are already in place order: a stable
+// radix sort on the depth half alone, a byte at a time. A scene holds
+// thousands of triangles; this takes four passes without a branch to
+// mispredict.
+void SortByDepth(std::vector<std::uint64_t>& keys, std::vector<std::uint64_t>& spare)
+{
+    spare.resize(keys.size());
+    for (int shift = 32; shift < 64; shift += 8) {
+        std::size_t count[257] = {};
+        for (std::uint64_t k : keys)
+            ++count[((k >> shift) & 0xFF) + 1];
+        if (count[((keys.empty() ? 0 : keys[0]) >> shift & 0xFF) + 1] == keys.size())
+            continue; // every key has this byte: the order stands
+        for (int b = 0; b < 256; ++b)
+            count[b + 1] += count[b];
+        for (std::uint64_t k : keys)
+            spare[count[(k >> shift) & 0xFF]++] = k;
+        keys.swap(spare);
+    }
+}
+
+} // namespace
+
+std::uint64_t Device::SceneSignature() const
+{
+    Signature sig;
+    sig.Add(m_clearColour);
+    sig.Add(m_queue.size());
+    for (const DrawCommand& c : m_queue) {
+        sig.Add(c.kind);
+        sig.Add(c.depth);
+        sig.Add(c.textureSerial);
+        sig.Add(c.colour);
+        switch (c.kind) {
+        case DrawCommand::Kind::Texture:
+            sig.AddRect(c.src);
+            sig.Add(c.dst.x), sig.Add(c.dst.y), sig.Add(c.dst.w), sig.Add(c.dst.h);
+            sig.Add(c.angle), sig.Add(c.centre.x), sig.Add(c.centre.y), sig.Add(c.flip), sig.Add(c.smooth);
+            sig.Add(c.clip);
+            if (c.clip)
+                sig.AddRect(c.clipRect);
+            break;
+        case DrawCommand::Kind::Rect:
+            sig.AddRect(c.rect);
+            break;
+        case DrawCommand::Kind::Geometry:
+            sig.Add(c.count);
+            for (std::uint32_t i = 0; i < c.count; ++i)
+                sig.AddVertex(m_vertices[c.first + i]);
+            break;
+        }
+    }
+    return sig.Value();
 }
 
 int Device::EndScene()
@@ -648,16 +846,21 @@ int Device::EndScene()
     if (!m_inScene)
         return kInvalidCall;
     m_inScene = false;
-    std::stable_sort(m_queue.begin(), m_queue.end(),
-                     [](const DrawCommand& a, const DrawCommand& b) { return a.depth > b.depth; });
-    if (m_capture) {
-        m_capture->clearColour = m_clearColour;
-        m_capture->draws = m_queue;
-        m_capture = nullptr;
+    // A frame that starts from a clear and draws what the back buffer already
+    // holds is left out; so is its present.
+    const bool cleared = m_clearPending;
+    const std::uint64_t signature = m_skipUnchanged && cleared ? SceneSignature() : 0;
+    if (signature != 0 && signature == m_backBufferSignature && !m_capture && !m_core->windowChanged) {
+        m_clearPending = false;
+        m_queue.clear();
+        m_vertices.clear();
+        return kOk;
     }
-    for (const auto& c : m_queue)
-        Execute(c);
+    FlushClear();
+    ExecuteQueue();
+    m_backBufferSignature = signature;
     m_queue.clear();
+    m_vertices.clear();
     m_core->baked.EndFrame();
     return kOk;
 }
@@ -668,18 +871,85 @@ int Device::EndSceneUnseen()
         return kInvalidCall;
     m_inScene = false;
     m_queue.clear();
+    m_vertices.clear();
     return kOk;
+}
+
+void Device::ExecuteQueue()
+{
+    m_order.resize(m_queue.size());
+    for (std::size_t i = 0; i < m_queue.size(); ++i)
+        m_order[i] = OrderKey(m_queue[i].depth, std::uint32_t(i));
+    SortByDepth(m_order, m_orderSpare);
+    if (m_capture) {
+        m_capture->clearColour = m_clearColour;
+        m_capture->draws.clear();
+        m_capture->vertices.clear();
+    }
+    for (std::size_t k = 0; k < m_order.size();) {
+        const DrawCommand& c = m_queue[std::uint32_t(m_order[k])];
+        if (c.kind != DrawCommand::Kind::Geometry) {
+            Execute(c, nullptr);
+            if (m_capture)
+                m_capture->draws.push_back(c);
+            ++k;
+            continue;
+        }
+        // Triangles of one texture that follow each other in the sorted
+        // order go to the renderer together, still in that order.
+        m_batch.clear();
+        std::size_t end = k;
+        for (; end < m_order.size(); ++end) {
+            const DrawCommand& t = m_queue[std::uint32_t(m_order[end])];
+            if (t.kind != DrawCommand::Kind::Geometry || t.texture != c.texture)
+                break;
+            m_batch.insert(m_batch.end(), m_vertices.begin() + t.first, m_vertices.begin() + t.first + t.count);
+        }
+        DrawCommand batch;
+        batch.kind = DrawCommand::Kind::Geometry;
+        batch.depth = c.depth;
+        batch.texture = c.texture;
+        batch.textureSerial = c.textureSerial;
+        batch.count = std::uint32_t(m_batch.size());
+        Execute(batch, m_batch.data());
+        if (m_capture) {
+            batch.first = std::uint32_t(m_capture->vertices.size());
+            m_capture->vertices.insert(m_capture->vertices.end(), m_batch.begin(), m_batch.end());
+            m_capture->draws.push_back(batch);
+        }
+        k = end;
+    }
+    m_capture = nullptr;
 }
 
 void Device::Submit(DrawCommand&& command)
 {
-    if (m_inScene)
+    if (m_inScene) {
         m_queue.push_back(std::move(command));
-    else
-        Execute(command);
+    } else {
+        FlushClear();
+        m_backBufferSignature = 0;
+        Execute(command, nullptr);
+    }
 }
 
-void Device::Execute(const DrawCommand& c)
+void Device::SubmitTriangles(DrawCommand&& command, const SDL_Vertex* vertices, int count)
+{
+    command.kind = DrawCommand::Kind::Geometry;
+    if (!m_inScene) {
+        FlushClear();
+        m_backBufferSignature = 0;
+        command.count = std::uint32_t(count);
+        Execute(command, vertices);
+        return;
+    }
+    command.first = std::uint32_t(m_vertices.size());
+    command.count = std::uint32_t(count);
+    m_vertices.insert(m_vertices.end(), vertices, vertices + count);
+    m_queue.push_back(std::move(command));
+}
+
+void Device::Execute(const DrawCommand& c, const SDL_Vertex* vertices)
 {
     SDL_Renderer* r = m_core->renderer;
     const std::uint8_t ca = std::uint8_t(c.colour >> 24), cr = std::uint8_t(c.colour >> 16),
@@ -718,7 +988,8 @@ void Device::Execute(const DrawCommand& c)
         SDL_SetRenderDrawBlendMode(r, SDL_BLENDMODE_BLEND);
         if (c.texture)
             SDL_SetTextureColorMod(c.texture, 255, 255, 255), SDL_SetTextureAlphaMod(c.texture, 255);
-        SDL_RenderGeometry(r, c.texture, c.vertices.data(), int(c.vertices.size()), nullptr, 0);
+        if (vertices && c.count > 0)
+            SDL_RenderGeometry(r, c.texture, vertices, int(c.count), nullptr, 0);
         break;
     }
 }
@@ -742,6 +1013,13 @@ int Device::Present()
     CheckLossEvents();
     if (m_lost)
         return kDeviceLost;
+    FlushClear();
+    const bool windowChanged = m_core->windowChanged.exchange(false);
+    if (m_skipUnchanged && !windowChanged && m_backBufferSignature != 0 &&
+        m_backBufferSignature == m_presentedSignature)
+        return kOk; // the window shows this picture already
+    m_presentedSignature = m_backBufferSignature;
+    ++m_presented;
     SDL_Renderer* r = m_core->renderer;
     if (m_window) {
         SDL_SetRenderTarget(r, nullptr);
@@ -779,7 +1057,10 @@ int Device::Reset()
     if (m_lost == 1 && m_fullScreen && m_window && (SDL_GetWindowFlags(m_window) & SDL_WINDOW_MINIMIZED))
         return kDeviceLost;
     m_queue.clear();
+    m_vertices.clear();
     m_inScene = false;
+    m_clearPending = false;
+    m_shared.clear();
     m_core->lines.Clear();
     m_core->baked.Clear();
     if (!MakeBackBuffer())
@@ -837,22 +1118,35 @@ int Device::DrawTriangles(const Texture* texture, const ScreenVertex* vertices, 
     // that no longer exists: such a draw is refused, never executed.
     if (texture && texture->m_core.lock() != m_core)
         return kInvalidCall;
+    auto toSdl = [](const ScreenVertex& v) {
+        return SDL_Vertex{{v.x + 0.5f, v.y + 0.5f},
+                          {std::uint8_t(v.colour >> 16), std::uint8_t(v.colour >> 8), std::uint8_t(v.colour),
+                           std::uint8_t(v.colour >> 24)},
+                          {v.u, v.v}};
+    };
+    SDL_Texture* sdlTexture = texture ? static_cast<SDL_Texture*>(texture->m_texture) : nullptr;
+    const std::uint64_t serial = texture ? texture->m_serial : 0;
     for (int i = 0; i + 2 < count; i += 3) {
-        DrawCommand cmd;
+        const SDL_Vertex tri[3] = {toSdl(vertices[i]), toSdl(vertices[i + 1]), toSdl(vertices[i + 2])};
+        if (!m_inScene) {
+            DrawCommand cmd;
+            cmd.texture = sdlTexture;
+            SubmitTriangles(std::move(cmd), tri, 3);
+            continue;
+        }
+        // Straight into the scene: a mesh submits thousands of these.
+        DrawCommand& cmd = m_queue.emplace_back();
         cmd.kind = DrawCommand::Kind::Geometry;
         cmd.depth = (vertices[i].z + vertices[i + 1].z + vertices[i + 2].z) / 3;
-        if (texture) {
+        // Every triangle of the call is executed or dropped with the first:
+        // it alone needs to keep the texture alive.
+        if (texture && i == 0)
             cmd.keep = texture->shared_from_this();
-            cmd.texture = static_cast<SDL_Texture*>(texture->m_texture);
-        }
-        for (int k = 0; k < 3; ++k) {
-            const ScreenVertex& v = vertices[i + k];
-            cmd.vertices.push_back(SDL_Vertex{{v.x + 0.5f, v.y + 0.5f},
-                                              {std::uint8_t(v.colour >> 16), std::uint8_t(v.colour >> 8),
-                                               std::uint8_t(v.colour), std::uint8_t(v.colour >> 24)},
-                                              {v.u, v.v}});
-        }
-        Submit(std::move(cmd));
+        cmd.texture = sdlTexture;
+        cmd.textureSerial = serial;
+        cmd.first = std::uint32_t(m_vertices.size());
+        cmd.count = 3;
+        m_vertices.insert(m_vertices.end(), tri, tri + 3);
     }
     return kOk;
 }
@@ -909,13 +1203,66 @@ TexturePtr Device::CreateTextureFromFile(const std::string& path, int width, int
         st = kNotFound;
         return nullptr;
     }
+    // The file's size and time are part of the key: a picture replaced on
+    // disk is read again.
+    struct stat info {};
+    const bool known = IsRegularFile(real) && stat(real.c_str(), &info) == 0;
+    const std::string key = known ? "f|" + real + "|" + std::to_string(info.st_size) + "|" +
+                                        std::to_string(info.st_mtim.tv_sec) + "." +
+                                        std::to_string(info.st_mtim.tv_nsec) + "|" + std::to_string(width) + "x" +
+                                        std::to_string(height)
+                                  : std::string();
+    if (!key.empty())
+        if (TexturePtr shared = SharedPicture(key)) {
+            st = kOk;
+            return shared;
+        }
     std::string bytes;
     Image img;
     if (!IsRegularFile(real) || !ReadFileUpTo(real, kMaxPictureBytes, bytes) || !DecodeImage(bytes.data(), bytes.size(), img)) {
         st = kInvalidData;
         return nullptr;
     }
-    return CreateTextureFromImage(img, width, height, status);
+    TexturePtr made = CreateTextureFromImage(img, width, height, status);
+    if (made && !key.empty())
+        KeepShared(key, made);
+    return made;
+}
+
+TexturePtr Device::CreateTextureFromResourceBytes(int bitmapId, const void* data, std::size_t size, int width,
+                                                  int height, int* status)
+{
+    int dummy = kOk;
+    int& st = status ? *status : dummy;
+    if (TakeFailure(CreationKind::Texture, &st))
+        return nullptr;
+    const std::string key =
+        "r|" + std::to_string(bitmapId) + "|" + std::to_string(width) + "x" + std::to_string(height);
+    if (TexturePtr shared = SharedPicture(key)) {
+        st = kOk;
+        return shared;
+    }
+    TexturePtr made = CreateTextureFromBytes(data, size, width, height, status);
+    if (made)
+        KeepShared(key, made);
+    return made;
+}
+
+TexturePtr Device::SharedPicture(const std::string& key)
+{
+    auto it = m_shared.find(key);
+    return it == m_shared.end() ? nullptr : it->second.lock();
+}
+
+void Device::KeepShared(const std::string& key, const TexturePtr& texture)
+{
+    m_shared[key] = texture;
+    // Pictures nobody holds any more leave the table now and then.
+    if (m_shared.size() >= m_sharedPruneAt) {
+        for (auto it = m_shared.begin(); it != m_shared.end();)
+            it = it->second.expired() ? m_shared.erase(it) : std::next(it);
+        m_sharedPruneAt = std::max<std::size_t>(64, m_shared.size() * 2);
+    }
 }
 
 TexturePtr Device::CreateTextureFromBytes(const void* data, std::size_t size, int width, int height, int* status)
@@ -956,6 +1303,7 @@ std::unique_ptr<LineDrawer> Device::CreateLineDrawer(int* status)
 
 bool Device::ReadPixels(Image& out)
 {
+    FlushClear();
     out = Image(m_width, m_height);
     SDL_Renderer* r = m_core->renderer;
     SDL_SetRenderTarget(r, m_core->backBuffer);
@@ -966,6 +1314,7 @@ Argb Device::ReadPixel(int x, int y)
 {
     if (x < 0 || y < 0 || x >= m_width || y >= m_height)
         return 0;
+    FlushClear();
     Argb p = 0;
     SDL_Rect rc{x, y, 1, 1};
     SDL_SetRenderTarget(m_core->renderer, m_core->backBuffer);

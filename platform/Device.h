@@ -6,10 +6,20 @@
 // for tests.
 //
 // Every draw carries a depth (0 = nearest, 1 = farthest). Between
-// BeginScene() and EndScene() draws are recorded; EndScene() stable-sorts
-// them far to near (equal depths keep their order) and executes them, which
-// gives the picture a depth-tested scene would give. Draws made outside a
-// scene are executed at once.
+// BeginScene() and EndScene() draws are recorded; EndScene() sorts them far
+// to near (equal depths keep their order) and executes them, which gives the
+// picture a depth-tested scene would give; neighbouring triangles of one
+// texture go to the renderer as one batch. Draws made outside a scene are
+// executed at once.
+//
+// Pictures made from an embedded bitmap or a file are shared: asking again
+// for the same picture at the same size gives the texture already made while
+// anything still holds it.
+//
+// With SkipUnchangedFrames on, a frame cleared and drawn exactly as the one
+// the back buffer already holds (same pictures, places, colours and clips in
+// the same order) is neither rasterised nor presented again; a window that
+// was uncovered, resized or restored is drawn and presented at once.
 #include "platform/Image.h"
 #include "platform/Math3D.h"
 #include "platform/Resources.h"
@@ -18,9 +28,11 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 struct SDL_Window;
+struct SDL_Vertex;
 
 namespace plat {
 
@@ -132,10 +144,13 @@ private:
     friend class Device;
     friend class Font;
     friend class SpriteDrawer;
-    Texture() = default;
+    Texture();
     void* m_texture = nullptr; // SDL_Texture
     std::weak_ptr<RendererCore> m_core;
     int m_width = 0, m_height = 0;
+    // Never reused within a process: tells a picture from one made later at
+    // the same address.
+    std::uint64_t m_serial = 0;
 };
 using TexturePtr = std::shared_ptr<Texture>;
 
@@ -201,6 +216,11 @@ private:
 // (empty when not asked), explicitChoice a render driver the player or
 // tester named, which always stands.
 bool PreferSoftwareRenderer(const char* rendererName, const char* glRenderer, bool explicitChoice);
+// The same decided before any GL is loaded: without a graphics device (no
+// DRM or NVIDIA device node), or with Mesa told to rasterise in software
+// (alwaysSoftware, LIBGL_ALWAYS_SOFTWARE, set and not "0"), GL could only be
+// a software rasteriser. A named render driver always stands.
+bool PreferSoftwareWithoutAsking(bool explicitChoice, bool gpuDevice, const char* alwaysSoftware);
 
 // What the next creation of a kind should fail with (test seam).
 enum class CreationKind { Texture, Font, SpriteDrawer, LineDrawer };
@@ -234,6 +254,11 @@ public:
     int EndSceneUnseen();
     // Shows the back buffer; kDeviceLost when the device was found lost.
     int Present();
+    // Leaves out frames that would show the same picture again (see the top
+    // of this file). Off unless asked for.
+    void SkipUnchangedFrames(bool on);
+    // Frames shown on the window (or the headless surface) so far.
+    std::uint64_t PresentedFrames() const { return m_presented; }
     // kOk, kDeviceLost while the loss lasts, then kDeviceNotReset.
     int TestCooperativeLevel();
     // Recreates the back buffer and restores the default states and the 3D
@@ -247,6 +272,10 @@ public:
     // above this one.
     TexturePtr CreateTextureFromResource(int bitmapId, int width, int height, int* status);
     TexturePtr CreateTextureFromBytes(const void* data, std::size_t size, int width, int height, int* status);
+    // The bytes of embedded bitmap bitmapId (CreateTextureFromResource finds
+    // them): shared like a file's picture.
+    TexturePtr CreateTextureFromResourceBytes(int bitmapId, const void* data, std::size_t size, int width,
+                                              int height, int* status);
     TexturePtr CreateTextureFromImage(const Image& image, int width, int height, int* status);
     std::unique_ptr<SpriteDrawer> CreateSpriteDrawer(int* status);
     std::unique_ptr<LineDrawer> CreateLineDrawer(int* status);
@@ -286,8 +315,10 @@ public:
     // the colour the frame was cleared to are copied into out.
     void CaptureNextScene(FrameCapture* out) { m_capture = out; }
 
-    // Used by the drawers and fonts.
+    // Used by the drawers and fonts. Triangles carry their vertices apart:
+    // the scene keeps every vertex in one list.
     void Submit(DrawCommand&& command);
+    void SubmitTriangles(DrawCommand&& command, const SDL_Vertex* vertices, int count);
     RendererCore* Core() const { return m_core.get(); }
     const std::shared_ptr<RendererCore>& CoreShared() const { return m_core; }
     bool TakeFailure(CreationKind kind, int* status);
@@ -297,9 +328,15 @@ private:
     static std::unique_ptr<Device> Create(SDL_Window* window, bool ownsWindow, int width, int height, int* status);
     bool MakeBackBuffer();
     bool OutputIsBackBufferSize();
-    void Execute(const DrawCommand& c);
+    void Execute(const DrawCommand& c, const SDL_Vertex* vertices);
+    void ExecuteQueue();
+    int ClearNow();
+    void FlushClear();
+    std::uint64_t SceneSignature() const;
     void CheckLossEvents();
     TexturePtr MakeTexture(const Image& keyed, int* status);
+    TexturePtr SharedPicture(const std::string& key);
+    void KeepShared(const std::string& key, const TexturePtr& texture);
 
     SDL_Window* m_window = nullptr;
     bool m_ownsWindow = false;
@@ -310,6 +347,19 @@ private:
     Viewport m_viewport;
     bool m_inScene = false;
     std::vector<DrawCommand> m_queue;
+    std::vector<SDL_Vertex> m_vertices;  // the triangles' vertices of the scene
+    std::vector<std::uint64_t> m_order;  // depth and place in the queue, sorted
+    std::vector<std::uint64_t> m_orderSpare;
+    std::vector<SDL_Vertex> m_batch;     // one batch of triangles being executed
+    std::unordered_map<std::string, std::weak_ptr<Texture>> m_shared;
+    std::size_t m_sharedPruneAt = 64;
+    // Skipping unchanged frames: what the back buffer and the window show
+    // (0 = not known), a Clear not yet carried out.
+    bool m_skipUnchanged = false;
+    bool m_clearPending = false;
+    std::uint64_t m_backBufferSignature = 0;
+    std::uint64_t m_presentedSignature = 0;
+    std::uint64_t m_presented = 0;
     SceneState m_scene;
     int m_lost = 0; // 0 good, 1 lost, 2 can be reset
     int m_failResets = 0;
@@ -331,7 +381,7 @@ inline TexturePtr Device::CreateTextureFromResource(int bitmapId, int width, int
             *status = failure;
         return nullptr;
     }
-    return CreateTextureFromBytes(res->data, res->size, width, height, status);
+    return CreateTextureFromResourceBytes(bitmapId, res->data, res->size, width, height, status);
 }
 
 } // namespace plat

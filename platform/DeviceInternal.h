@@ -4,6 +4,7 @@
 
 #include <SDL.h>
 
+#include <atomic>
 #include <cstddef>
 #include <list>
 #include <memory>
@@ -129,12 +130,18 @@ struct RendererCore {
     bool software = false; // the software renderer: modulated draws use baked copies
     LineCache lines{512};
     BakedCopies baked;
+    // Set from SDL's event watch when the window was uncovered, resized or
+    // restored: its next frame is drawn and shown whatever it holds.
+    std::atomic<bool> windowChanged{false};
+    SDL_Window* window = nullptr;
 };
 
 // One scene as the device executed it (Device::CaptureNextScene).
+// Batched triangles come out as one command each.
 struct FrameCapture {
     Argb clearColour = 0;
     std::vector<DrawCommand> draws;
+    std::vector<SDL_Vertex> vertices; // the triangles' [first, first + count)
 };
 
 // A texture of the pixels (0xAARRGGBB rows), alpha-blended. On the software
@@ -145,8 +152,11 @@ SDL_Texture* CreatePictureTexture(RendererCore& core, const void* pixels, int wi
 struct DrawCommand {
     enum class Kind { Texture, Rect, Geometry } kind = Kind::Texture;
     float depth = 0;
-    std::shared_ptr<const Texture> keep; // keeps the texture alive until executed
+    // Keeps the texture alive until executed (the first of a mesh's
+    // triangles keeps it for all of them).
+    std::shared_ptr<const Texture> keep;
     SDL_Texture* texture = nullptr;
+    std::uint64_t textureSerial = 0; // tells pictures apart in a frame's signature
     Argb colour = 0xFFFFFFFF;
     // Texture: source and destination, rotation (degrees, clockwise) about
     // centre (relative to dst).
@@ -160,8 +170,9 @@ struct DrawCommand {
     SDL_Rect clipRect{};
     // Rect: a filled rectangle of pixels.
     SDL_Rect rect{};
-    // Geometry: triangles.
-    std::vector<SDL_Vertex> vertices;
+    // Geometry: triangles, vertices [first, first + count) of the scene's
+    // vertex list.
+    std::uint32_t first = 0, count = 0;
 };
 
 } // namespace plat

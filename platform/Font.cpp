@@ -36,7 +36,7 @@ struct FontFace {
 
 namespace {
 
-std::string MatchFile(const char* face, int weight, int* matchedWeight)
+std::string AskFontconfig(const char* face, int weight, int* matchedWeight)
 {
     if (!FcInit())
         return "";
@@ -62,6 +62,27 @@ std::string MatchFile(const char* face, int weight, int* matchedWeight)
     }
     FcPatternDestroy(pat);
     return file;
+}
+
+// The file fontconfig gives for a name and weight, asked once: screens make
+// the same few fonts over and over.
+std::string MatchFile(const char* face, int weight, int* matchedWeight)
+{
+    struct Match {
+        std::string file;
+        int weight = FC_WEIGHT_REGULAR;
+    };
+    static std::map<std::string, Match> matches;
+    const std::string key = std::string(face ? face : "") + "|" + std::to_string(weight);
+    auto it = matches.find(key);
+    if (it == matches.end()) {
+        Match m;
+        m.file = AskFontconfig(face, weight, &m.weight);
+        it = matches.emplace(key, std::move(m)).first;
+    }
+    if (matchedWeight)
+        *matchedWeight = it->second.weight;
+    return it->second.file;
 }
 
 // Faces are shared by every font of the same file, cell height and boldness.
@@ -307,6 +328,7 @@ int Font::DrawText(const char* text, int count, const Rect& rect, unsigned forma
                 cmd.depth = depth;
                 cmd.keep = cached->texture;
                 cmd.texture = static_cast<SDL_Texture*>(cached->texture->m_texture);
+                cmd.textureSerial = cached->texture->m_serial;
                 cmd.colour = colour;
                 cmd.src = {0, 0, cached->width, cached->height};
                 cmd.dst = {float(x), float(y), float(cached->width), float(cached->height)};

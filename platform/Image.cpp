@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <memory>
 
 namespace plat {
 namespace {
@@ -279,11 +280,13 @@ Image Resample(const Image& src, int w, int h)
     struct P {
         float a, r, g, b;
     };
-    std::vector<P> pre(src.pixels.size());
+    // Every element is written before it is read: left uninitialised, not
+    // cleared (full-screen pictures make these tens of megabytes).
+    std::unique_ptr<P[]> pre(new P[src.pixels.size()]);
     for (std::size_t i = 0; i < src.pixels.size(); ++i)
         Premultiply(src.pixels[i], pre[i].a, pre[i].r, pre[i].g, pre[i].b);
     Weights wx = MakeWeights(src.width, w), wy = MakeWeights(src.height, h);
-    std::vector<P> mid(std::size_t(w) * src.height);
+    std::unique_ptr<P[]> mid(new P[std::size_t(w) * src.height]);
     for (int y = 0; y < src.height; ++y)
         for (int x = 0; x < w; ++x) {
             P s{0, 0, 0, 0};
@@ -298,17 +301,23 @@ Image Resample(const Image& src, int w, int h)
             mid[std::size_t(y) * w + x] = s;
         }
     Image out(w, h);
-    for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x) {
-            P s{0, 0, 0, 0};
-            for (int k = 0; k < wy.count[y]; ++k) {
-                float f = wy.w[std::size_t(y) * wy.maxTaps + k];
-                const P& p = mid[std::size_t(wy.first[y] + k) * w + x];
-                s.a += p.a * f;
-                s.r += p.r * f;
-                s.g += p.g * f;
-                s.b += p.b * f;
+    // A row at a time, the source rows added in the same order as a pixel
+    // at a time would (so the same sums), but running along memory.
+    std::vector<P> row(static_cast<std::size_t>(w));
+    for (int y = 0; y < h; ++y) {
+        std::fill(row.begin(), row.end(), P{0, 0, 0, 0});
+        for (int k = 0; k < wy.count[y]; ++k) {
+            const float f = wy.w[std::size_t(y) * wy.maxTaps + k];
+            const P* in = &mid[std::size_t(wy.first[y] + k) * w];
+            for (int x = 0; x < w; ++x) {
+                row[x].a += in[x].a * f;
+                row[x].r += in[x].r * f;
+                row[x].g += in[x].g * f;
+                row[x].b += in[x].b * f;
             }
+        }
+        for (int x = 0; x < w; ++x) {
+            const P& s = row[x];
             if (s.a <= 1e-4f) {
                 out.At(x, y) = 0;
                 continue;
@@ -317,6 +326,7 @@ Image Resample(const Image& src, int w, int h)
             std::uint32_t a = std::uint32_t(std::clamp(s.a * 255.0f + 0.5f, 0.0f, 255.0f));
             out.At(x, y) = a << 24 | c(s.r) << 16 | c(s.g) << 8 | c(s.b);
         }
+    }
     return out;
 }
 

@@ -2,15 +2,17 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
+#include <vector>
 
 namespace plat {
 namespace {
 
+// A vertex as the faces use it: on screen, or unusable (behind the near
+// plane, beyond the far one, or not finite).
 struct LitVertex {
-    Vec4 clip;
-    Argb colour = 0xFFFFFFFF;
-    float u = 0, v = 0;
-    bool done = false;
+    bool usable = false;
+    ScreenVertex screen;
 };
 
 float Unit(Argb c, int shift) { return float((c >> shift) & 0xFF) / 255.0f; }
@@ -28,9 +30,26 @@ Vec3 Mix(const Vec3& a, const Vec3& b, float w) // w x a + (1 - w) x b
 
 class VertexStage {
 public:
-    VertexStage(const SceneState& scene, std::size_t count)
-        : m_scene(scene), m_viewProj(MatrixMultiply(scene.view, scene.projection)), m_cache(count)
+    // Vertices shared by several faces are worked out once. The cache is kept
+    // from call to call (a frame draws a handful of subsets) and told apart
+    // by a stamp, so no call clears or allocates it.
+    VertexStage(const SceneState& scene, const Viewport& vp, std::size_t count)
+        : m_scene(scene), m_vp(vp), m_viewProj(MatrixMultiply(scene.view, scene.projection))
     {
+        thread_local std::vector<LitVertex> cache;
+        thread_local std::vector<std::uint32_t> stamps;
+        thread_local std::uint32_t stamp = 0;
+        if (cache.size() < count) {
+            cache.resize(count);
+            stamps.resize(count, 0);
+        }
+        if (++stamp == 0) { // wrapped: every old stamp could match again
+            std::fill(stamps.begin(), stamps.end(), 0);
+            stamp = 1;
+        }
+        m_cache = cache.data();
+        m_stamps = stamps.data();
+        m_stamp = stamp;
         m_ambient = {Unit(scene.ambient, 16), Unit(scene.ambient, 8), Unit(scene.ambient, 0), 1.0f};
         m_lightOn = scene.light0.enabled;
         // The light travels along its direction; a face is lit by how much it
@@ -41,21 +60,33 @@ public:
     const LitVertex& Get(const Mesh& mesh, std::uint32_t i)
     {
         LitVertex& out = m_cache[i];
-        if (out.done)
+        if (m_stamps[i] == m_stamp)
             return out;
+        m_stamps[i] = m_stamp;
         const MeshVertex& in = mesh.vertices[i];
-        Vec3 p = Affine(in.position, m_scene.world[0]);
-        Vec3 n = Vec3TransformNormal(in.normal, m_scene.world[0]);
-        if (m_scene.blendWeights > 0) {
+        // A vertex wholly on one matrix (most are) needs that one alone: the
+        // blend would give exactly its result.
+        const bool blend = m_scene.blendWeights > 0 && in.weight != 1.0f;
+        const Matrix& first = blend && in.weight == 0.0f ? m_scene.world[1] : m_scene.world[0];
+        Vec3 p = Affine(in.position, first);
+        Vec3 n = Vec3TransformNormal(in.normal, first);
+        if (blend && in.weight != 0.0f) {
             p = Mix(p, Affine(in.position, m_scene.world[1]), in.weight);
             n = Mix(n, Vec3TransformNormal(in.normal, m_scene.world[1]), in.weight);
         }
-        out.clip = Vec3Transform(p, m_viewProj);
-        if (m_scene.lighting)
-            out.colour = Light(Vec3Normalize(n));
-        out.u = std::clamp(in.u, 0.0f, 1.0f);
-        out.v = std::clamp(in.v, 0.0f, 1.0f);
-        out.done = true;
+        const Vec4 c = Vec3Transform(p, m_viewProj);
+        // Without clipping, a corner behind the eye would fold the
+        // triangle across the screen: its faces are left out.
+        out.usable = c.w > 0.0f && c.z >= 0.0f && c.z <= c.w && std::isfinite(c.x) && std::isfinite(c.y);
+        if (!out.usable)
+            return out;
+        ScreenVertex& s = out.screen;
+        s.x = m_vp.x + (1.0f + c.x / c.w) * m_vp.width / 2.0f;
+        s.y = m_vp.y + (1.0f - c.y / c.w) * m_vp.height / 2.0f;
+        s.z = m_vp.minZ + c.z / c.w * (m_vp.maxZ - m_vp.minZ);
+        s.colour = m_scene.lighting ? Light(Vec3Normalize(n)) : 0xFFFFFFFF;
+        s.u = std::clamp(in.u, 0.0f, 1.0f);
+        s.v = std::clamp(in.v, 0.0f, 1.0f);
         return out;
     }
 
@@ -73,8 +104,11 @@ private:
     }
 
     const SceneState& m_scene;
+    const Viewport& m_vp;
     Matrix m_viewProj;
-    std::vector<LitVertex> m_cache;
+    LitVertex* m_cache = nullptr;
+    std::uint32_t* m_stamps = nullptr;
+    std::uint32_t m_stamp = 0;
     Colour4 m_ambient;
     bool m_lightOn = false;
     Vec3 m_toLight;
@@ -85,8 +119,7 @@ private:
 int BuildSubsetTriangles(const SceneState& scene, const Viewport& vp, const Mesh& mesh, int material,
                          std::vector<ScreenVertex>& out)
 {
-    VertexStage stage(scene, mesh.vertices.size());
-    const float range = vp.maxZ - vp.minZ;
+    VertexStage stage(scene, vp, mesh.vertices.size());
     int made = 0;
     for (const MeshFace& f : mesh.faces) {
         if (f.material != material)
@@ -99,19 +132,8 @@ int BuildSubsetTriangles(const SceneState& scene, const Viewport& vp, const Mesh
                 break;
             }
             const LitVertex& v = stage.Get(mesh, f.index[k]);
-            const Vec4& c = v.clip;
-            // Without clipping, a corner behind the eye would fold the
-            // triangle across the screen: such a triangle is left out.
-            if (!(c.w > 0.0f) || c.z < 0.0f || c.z > c.w || !std::isfinite(c.x) || !std::isfinite(c.y)) {
-                keep = false;
-                break;
-            }
-            s[k].x = vp.x + (1.0f + c.x / c.w) * vp.width / 2.0f;
-            s[k].y = vp.y + (1.0f - c.y / c.w) * vp.height / 2.0f;
-            s[k].z = vp.minZ + c.z / c.w * range;
-            s[k].colour = v.colour;
-            s[k].u = v.u;
-            s[k].v = v.v;
+            keep = v.usable;
+            s[k] = v.screen;
         }
         if (!keep)
             continue;
@@ -131,7 +153,8 @@ int DrawMeshSubset(Device& device, const Mesh& mesh, int material, const Texture
 {
     if (material < 0 || material >= int(mesh.materials.size()))
         return kInvalidCall;
-    std::vector<ScreenVertex> tris;
+    thread_local std::vector<ScreenVertex> tris; // kept: a frame draws many subsets
+    tris.clear();
     const int n = BuildSubsetTriangles(device.Scene(), device.GetViewport(), mesh, material, tris);
     if (n == 0)
         return kOk;

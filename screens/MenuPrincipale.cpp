@@ -195,11 +195,8 @@ void CMenuPrincipale::OnMouseUp()
         // the tournament screen.
         g_Gara.Start();
     }
-    if (m_buttons[kTackleBox].OnMouseUp()) {
+    if (m_buttons[kTackleBox].OnMouseUp())
         SwitchToScreen(kScreenTackleBox);
-        // The tackle box shows the rig in use here (CMenuConfigura::SyncFromRig)
-        // once the tackle box screen is built.
-    }
     if (m_buttons[kOptions].OnMouseUp())
         SwitchToScreen(kScreenOptions);
     if (m_buttons[kVenues].OnMouseUp())

@@ -1,6 +1,7 @@
 #include "screens/WordSpinners.h"
 
 #include "shell/Utility.h"
+#include "simulation/tackle/Canna.h"
 
 const char* PickSpinnerWord(std::int32_t value, const SpinnerWord* rows, std::size_t count,
                             const char* otherItalian, const char* otherEnglish)
@@ -24,3 +25,21 @@ const char* CSpinnerModoAcque::GetValueText()
                                : Tr("Acque Inter. e Marit.", "Freshwat. & Saltwat.");
     return PickSpinnerWord(m_value, kWords);
 }
+
+const char* CSpinnerRigidita::GetValueText() { return CCanna::GetStiffnessName(m_value); }
+
+const char* CSpinnerTipoCanna::GetValueText() { return CCanna::GetTypeName(m_value); }
+
+const char* CSpinnerCollegamento::GetValueText()
+{
+    static const SpinnerWord kWords[] = {{-1, "Bracciolo assente", "Line not used"}, {0, "Nodo", "Node"}};
+    return PickSpinnerWord(m_value, kWords, "Girella", "Swivel");
+}
+
+const char* CSpinnerFiltroAmoEsca::GetValueText()
+{
+    static const SpinnerWord kWords[] = {{1, "No spinning", "No spinning"}, {2, "Spinning", "Spinning"}};
+    return PickSpinnerWord(m_value, kWords, "Tutti", "All");
+}
+
+const char* CSpinnerStopper::GetValueText() { return CConvUnita().FormatLengthCm(float(m_value)); }

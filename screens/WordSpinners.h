@@ -40,3 +40,34 @@ public:
 
     std::uint8_t m_longForm;
 };
+
+// The tackle box's spinners.
+// Rod power: 2 medium, 3 high, anything else low.
+class CSpinnerRigidita : public CSpinner {
+public:
+    const char* GetValueText() override;
+};
+
+// Rod type: 1 bolognese, 2 boat rod, 3 spinning, anything else a pole.
+class CSpinnerTipoCanna : public CSpinner {
+public:
+    const char* GetValueText() override;
+};
+
+// How a leader or dropper joins the line: -1 not rigged, 0 a knot, a swivel otherwise.
+class CSpinnerCollegamento : public CSpinner {
+public:
+    const char* GetValueText() override;
+};
+
+// Which hooks the leader's list offers: 1 no lure hooks, 2 lure hooks only, else all.
+class CSpinnerFiltroAmoEsca : public CSpinner {
+public:
+    const char* GetValueText() override;
+};
+
+// A sliding float's stopper, as a length in the units setting.
+class CSpinnerStopper : public CSpinner {
+public:
+    const char* GetValueText() override;
+};

@@ -759,11 +759,9 @@ void CGioco::OnMouseUp()
     if (m_state == kSessionGameMenu) {
         if (m_menuButtons[kMenuCatches].OnMouseUp())
             ShowCatches();
-        else if (m_menuButtons[kMenuTackleBox].OnMouseUp()) {
-            // Waits for the tackle box's rig view: CMenuConfigura::SyncFromRig
-            // after the switch (a screen the session cannot call into).
-            SwitchToScreen(kScreenTackleBox);
-        } else if (m_menuButtons[kMenuBaits].OnMouseUp())
+        else if (m_menuButtons[kMenuTackleBox].OnMouseUp())
+            SwitchToScreen(kScreenTackleBox); // the switch puts the rig into the tackle box
+        else if (m_menuButtons[kMenuBaits].OnMouseUp())
             SwitchToScreen(kScreenBaits);
         else if (m_menuButtons[kMenuVenues].OnMouseUp())
             SwitchToScreen(kScreenVenues);

@@ -56,6 +56,7 @@ void CAmo::Init(plat::Device* dev)
     Reset();
     if (dev)
         m_photo.Init(dev);
+    LoadMarker(dev);
     m_records.push_back(BuiltIn("INTERNAL_0", Tr("Crystal, G.C., n. 18", "Crystal, No. 18"),
                                 Tr("Crystal, gambo corto, numero 18. Utilizzabile in mille occasioni. Affidabile e "
                                    "resistente.",
@@ -140,9 +141,18 @@ void CAmo::LoadPhoto(plat::Device* dev, const char* folder, const char* photo, i
                     100, 100);
 }
 
-void CAmo::OnLostDevice() { m_photo.OnLostDevice(); }
+void CAmo::OnLostDevice()
+{
+    m_photo.OnLostDevice();
+    m_marker.OnLostDevice();
+}
 
-void CAmo::OnResetDevice(plat::Device* dev) { m_photo.OnResetDevice(dev); }
+void CAmo::OnResetDevice(plat::Device* dev)
+{
+    m_photo.OnResetDevice(dev);
+    if (dev) // the rig-view pictures wait for a device to be made on
+        m_marker.OnResetDevice(dev);
+}
 
 const char* CAmo::GetWireText() const
 {

@@ -2,6 +2,7 @@
 // CAmo: the hook catalogue with the hook in use. Every leader and dropper
 // holds its own copy of the catalogue and its own current hook.
 #include "shell/SpriteBordo.h"
+#include "simulation/tackle/RigView.h"
 #include "simulation/tackle/TackleFile.h"
 
 #include <cstdint>
@@ -35,6 +36,10 @@ public:
     void LoadPhoto(plat::Device* dev, const char* folder, const char* photo, int baitKind);
     void OnLostDevice();
     void OnResetDevice(plat::Device* dev);
+    // The marker at x and the view's row of that line position; hidden and
+    // 0 when the view does not show the position.
+    void LoadMarker(plat::Device* dev);
+    int DrawMarker(plat::Device* dev, int x, int position, const CRigView& view);
 
     // Size class: 6 for a spinning-lure hook, else 0 (22 and above) .. 5 (below 6).
     static int GetSizeClass(int size, int baitKind);
@@ -64,4 +69,5 @@ public:
     CSpriteBordo m_photo; // 100 x 100
     std::int32_t m_markerColumn;
     std::int32_t m_markerRow;
+    CSprite m_marker; // the rig view's hook, 15 x 12 frames of bitmap 161
 };

@@ -206,6 +206,12 @@ void CCanna::SetLength(float length)
         Build3DRod();
 }
 
+// The caller sets the length next (the tackle box always does), which
+// rebuilds the 3D rod once for the new butt.
+void CCanna::SetType(int type) { m_current.type = type; }
+
+void CCanna::SetStiffness(int stiffness) { m_current.stiffness = stiffness; }
+
 int CCanna::GetDefaultLength(int type) { return type == 1 ? 500 : (type == 2 || type == 3) ? 270 : 500; }
 int CCanna::GetMinLength(int type) { return type == 1 ? 400 : (type == 2 || type == 3) ? 210 : 300; }
 int CCanna::GetMaxLength(int type) { return type == 1 ? 700 : (type == 2 || type == 3) ? 300 : 900; }
@@ -225,21 +231,19 @@ float CCanna::GetFlexFactor() const
 const char* CCanna::GetTypeName(int type)
 {
     switch (type) {
-    case 0: return Tr("Fissa", "Pole-rod");
     case 1: return Tr("Bolognese", "Bolo-rod");
     case 2: return Tr("Bolentino", "Boat-rod");
     case 3: return "Spinning";
-    default: return "";
+    default: return Tr("Fissa", "Pole-rod");
     }
 }
 
 const char* CCanna::GetStiffnessName(int stiffness)
 {
     switch (stiffness) {
-    case 1: return Tr("Bassa", "Low");
     case 2: return Tr("Media", "Medium");
     case 3: return Tr("Alta", "High");
-    default: return "";
+    default: return Tr("Bassa", "Low");
     }
 }
 

@@ -44,6 +44,9 @@ public:
     // Clamped to 210..900; the main line is then held to the new length.
     void SetLength(float length);
     float GetLength() const { return m_length; }
+    // The rod's type and power as the tackle box sets them.
+    void SetType(int type);
+    void SetStiffness(int stiffness);
     int GetPhase() const { return m_phase; }
     void SetPhase(int phase) { m_phase = phase; }
 
@@ -57,6 +60,7 @@ public:
     bool HasReel() const { return m_current.type >= 1 && m_current.type <= 3; }
     // The row of the rod colour tables; a colour outside them draws as row 0.
     int GetColourRow() const { return m_current.colour >= 0 && m_current.colour <= 10 ? m_current.colour : 0; }
+    // Any other type reads as a pole, any other power as low.
     static const char* GetTypeName(int type);
     static const char* GetStiffnessName(int stiffness);
 

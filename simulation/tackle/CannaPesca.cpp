@@ -246,7 +246,8 @@ void CCannaPesca::ListConfigurations(CListBox& list, const char* folder) const
     int id = 0;
     for (const std::string& fileName : names) {
         CIniText file;
-        file.Open(plat::JoinPath(g_GestFile.GetDataSubfolder(CGestFile::D_LENZE), fileName).c_str());
+        // Each file is read from the folder it was found in.
+        file.Open(plat::JoinPath(folder, fileName).c_str());
         char name[513], text[513];
         file.ReadString("CONFIGURAZIONE", "NOME", generic, name, 512);
         file.ReadString("CONFIGURAZIONE", "DESCRIZIONE", generic, text, 512);

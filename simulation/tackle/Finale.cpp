@@ -33,11 +33,26 @@ void CFinale::Load(plat::Device* dev)
     m_top = 6 * u;
     m_bottom = 27 * u;
     m_hook.Init(dev);
+    LoadRigView(dev);
 }
 
-void CFinale::OnLostDevice() { m_hook.OnLostDevice(); }
+void CFinale::OnLostDevice()
+{
+    m_hook.OnLostDevice();
+    m_button.OnLostDevice();
+    m_line.reset();
+}
 
-void CFinale::OnResetDevice(plat::Device* dev) { m_hook.OnResetDevice(dev); }
+void CFinale::OnResetDevice(plat::Device* dev)
+{
+    m_hook.OnResetDevice(dev);
+    if (dev) // the rig-view pictures wait for a device to be made on
+        m_button.OnResetDevice(dev);
+    if (dev && !m_line) {
+        int st = 0;
+        m_line = dev->CreateLineDrawer(&st);
+    }
+}
 
 void CFinale::LoadConfiguration(const CIniText& file, const char* section, const char* hookSection, plat::Device* dev)
 {

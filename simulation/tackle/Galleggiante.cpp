@@ -58,6 +58,7 @@ void CGalleggiante::Load(plat::Device* dev)
         CSprite::Reset(dev);
         m_photo.Init(dev);
     }
+    LoadStopper(dev);
     InitScreen();
     const int u = GetScreenHeight() / 30;
     m_rampStart = 0.6f;
@@ -167,6 +168,7 @@ void CGalleggiante::OnLostDevice()
     m_ring.OnLostDevice();
     CSprite::OnLostDevice();
     m_photo.OnLostDevice();
+    m_stopperPicture.OnLostDevice();
 }
 
 void CGalleggiante::OnResetDevice(plat::Device* dev)
@@ -180,6 +182,8 @@ void CGalleggiante::OnResetDevice(plat::Device* dev)
         LoadScenePicture(dev);
     }
     m_photo.OnResetDevice(dev);
+    if (dev) // the rig-view picture waits for a device to be made on
+        m_stopperPicture.OnResetDevice(dev);
 }
 
 bool CGalleggiante::LoadConfiguration(const CIniText& file, plat::Device* dev)

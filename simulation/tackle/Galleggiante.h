@@ -7,6 +7,7 @@
 #include "shell/Sprite.h"
 #include "shell/SpriteBordo.h"
 #include "simulation/tackle/Cerchi.h"
+#include "simulation/tackle/RigView.h"
 #include "simulation/tackle/TackleFile.h"
 
 #include <cstdint>
@@ -26,6 +27,7 @@ constexpr std::uint32_t kBitmapNoFloatScene = 378;
 constexpr std::uint32_t kBitmapFloatPhoto = 168;
 constexpr std::uint32_t kBitmapFloatPhotoLong = 174;
 constexpr std::uint32_t kBitmapNoFloatPhoto = 379;
+constexpr std::uint32_t kBitmapStopper = 381;
 
 class CCannaPesca;
 
@@ -90,6 +92,10 @@ public:
     void OnTimer0() override; // the dip after landing, 2 pixels a poll
     void Render(plat::Device* dev);
     void DrawSubmerged(plat::Device* dev);
+    // The float at its depth in the tackle box's rig view, and a sliding
+    // float's stopper; each hidden when the view does not show it.
+    void LoadStopper(plat::Device* dev);
+    void DrawRigView(plat::Device* dev, int x, const CRigView& view);
 
     static const TackleKind kKind;
 
@@ -117,6 +123,7 @@ public:
     std::int32_t m_bigRings = 0; // big rings asked of the ring pool (tests count them)
     CCannaPesca* m_rig = nullptr;
     CCerchi m_ring; // where the float pierces the surface
+    CSprite m_stopperPicture; // the rig view's stopper, bitmap 381 at 11 x 5
 
 private:
     void LoadScenePicture(plat::Device* dev);

@@ -59,6 +59,17 @@ public:
     void Render(plat::Device* dev);
     void DrawLineShimmer(plat::Device* dev, float time, float x, float y);
 
+    // ---- in the tackle box's rig view ----
+    // The line from the view's top to the bottom of its shown stretch at x,
+    // then the leader and the rigged droppers; the segment's draw result.
+    int DrawRigView(plat::Device* dev, int x, const CRigView& view);
+    // Presses the leader's and the rigged droppers' buttons and hook markers;
+    // true when any took the press.
+    bool HitTest();
+    // Follows a held button or marker to the line position under the
+    // pointer; true when anything moved.
+    bool UpdatePress(const CRigView& view, int mouseY);
+
     // Fields, in order.
     float m_points[5][2];
     float m_sagX, m_sagY;

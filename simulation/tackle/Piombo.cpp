@@ -74,6 +74,7 @@ void CPiombo::Init(plat::Device* dev)
     Clear();
     if (dev)
         m_photo.Init(dev);
+    LoadRigView(dev);
     m_records.push_back(BuiltIn("INTERNAL_0", Tr("Piombino Soft", "Soft shot"),
                                 Tr("Pallino di piombo morbido con taglio perfettamente centrato. Non danneggia il filo "
                                    "durante lo scorrimento.",
@@ -492,9 +493,29 @@ void CPiombo::LoadPhoto(plat::Device* dev, const PiomboRecord& record)
                     record.kind != 0 ? kBitmapTorpillePhoto : kBitmapShotPhoto, 100, 100);
 }
 
-void CPiombo::OnLostDevice() { m_photo.OnLostDevice(); }
+void CPiombo::OnLostDevice()
+{
+    m_photo.OnLostDevice();
+    for (int i = 0; i < kShotSlots; ++i) {
+        m_icons[i].OnLostDevice();
+        m_markers[i].OnLostDevice();
+    }
+    m_line.reset();
+}
 
-void CPiombo::OnResetDevice(plat::Device* dev) { m_photo.OnResetDevice(dev); }
+void CPiombo::OnResetDevice(plat::Device* dev)
+{
+    m_photo.OnResetDevice(dev);
+    // The rig-view pictures wait for a device to be made on.
+    for (int i = 0; i < kShotSlots && dev; ++i) {
+        m_icons[i].OnResetDevice(dev);
+        m_markers[i].OnResetDevice(dev);
+    }
+    if (dev && !m_line) {
+        int st = 0;
+        m_line = dev->CreateLineDrawer(&st);
+    }
+}
 
 // ---- configuration ------------------------------------------------------------
 

@@ -4,9 +4,11 @@
 // not, balance class, weight class, texts, sink time). The rig view's icons,
 // markers and dragging build on it in the tackle box.
 #include "shell/SpriteBordo.h"
+#include "simulation/tackle/RigView.h"
 #include "simulation/tackle/TackleFile.h"
 
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 struct PiomboRecord : TackleHead {
@@ -21,6 +23,8 @@ struct PiomboRecord : TackleHead {
 constexpr int kShotSlots = 20;
 constexpr std::uint32_t kBitmapShotPhoto = 171;
 constexpr std::uint32_t kBitmapTorpillePhoto = 244;
+constexpr std::uint32_t kBitmapShotIcons = 162;
+constexpr std::uint32_t kBitmapShotMarkers = 380;
 
 class CCannaPesca;
 
@@ -82,6 +86,23 @@ public:
     void OnLostDevice();
     void OnResetDevice(plat::Device* dev);
 
+    // ---- in the tackle box's rig view ----
+    void LoadRigView(plat::Device* dev);
+    void DrawRigView(plat::Device* dev, int x, const CRigView& view);
+    void DrawShotIcon(plat::Device* dev, int slot, int x, int y);
+    // A sliding shot: its link from the line to the sinker, the sinker's
+    // marker, and its icon on the line.
+    void DrawSlidingShot(plat::Device* dev, int slot, int x, const CRigView& view);
+    // The first slot whose icon or marker takes the press: removed when its
+    // icon is hit in remove mode, else its shot shown in the details.
+    bool HitTest(bool removeMode);
+    // A held icon moves its shot, a held marker sets a sliding shot's link;
+    // true when a slot was dragged.
+    bool UpdatePress(const CRigView& view, int mouseY);
+    // The icon frame and a sliding shot's marker frame of a slot.
+    int IconFrame(int slot) const;
+    int MarkerFrame(int slot) const;
+
     // noteUnknown: whether an id the catalogue lacks is logged.
     bool LoadConfiguration(const CIniText& file, bool noteUnknown = true);
     void SaveConfiguration(CIniText& file) const;
@@ -99,6 +120,9 @@ public:
     std::int32_t m_weightClass;  // 0..3, -1 none
     CSpriteBordo m_photo;        // 100 x 100
     CCannaPesca* m_rig;          // the rig the lead hangs on; null on its own
+    CSprite m_icons[kShotSlots];   // rig view: 6 x 9 frames of bitmap 162
+    CSprite m_markers[kShotSlots]; // rig view: 11 x 15 frames of bitmap 380
+    std::unique_ptr<plat::LineDrawer> m_line; // the sliding shots' links
 
 private:
     // What the lead needs of the rest of the rig.

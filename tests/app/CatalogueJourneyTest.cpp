@@ -93,8 +93,8 @@ TEST_F(CatalogueJourney, BaitsAndGroundbaitChosenFishedAndKept)
     // A ready rig with both droppers rigged.
     std::error_code ec;
     fs::create_directories(folders.Data() + "/Lenze", ec);
-    fs::copy_file(ShippedData() / "Lenze" / "Boat bottom.kvz", folders.Data() + "/Lenze/Boat bottom.kvz", ec);
-    ASSERT_EQ(StartJourney({.settings = {{"MODOACQUE", "0"}, {"LENZA", "Boat bottom"}}}), 0);
+    fs::copy_file(ShippedData() / "Lenze" / "Boat_bottom.kvz", folders.Data() + "/Lenze/Boat_bottom.kvz", ec);
+    ASSERT_EQ(StartJourney({.settings = {{"MODOACQUE", "0"}, {"LENZA", "Boat_bottom"}}}), 0);
     ASSERT_TRUE(g_CannaPesca.m_lenza.m_droppers[0].m_inUse);
 
     Open(CMenuPrincipale::kBaits, kScreenBaits);

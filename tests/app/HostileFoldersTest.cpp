@@ -72,7 +72,7 @@ const Kind kKinds[] = {
     {"Galleggianti", "kvg", "GALLEGGIANTE", nullptr},
     {"Mulinelli", "kvm", "MULINELLO", nullptr},
     {"Piombi", "kvp", "PIOMBINO", nullptr},
-    {"Lenze", "kvz", "CONFIGURAZIONE", "data/Lenze/Sliding float.kvz"},
+    {"Lenze", "kvz", "CONFIGURAZIONE", "data/Lenze/Sliding_float.kvz"},
     {"Pasture", "kvt", "PASTURA", nullptr},
     {"Luoghi", "kvl", "LUOGO", nullptr},
 };

@@ -85,7 +85,8 @@ int JourneyTest::StartJourney(const JourneyOptions& options)
     keys.emplace("BUILD", std::to_string(kBuildNumber));
     keys.emplace("LINGUA", options.italian ? "1" : "0");
     keys.emplace("RISOLUZIONE", std::to_string(options.resolution));
-    folders.Write("appdata/Karvelin/Karvelin.ini", SettingsText(keys));
+    if (!options.firstRun)
+        folders.Write("appdata/Karvelin/Karvelin.ini", SettingsText(keys));
     plat::SeedRandom(options.seed);
     int status = Start();
     if (status == 0)

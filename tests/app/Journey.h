@@ -24,6 +24,9 @@ struct JourneyOptions {
     // Further settings keys written before the start ("VISSTATS" -> "1").
     std::map<std::string, std::string> settings;
     std::uint32_t seed = 1234;
+    // No settings file at all: the program's first run, which writes the
+    // defaults (the language from the locale) and copies the ready rigs.
+    bool firstRun = false;
 };
 
 class JourneyTest : public AppTest {

@@ -10,6 +10,7 @@
 #include "simulation/session/Statistiche.h"
 #include "tests/app/Journey.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace {
@@ -95,6 +96,35 @@ TEST_F(MainMenuTest, WatersSpinnerWrapsAndTheOptionsAndVenuesFollowInMemoryOnly)
     }
     EXPECT_EQ(Settings(), file);
     EXPECT_EQ(Screen(), kScreenMainMenu);
+}
+
+TEST_F(MainMenuTest, AMenuThatDoesNotChangeIsShownOnceAndAChangedValueAtOnce)
+{
+    ASSERT_EQ(StartJourney({.settings = {{"MODOACQUE", "0"}}}), 0);
+    MoveTo(790, 590); // over nothing that lights up
+    Frame(2);
+    plat::Device* dev = g_pDevice;
+    const std::uint64_t shown = dev->PresentedFrames();
+    plat::Image before;
+    ASSERT_TRUE(dev->ReadPixels(before));
+    TakeTrace();
+    Frame(5);
+    EXPECT_EQ(dev->PresentedFrames(), shown);
+    // The screen still ran every frame; only the drawing was left out.
+    const auto steps = TakeTrace();
+    EXPECT_EQ(std::count(steps.begin(), steps.end(), "render 1"), 5);
+
+    g_MenuPrincipale.m_waters.SetValue(1);
+    Frame();
+    EXPECT_EQ(dev->PresentedFrames(), shown + 1);
+    plat::Image after;
+    ASSERT_TRUE(dev->ReadPixels(after));
+    int changed = 0;
+    for (std::size_t i = 0; i < after.pixels.size(); ++i)
+        changed += after.pixels[i] != before.pixels[i];
+    EXPECT_GT(changed, 0);
+    Frame(3);
+    EXPECT_EQ(dev->PresentedFrames(), shown + 1);
 }
 
 TEST_F(MainMenuTest, CaptionsInBothLanguagesFitTheirBoxes)

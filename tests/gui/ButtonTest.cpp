@@ -2,6 +2,8 @@
 
 #include "WidgetFixture.h"
 
+#include <vector>
+
 namespace {
 
 using widget_test::WidgetTest;
@@ -149,6 +151,31 @@ TEST_F(ButtonTest, AHiddenToolBarButtonTakesNoRoom)
     EXPECT_EQ(bar.m_buttons[7].GetX(), 100);
     EXPECT_EQ(bar.m_buttons[13].GetX(), 220);
     EXPECT_FALSE(Press(bar.m_buttons[5], 5 * 20 + 5, 5)); // hidden: no press
+}
+
+} // namespace
+
+namespace {
+
+// A caption is laid out on the face as drawn, at most 130 wide, whatever
+// width was asked: a caption longer than the face is reported as not fitting.
+TEST_F(ButtonTest, CaptionsAreMeasuredAgainstTheDrawnFace)
+{
+    const struct {
+        int asked;
+        bool centred;
+        int box;
+    } cases[] = {{160, false, 125}, {160, true, 130}, {90, false, 85}, {90, true, 90}};
+    for (const auto& c : cases) {
+        std::vector<DrawnText> heard;
+        CTesto::SetProbe([&heard](const DrawnText& t) { heard.push_back(t); });
+        button.m_caption.m_format = c.centred ? std::uint32_t(plat::kTextCentre) : 0u;
+        button.DrawCaptionW(dev.get(), 100, 50, c.asked, "A caption far too long for any button face");
+        CTesto::SetProbe(nullptr);
+        ASSERT_EQ(heard.size(), 1u);
+        EXPECT_EQ(heard[0].width, c.box) << c.asked;
+        EXPECT_FALSE(heard[0].Fits()) << c.asked;
+    }
 }
 
 } // namespace

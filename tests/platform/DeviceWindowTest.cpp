@@ -1,11 +1,13 @@
 // A device on a window: the software renderer draws straight into a window
 // of the back buffer's size, stretches the back buffer once the window's size
-// differs, and comes back from a lost device either way.
+// differs, comes back from a lost device either way, and leaves out frames
+// that would show the window the same picture again.
 #include "platform/Device.h"
 
 #include <SDL.h>
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 
 namespace {
@@ -34,12 +36,12 @@ protected:
         SDL_QuitSubSystem(SDL_INIT_VIDEO);
     }
 
-    // Clears to dark grey and draws the picture at (40, 20) at half alpha.
-    void Frame()
+    // Clears to dark grey and draws the picture at (x, 20) at half alpha.
+    void Frame(float x = 40)
     {
         ASSERT_EQ(dev->Clear(0xFF202020), plat::kOk);
         dev->BeginScene();
-        sprite->Draw(picture.get(), nullptr, {40, 20, 0}, 0x80FFFFFF);
+        sprite->Draw(picture.get(), nullptr, {x, 20, 0}, 0x80FFFFFF);
         dev->EndScene();
         ASSERT_EQ(dev->Present(), plat::kOk);
     }
@@ -118,6 +120,65 @@ TEST_F(DeviceWindowTest, ALostDeviceComesBackDrawingTheSame)
     Frame();
     EXPECT_TRUE(Near(Shown(45, 25), kBlend));
     EXPECT_TRUE(Near(dev->ReadPixel(45, 25), kBlend));
+}
+
+void SendWindowEvent(SDL_Window* window, Uint8 event)
+{
+    SDL_Event e{};
+    e.type = SDL_WINDOWEVENT;
+    e.window.event = event;
+    e.window.windowID = SDL_GetWindowID(window);
+    SDL_PushEvent(&e);
+    SDL_FlushEvent(SDL_WINDOWEVENT);
+}
+
+TEST_F(DeviceWindowTest, OnlyFramesThatChangeThePictureOrFollowAWindowChangeAreShown)
+{
+    dev->SkipUnchangedFrames(true);
+    Frame();
+    const struct {
+        const char* what;
+        std::function<void()> before; // what happens before the frame
+        float x;                       // where the frame draws the picture
+        bool shown;
+        plat::Argb at40; // what the window and the back buffer hold at (40, 25)
+    } steps[] = {
+        {"the same frame", [] {}, 40, false, kBlend},
+        {"the same frame again", [] {}, 40, false, kBlend},
+        {"the picture one pixel to the right", [] {}, 41, true, kGrey},
+        {"the same as that", [] {}, 41, false, kGrey},
+        {"the window uncovered", [&] { SendWindowEvent(window, SDL_WINDOWEVENT_EXPOSED); }, 41, true, kGrey},
+        {"the window restored", [&] { SendWindowEvent(window, SDL_WINDOWEVENT_RESTORED); }, 41, true, kGrey},
+        {"nothing after it", [] {}, 41, false, kGrey},
+        // A draw outside a scene changed the back buffer: the next frame is
+        // drawn again, though not shown, since the window shows that picture.
+        {"a draw outside a scene", [&] { sprite->Draw(picture.get(), nullptr, {0, 0, 0}, 0xFFFFFFFF); }, 41, false,
+         kGrey},
+        {"back at the first place", [] {}, 40, true, kBlend},
+    };
+    for (const auto& s : steps) {
+        s.before();
+        const std::uint64_t presented = dev->PresentedFrames();
+        Frame(s.x);
+        EXPECT_EQ(dev->PresentedFrames() - presented, s.shown ? 1u : 0u) << s.what;
+        EXPECT_TRUE(Near(Shown(40, 25), s.at40)) << s.what << std::hex << " 0x" << Shown(40, 25);
+        EXPECT_TRUE(Near(dev->ReadPixel(40, 25), s.at40)) << s.what;
+        EXPECT_TRUE(Near(Shown(5, 5), kGrey)) << s.what; // the draw outside the scene is cleared away
+    }
+
+    // Resized, the window is drawn at once, stretched.
+    SDL_SetWindowSize(window, 400, 200);
+    std::uint64_t presented = dev->PresentedFrames();
+    Frame();
+    EXPECT_EQ(dev->PresentedFrames() - presented, 1u);
+    EXPECT_TRUE(Near(Shown(90, 50), kBlend)) << std::hex << Shown(90, 50);
+
+    // Without skipping every frame is shown.
+    dev->SkipUnchangedFrames(false);
+    presented = dev->PresentedFrames();
+    Frame();
+    Frame();
+    EXPECT_EQ(dev->PresentedFrames() - presented, 2u);
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 // Which renderer a windowed device keeps: an OpenGL renderer whose GL is a
-// software rasteriser gives way to the software renderer, a real GPU's never
-// does, and a render driver the player named always stands.
+// software rasteriser gives way to the software renderer (without asking GL
+// where it could be nothing else), a real GPU's never does, and a render
+// driver the player named always stands.
 #include "platform/Device.h"
 
 #include <gtest/gtest.h>
@@ -43,6 +44,24 @@ TEST(RendererChoiceTest, SoftwareOnlyForOpenGlOnASoftwareRasteriser)
     for (const Case& c : cases)
         EXPECT_EQ(plat::PreferSoftwareRenderer(c.renderer, c.gl, c.named), c.software)
             << c.renderer << " / " << c.gl << (c.named ? " (named)" : "");
+}
+
+// Decided before any GL is loaded: without a graphics device GL can only
+// rasterise in software, and neither can Mesa told to.
+TEST(RendererChoiceTest, SoftwareWithoutAskingGlWhereGlCouldOnlyBeSoftware)
+{
+    const struct {
+        bool named, gpu;
+        const char* alwaysSoftware;
+        bool software;
+    } cases[] = {
+        {false, false, nullptr, true}, {false, true, nullptr, false}, {false, true, "1", true},
+        {false, true, "true", true},   {false, true, "0", false},     {false, true, "", false},
+        {true, false, nullptr, false}, {true, true, "1", false},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(plat::PreferSoftwareWithoutAsking(c.named, c.gpu, c.alwaysSoftware), c.software)
+            << c.named << c.gpu << (c.alwaysSoftware ? c.alwaysSoftware : "(unset)");
 }
 
 TEST(RendererChoiceTest, MissingNamesKeepTheRenderer)

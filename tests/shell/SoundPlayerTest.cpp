@@ -462,6 +462,27 @@ TEST(SoundBank, NoSoundCardLeavesStderrClean)
     EXPECT_EQ(captured, "") << (opened ? "a sound device opened" : "no sound device");
 }
 
+// The game begins opening the device before loading and takes it after:
+// the open begun in the background is the one the next open returns, and
+// one close ends it, also when it was never taken.
+TEST(SoundBank, AnOpenBegunInTheBackgroundIsTakenByTheNextOpen)
+{
+    plat::BeginOpenAudio();
+    ASSERT_TRUE(plat::OpenAudio());
+    EXPECT_TRUE(plat::IsAudioOpen());
+    plat::CloseAudio();
+    EXPECT_FALSE(plat::IsAudioOpen());
+
+    plat::BeginOpenAudio();
+    plat::CloseAudio();
+    EXPECT_FALSE(plat::IsAudioOpen());
+
+    plat::SetAudioUnavailable(true);
+    plat::BeginOpenAudio();
+    EXPECT_FALSE(plat::OpenAudio());
+    plat::SetAudioUnavailable(false);
+}
+
 TEST(SoundBank, DisabledSlotIsNotPlayedButCanStillBeStoppedAndTested)
 {
     TestBank bank(Tone(1000));

@@ -257,6 +257,13 @@ TEST_F(ConfigurationTest, ListShowsEveryConfiguration)
     EXPECT_STREQ(list.GetItem(1)->col0, "Generic configuration");
     EXPECT_STREQ(list.GetSelectedKey(), "A.kvz");
     EXPECT_STREQ(list.GetSelectedCol0(), "Alpha");
+
+    // Another folder's files are read from that folder, not the data side's.
+    Program("Lenze", "A.kvz", "[CONFIGURAZIONE]\nNOME=Program alpha\nDESCRIZIONE=Shipped\n");
+    rig.ListConfigurations(list, g_GestFile.GetProgramSubfolder(CGestFile::P_LENZE));
+    ASSERT_EQ(list.GetCount(), 1);
+    EXPECT_STREQ(list.GetItem(0)->col0, "Program alpha");
+    EXPECT_STREQ(list.GetItem(0)->col1, "Shipped");
 }
 
 // A lost device reads the rod and reel catalogues again; files added

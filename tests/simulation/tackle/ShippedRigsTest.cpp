@@ -32,9 +32,9 @@ TEST_F(ShippedRigsTest, EachRigFishesTheWayItsTechniqueNeeds)
         bool floatRig, sliding, spinning;
     };
     const Expect rigs[] = {
-        {"Pole 5 m", 0, true, false, false},       {"Bolognese 6 m", 1, true, false, false},
-        {"Sliding float", 1, true, true, false},   {"Boat bottom", 2, false, false, false},
-        {"Spinning river", 3, false, false, true}, {"Spinning sea", 3, false, false, true},
+        {"Pole_5_m", 0, true, false, false},       {"Bolognese_6_m", 1, true, false, false},
+        {"Sliding_float", 1, true, true, false},   {"Boat_bottom", 2, false, false, false},
+        {"Spinning_river", 3, false, false, true}, {"Spinning_sea", 3, false, false, true},
     };
     CCannaPesca& rig = g_CannaPesca;
     for (const Expect& e : rigs) {
