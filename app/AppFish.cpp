@@ -276,7 +276,11 @@ int CAppFish::ShowProgress(int percent)
     return status;
 }
 
-int CAppFish::Render()
+int CAppFish::Render() { return GameFrame(true); }
+
+int CAppFish::Step() { return GameFrame(false); }
+
+int CAppFish::GameFrame(bool present)
 {
     plat::Device* dev = m_device.get();
     if (!dev)
@@ -297,7 +301,9 @@ int CAppFish::Render()
         m_deviceLost = 0;
     }
 
-    dev->Clear(kFrameClearColour);
+    plat::StepGameClock(plat::kGameStepMs);
+    if (present)
+        dev->Clear(kFrameClearColour);
     dev->BeginScene();
 
     // Each test reads the screen number afresh: a screen that switches to a
@@ -349,6 +355,8 @@ int CAppFish::Render()
         g_Help.Render(dev);
     }
 
+    if (!present)
+        return dev->EndSceneUnseen();
     dev->EndScene();
     int status = dev->Present();
     if (status == plat::kDeviceLost)

@@ -37,7 +37,12 @@ public:
 
     int LoadAll();
     int ShowProgress(int percent);
+    // One game frame: game time steps by plat::kGameStepMs, the current
+    // screen updates and draws, and the frame is presented. Step() is the
+    // same game frame with its drawing recorded and thrown away, for a
+    // machine catching up. A lost device holds game time still.
     int Render();
+    int Step();
     void OnLostDevice();
     void OnResetDevice();
 
@@ -95,6 +100,7 @@ public:
 
 private:
     void Trace(const char* step) const;
+    int GameFrame(bool present);
     void Adopt(std::unique_ptr<plat::Device> device);
 };
 

@@ -151,6 +151,10 @@ void DestroyApplication()
 
 int StartProgram()
 {
+    // Game time starts where the wall clock stands, so the bottoms and fish
+    // seeded from it differ from one start to the next; from here on only
+    // game frames move it.
+    plat::SetGameClock(plat::WallMs());
     // The window system stands in for the window class.
     if (!plat::InitWindowSystem()) {
         // The settings are not read yet: the language is the user's own.
@@ -192,19 +196,38 @@ int StartProgram()
     return 0;
 }
 
-std::uint32_t CFramePacer::WaitBeforeFrame(std::uint32_t now) const
+CFramePacer::Decision CFramePacer::Next(std::uint32_t now)
 {
-    if (!m_started)
-        return 0;
-    std::uint32_t elapsed = now - m_lastStart; // the clock wraps: unsigned difference
-    return elapsed >= kFrameIntervalMs ? 0 : kFrameIntervalMs - elapsed;
+    if (!m_started) {
+        m_started = true;
+        m_due = now;
+    }
+    // The clock wraps: how late the next frame is, by unsigned difference;
+    // a difference past half the range means it is not due yet.
+    std::uint32_t late = now - m_due;
+    if (late >= 0x80000000u)
+        return {FrameAction::Wait, m_due - now};
+    if (late > kStallMs) {
+        m_due = now;
+        late = 0;
+    }
+    const std::uint32_t due = late / kFrameIntervalMs + 1; // this one included
+    m_due += kFrameIntervalMs;
+    if (due > 1 && m_sinceShown + 1 < kMaxFramesPerShown) {
+        ++m_sinceShown;
+        return {FrameAction::Step, 0};
+    }
+    if (due > 1) // the cap: the rest of the backlog is not played
+        m_due = now + kFrameIntervalMs;
+    m_sinceShown = 0;
+    return {FrameAction::Present, 0};
 }
 
-void CFramePacer::FrameStarted(std::uint32_t now)
-{
-    m_started = true;
-    m_lastStart = now;
-}
+namespace {
+PresentedFrameHook g_presentedFrameHook;
+} // namespace
+
+void SetPresentedFrameHook(PresentedFrameHook hook) { g_presentedFrameHook = std::move(hook); }
 
 bool RunMessageLoopTurn(int& exitCode, CFramePacer* pacer)
 {
@@ -217,19 +240,24 @@ bool RunMessageLoopTurn(int& exitCode, CFramePacer* pacer)
         WndProc(m);
         return true;
     }
-    if (!pacer) {
-        if (g_pApp)
-            g_pApp->Render();
+    if (!g_pApp) {
+        if (pacer)
+            plat::WaitWindowMessage(kFrameIntervalMs);
         return true;
     }
-    std::uint32_t now = plat::NowMs();
-    std::uint32_t wait = g_pApp ? pacer->WaitBeforeFrame(now) : kFrameIntervalMs;
-    if (wait == 0) {
-        pacer->FrameStarted(now);
-        g_pApp->Render();
-    } else {
-        plat::WaitWindowMessage(wait);
+    const CFramePacer::Decision next =
+        pacer ? pacer->Next(plat::WallMs()) : CFramePacer::Decision{FrameAction::Present, 0};
+    if (next.action == FrameAction::Wait) {
+        plat::WaitWindowMessage(next.waitMs);
+        return true;
     }
+    if (next.action == FrameAction::Step) {
+        g_pApp->Step();
+        return true;
+    }
+    g_pApp->Render();
+    if (g_presentedFrameHook)
+        g_presentedFrameHook();
     return true;
 }
 

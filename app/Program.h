@@ -3,7 +3,10 @@
 // resolution, window, application initialisation, message loop, shut-down.
 // KarvelinMain() runs all of it; the pieces are open for the test harness.
 
+#include "platform/Clock.h"
+
 #include <cstdint>
+#include <functional>
 
 // The exit code when the window system or the window cannot be made; the
 // shell shows it as exit status 5.
@@ -14,29 +17,51 @@ int KarvelinMain();
 // Entry steps up to the end of the application initialisation. 0 when the
 // message loop may run, else the exit code.
 int StartProgram();
-// A frame starts at most every 10 ms (100 frames a second). Many game rules
-// step once per frame (a hooked fish's run, the line's tension and sag, the
-// float's glide), so the frame rate is their clock: unpaced, they would play
-// at the machine's speed and burn a whole core doing it.
-constexpr std::uint32_t kFrameIntervalMs = 10;
+// Game frames and wall time. Every game frame steps game time by
+// plat::kGameStepMs; the wall clock only decides how many are due, one per
+// step of wall time. When the machine keeps up, each game frame is drawn and
+// presented and the loop sleeps in between. When it falls behind, the due
+// frames run their full update with their drawing thrown away, and only the
+// last is drawn. Past kMaxFramesPerShown game frames per presented frame the
+// game slows down instead of spiralling, and after a stall of more than
+// kStallMs (a suspended process, a debugger, a dragged window) the backlog
+// is dropped, not replayed.
+constexpr std::uint32_t kFrameIntervalMs = plat::kGameStepMs;
+constexpr int kMaxFramesPerShown = 8;
+constexpr std::uint32_t kStallMs = 250;
 
-// When the next frame may start. A slow frame is not made up: the next one
-// starts at once, the one after a full interval later, never a burst.
+enum class FrameAction {
+    Wait,    // no game frame is due yet
+    Step,    // a game frame whose drawing is thrown away: more are due
+    Present, // a game frame drawn and presented
+};
+
 class CFramePacer {
 public:
-    // Milliseconds to wait before a frame may start at now; 0 = start it.
-    std::uint32_t WaitBeforeFrame(std::uint32_t now) const;
-    void FrameStarted(std::uint32_t now);
+    struct Decision {
+        FrameAction action;
+        std::uint32_t waitMs; // for Wait: until the next game frame is due
+    };
+    // What the loop does at wall time now. A Step or Present counts as run.
+    Decision Next(std::uint32_t now);
 
 private:
     bool m_started = false;
-    std::uint32_t m_lastStart = 0;
+    std::uint32_t m_due = 0;   // wall time the next game frame is due
+    int m_sinceShown = 0;      // game frames stepped since the last presented one
 };
 
-// One turn of the message loop: one message handled, or one frame when none
-// waits. False once the quit message is taken, its code in exitCode. Without
-// a pacer the frame runs at once (tests drive frames this way); with one, a
-// frame that is not due yet is waited for while no message arrives.
+// Test and benchmark seam: called after every presented frame (the loop's
+// tests advance the fake wall clock by a frame's cost in it, the slow-machine
+// build spends extra time). Not set in the game.
+using PresentedFrameHook = std::function<void()>;
+void SetPresentedFrameHook(PresentedFrameHook hook);
+
+// One turn of the message loop: one message handled, or one game frame when
+// none waits, so input is handled between game frames, also while catching
+// up. False once the quit message is taken, its code in exitCode. Without a
+// pacer a presented frame runs at once (tests drive frames this way); with
+// one, a frame that is not due yet is waited for while no message arrives.
 bool RunMessageLoopTurn(int& exitCode, CFramePacer* pacer = nullptr);
 int RunMessageLoop();
 // The application object and the window go.

@@ -20,6 +20,7 @@
 //                                  twin frame, where the wall clock is noisy
 #include "app/AppFish.h"
 #include "app/Program.h"
+#include "benchmarks/BenchGame.h"
 #include "gui/Finestra.h"
 #include "gui/Testo.h"
 #include "platform/Clock.h"
@@ -39,7 +40,6 @@
 #include "simulation/tackle/CannaPesca.h"
 #include "simulation/tackle/Cerchi.h"
 #include "world/Luogo.h"
-#include "world/Meteo.h"
 #include "world/Pesci.h"
 
 #include <SDL.h>
@@ -75,41 +75,6 @@ struct Size {
     int width, height, resolutionSetting;
 };
 constexpr Size kSizes[] = {{800, 600, 0}, {1440, 900, 7}};
-
-// The game started in fresh temporary folders at a resolution setting.
-class RunningGame {
-public:
-    explicit RunningGame(int resolutionSetting)
-    {
-        std::string tmpl = (std::filesystem::temp_directory_path() / "karvelin-bench-XXXXXX").string();
-        if (!mkdtemp(tmpl.data()))
-            return;
-        m_root = tmpl;
-        plat::SetDataRootForTests(m_root);
-        plat::SetProgramFolderForTests(m_root);
-        std::filesystem::create_directories(m_root + "/Karvelin");
-        std::ofstream(m_root + "/Karvelin/Karvelin.ini")
-            << "[KARVELIN]\nRISOLUZIONE=" << resolutionSetting << "\n";
-        m_ok = StartProgram() == 0 && g_pApp && g_pDevice;
-    }
-    ~RunningGame()
-    {
-        if (m_ok)
-            ShutDownProgram();
-        // The shared panel background outlives the game's device: let it go
-        // with it, so the next start makes it again.
-        g_sprPanelBackground.m_deviceLost = 0;
-        g_sprPanelBackground.Init();
-        g_pDevice = nullptr;
-        if (!m_root.empty())
-            std::filesystem::remove_all(m_root);
-    }
-    bool Ok() const { return m_ok; }
-
-private:
-    std::string m_root;
-    bool m_ok = false;
-};
 
 // One frame scene: made once the game runs, then drawn frame after frame.
 struct Scene {
@@ -197,15 +162,7 @@ struct Rig3DScene : Scene {
 // the rod and rig at rest and the status bar, through the application's own
 // frame (update and draw).
 struct SessionScene : Scene {
-    SessionScene()
-    {
-        g_pApp->NewSession();
-        g_Gioco.ConfirmStartPanel();
-        g_Meteo.SetState(kWeatherRain);
-        g_Meteo.InitParticles();
-        for (int i = 0; i < 12; ++i)
-            g_GestCerchi.SpawnMedium(100 + 50 * i, g_nScreenH / 2 + 10 * i, true);
-    }
+    SessionScene() { StartSessionInRain(); }
     void Frame() override { g_pApp->Render(); }
 };
 
@@ -477,15 +434,14 @@ void RunFrameBenchmark(benchmark::State& state, const std::function<std::unique_
     // drawing is what is measured.
     g_pDevice->SkipUnchangedFrames(false);
     // Game time goes 10 ms a frame, as in the paced game, whatever a frame
-    // costs: a scene moves the same under a profiler as on its own.
-    struct FakeClock {
-        FakeClock() { plat::SetFakeClock(plat::NowMs()); }
-        ~FakeClock() { plat::ClearFakeClock(); }
-    } fakeClock;
+    // costs: the application's frame steps it itself, a scene drawn piece by
+    // piece is stepped here.
     std::unique_ptr<Scene> scene = makeScene();
     auto frame = [&] {
-        plat::AdvanceFakeClock(10);
+        const std::uint32_t before = plat::NowMs();
         scene->Frame();
+        if (plat::NowMs() == before)
+            plat::StepGameClock(plat::kGameStepMs);
     };
     // Warm: texts rendered and cached, tinted copies baked.
     for (int i = 0; i < 3; ++i)

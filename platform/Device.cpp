@@ -865,6 +865,16 @@ int Device::EndScene()
     return kOk;
 }
 
+int Device::EndSceneUnseen()
+{
+    if (!m_inScene)
+        return kInvalidCall;
+    m_inScene = false;
+    m_queue.clear();
+    m_vertices.clear();
+    return kOk;
+}
+
 void Device::ExecuteQueue()
 {
     m_order.resize(m_queue.size());

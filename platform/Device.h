@@ -249,6 +249,9 @@ public:
     int Clear(Argb colour); // also drops the draws the scene recorded so far
     int BeginScene();
     int EndScene();
+    // Ends the scene dropping its recorded draws unexecuted: nothing is
+    // rasterised (a frame only stepped while the game catches up).
+    int EndSceneUnseen();
     // Shows the back buffer; kDeviceLost when the device was found lost.
     int Present();
     // Leaves out frames that would show the same picture again (see the top

@@ -11,5 +11,7 @@ constexpr int kRandMax = 32767;
 
 void SeedRandom(std::uint32_t seed);
 int Random();
+// Draws made since the program started; tests compare runs by it.
+std::uint64_t RandomDrawCount();
 
 } // namespace plat

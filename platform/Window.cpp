@@ -350,7 +350,7 @@ bool WaitWindowMessage(std::uint32_t timeoutMs)
     TranslatePendingEvents();
     if (!g_queue.empty() || g_quitPosted)
         return true;
-    if (FakeClockActive() || !SDL_WasInit(SDL_INIT_EVENTS)) {
+    if (FakeWallClockActive() || !SDL_WasInit(SDL_INIT_EVENTS)) {
         SleepMs(timeoutMs);
         return false;
     }

@@ -21,7 +21,6 @@ namespace fs = std::filesystem;
 namespace {
 
 constexpr std::uint32_t kClockStart = 1000000;
-constexpr std::uint32_t kAdvanceStep = 20;
 
 // The game's shipped data folder, beside this source tree's tests.
 fs::path ShippedData() { return fs::path(__FILE__).parent_path().parent_path().parent_path() / "data"; }
@@ -64,7 +63,8 @@ std::string SettingsText(const std::map<std::string, std::string>& keys)
 void JourneyTest::SetUp()
 {
     AppTest::SetUp();
-    plat::SetFakeClock(kClockStart);
+    // Game time starts from it, so every start is the same.
+    plat::SetFakeWallClock(kClockStart);
 }
 
 void JourneyTest::TearDown()
@@ -72,7 +72,7 @@ void JourneyTest::TearDown()
     CTesto::SetProbe(nullptr);
     AppTest::TearDown();
     started = false;
-    plat::ClearFakeClock();
+    plat::ClearFakeWallClock();
 }
 
 int JourneyTest::StartJourney(const JourneyOptions& options)
@@ -165,10 +165,8 @@ void JourneyTest::Type(const std::string& text)
 
 void JourneyTest::Advance(std::uint32_t ms)
 {
-    while (ms > 0) {
-        const std::uint32_t step = ms < kAdvanceStep ? ms : kAdvanceStep;
-        plat::AdvanceFakeClock(step);
-        ms -= step;
+    for (std::uint32_t t = 0; t < ms; t += plat::kGameStepMs) {
+        plat::AdvanceFakeWallClock(plat::kGameStepMs);
         Frame();
     }
 }

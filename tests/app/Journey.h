@@ -1,7 +1,7 @@
 #pragma once
 // The journey harness: the real program started in temporary folders that
 // hold a copy of the shipped data folder, in a chosen language and
-// resolution, on the fake clock with a seeded generator, driven by mouse and
+// resolution, on the fake wall clock with a seeded generator, driven by mouse and
 // keys at layout coordinates, and watched through the back buffer and the
 // text probe (every text a frame draws, with its box and measured width).
 #include "gui/Testo.h"
@@ -54,7 +54,8 @@ protected:
     void Wheel(int delta);
     // Character messages, one per byte.
     void Type(const std::string& text);
-    // The fake clock moves in steps of at most 20 ms, a frame after each.
+    // Game frames of 10 ms (presented) until ms of game time have passed,
+    // the fake wall clock keeping pace.
     void Advance(std::uint32_t ms);
     // The back buffer as a PNG beside the test program; its path.
     std::string Shot(const std::string& name);

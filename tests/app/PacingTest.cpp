@@ -1,5 +1,6 @@
-// The message loop's frame pacing: frames at most every interval, a slow
-// frame not made up, messages never held back by the wait.
+// The message loop's pacing: game frames one per 10 ms of wall time, the
+// ones a slow machine owes run without drawing, at most eight per presented
+// frame, a stall dropped, and messages never held back by the wait.
 #include "app/Program.h"
 #include "platform/Clock.h"
 #include "platform/Window.h"
@@ -10,72 +11,119 @@
 #include <string>
 #include <vector>
 
-TEST(FramePacer, FramesStartAtMostEveryIntervalAndASlowFrameIsNotMadeUp)
+namespace {
+
+// 'W' wait, 'S' step, 'P' present.
+char Letter(FrameAction a) { return a == FrameAction::Wait ? 'W' : a == FrameAction::Step ? 'S' : 'P'; }
+
+} // namespace
+
+TEST(FramePacer, OneGameFramePerStepOfWallTimeTheBacklogSteppedThenPresented)
 {
-    static_assert(kFrameIntervalMs == 10);
-    CFramePacer pacer;
-    EXPECT_EQ(pacer.WaitBeforeFrame(500), 0u); // the first frame starts at once
-    pacer.FrameStarted(500);
-    struct Step {
-        std::uint32_t now, wait;
+    static_assert(kFrameIntervalMs == plat::kGameStepMs);
+    struct Turn {
+        std::uint32_t now;
+        char action;
+        std::uint32_t wait = 0;
     };
-    for (Step s : {Step{500, 10}, Step{503, 7}, Step{509, 1}, Step{510, 0}, Step{900, 0}})
-        EXPECT_EQ(pacer.WaitBeforeFrame(s.now), s.wait) << s.now;
-
-    // A frame that started at 510 and took 25 ms: the next starts at once,
-    // the one after a full interval after that, not two in a row.
-    pacer.FrameStarted(510);
-    EXPECT_EQ(pacer.WaitBeforeFrame(535), 0u);
-    pacer.FrameStarted(535);
-    EXPECT_EQ(pacer.WaitBeforeFrame(536), 9u);
-
-    // Across the clock's wrap.
-    pacer.FrameStarted(0xFFFFFFFCu);
-    EXPECT_EQ(pacer.WaitBeforeFrame(2), 4u);
-    EXPECT_EQ(pacer.WaitBeforeFrame(6), 0u);
+    struct Case {
+        const char* name;
+        std::uint32_t start;
+        std::vector<Turn> turns;
+    };
+    const Case cases[] = {
+        {"keeping up: the first frame at once, then one every 10 ms",
+         500,
+         {{500, 'P'}, {500, 'W', 10}, {503, 'W', 7}, {509, 'W', 1}, {510, 'P'}, {511, 'W', 9}, {520, 'P'}}},
+        {"a 25 ms frame: two owed, one stepped and one presented, the phase kept",
+         500,
+         {{500, 'P'}, {525, 'S'}, {525, 'P'}, {525, 'W', 5}, {530, 'P'}}},
+        {"60 ms a frame: five stepped, the sixth presented",
+         500,
+         {{500, 'P'}, {560, 'S'}, {560, 'S'}, {560, 'S'}, {560, 'S'}, {560, 'S'}, {560, 'P'}, {560, 'W', 10}}},
+        {"200 ms behind: seven stepped, the eighth presented, the rest dropped",
+         500,
+         {{500, 'P'},
+          {700, 'S'},
+          {700, 'S'},
+          {700, 'S'},
+          {700, 'S'},
+          {700, 'S'},
+          {700, 'S'},
+          {700, 'S'},
+          {700, 'P'},
+          {700, 'W', 10},
+          {710, 'P'}}},
+        {"a stall past 250 ms: one frame, presented, nothing replayed",
+         500,
+         {{500, 'P'}, {2500, 'P'}, {2500, 'W', 10}, {2510, 'P'}}},
+        {"across the wall clock's wrap",
+         0xFFFFFFFAu,
+         {{0xFFFFFFFAu, 'P'}, {2, 'W', 2}, {4, 'P'}, {30, 'S'}, {30, 'P'}, {31, 'W', 3}}},
+    };
+    for (const Case& c : cases) {
+        CFramePacer pacer;
+        for (std::size_t i = 0; i < c.turns.size(); ++i) {
+            const Turn& t = c.turns[i];
+            const CFramePacer::Decision d = pacer.Next(t.now);
+            EXPECT_EQ(Letter(d.action), t.action) << c.name << ", turn " << i;
+            if (t.action == 'W') {
+                EXPECT_EQ(d.waitMs, t.wait) << c.name << ", turn " << i;
+            }
+        }
+    }
 }
 
-TEST_F(AppTest, MessageLoopPacesFramesAndHandlesMessagesAtOnce)
+TEST_F(AppTest, MessageLoopStepsGameTimeAndHandlesMessagesBetweenGameFrames)
 {
     ASSERT_EQ(Start(), 0);
-    plat::SetFakeClock(5000);
-    std::vector<std::uint32_t> frames;
+    plat::SetFakeWallClock(5000);
+    const std::uint32_t origin = plat::NowMs();
+    std::vector<std::uint32_t> gameTimes;
+    std::vector<std::uint32_t> presentedAt; // game time of each presented frame
     std::vector<int> pointerX;
     CAppFish::SetTraceHook([&](const char* step) {
         if (std::string(step) != "render 1")
             return;
-        frames.push_back(plat::NowMs());
+        gameTimes.push_back(plat::NowMs() - origin);
         pointerX.push_back(g_pointer.x);
-        if (frames.size() == 3)
-            plat::AdvanceFakeClock(25); // a slow frame
-        if (frames.size() == 4) {
-            // A message posted during a frame is handled before the next
-            // frame is waited for.
+        if (gameTimes.size() == 3) {
+            // A message posted during a game frame is handled before the next
+            // one, also while catching up.
             plat::WindowMessage m = MakeMessage(plat::MessageKind::MouseMove);
             m.x = 10;
             m.y = 20;
             plat::PostWindowMessage(m);
         }
-        if (frames.size() == 6)
+        if (gameTimes.size() == 8)
             plat::PostQuitMessage(0);
     });
+    int presented = 0;
+    SetPresentedFrameHook([&] {
+        presentedAt.push_back(plat::NowMs() - origin);
+        if (++presented == 2)
+            plat::AdvanceFakeWallClock(45); // a slow frame: four more game frames owed
+    });
     EXPECT_EQ(RunMessageLoop(), 0);
-    plat::ClearFakeClock();
-    EXPECT_EQ(frames, (std::vector<std::uint32_t>{5000, 5010, 5020, 5045, 5055, 5065}));
-    ASSERT_EQ(pointerX.size(), 6u);
-    EXPECT_NE(pointerX[3], 10);
-    EXPECT_EQ(pointerX[4], 10); // the move arrived before the fifth frame
+    SetPresentedFrameHook(nullptr);
+    plat::ClearFakeWallClock();
+    EXPECT_EQ(gameTimes, (std::vector<std::uint32_t>{10, 20, 30, 40, 50, 60, 70, 80}));
+    EXPECT_EQ(presentedAt, (std::vector<std::uint32_t>{10, 20, 60, 70, 80}))
+        << "30 to 50 only stepped, caught up by 60";
+    ASSERT_EQ(pointerX.size(), 8u);
+    EXPECT_NE(pointerX[2], 10);
+    EXPECT_EQ(pointerX[3], 10) << "the move arrived before the fourth game frame";
 }
 
 TEST(WindowMessages, WaitReturnsAtOnceWhenAMessageWaitsAndElseSpendsTheTimeout)
 {
     plat::ClearWindowMessages();
-    plat::SetFakeClock(100);
+    plat::SetFakeWallClock(100);
     EXPECT_FALSE(plat::WaitWindowMessage(7));
-    EXPECT_EQ(plat::NowMs(), 107u);
+    EXPECT_EQ(plat::WallMs(), 107u);
     plat::PostQuitMessage(0);
     EXPECT_TRUE(plat::WaitWindowMessage(7));
-    EXPECT_EQ(plat::NowMs(), 107u);
+    EXPECT_EQ(plat::WallMs(), 107u);
     plat::ClearWindowMessages();
-    plat::ClearFakeClock();
+    plat::ClearFakeWallClock();
 }

@@ -37,7 +37,6 @@ protected:
     void TearDown() override
     {
         g_Calendario = savedClock;
-        plat::ClearFakeClock();
         AppTest::TearDown();
     }
     void Click(int x, int y)

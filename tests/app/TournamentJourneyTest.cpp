@@ -25,20 +25,39 @@ namespace {
 
 class TournamentJourney : public JourneyTest {
 protected:
+    void SetUp() override
+    {
+        JourneyTest::SetUp();
+        // Every journey's game time starts at the same origin, so a tick
+        // stamped by an earlier test in this process could still lie ahead;
+        // a fresh program has never run it.
+        g_Gioco.m_timer[1].last = 0;
+    }
     void TearDown() override
     {
         g_Gara.m_running = 0;
         g_CannaPesca.m_canna.SetPhase(0);
         JourneyTest::TearDown();
     }
-    // Frames a second apart, as a slow machine would run them. A timed
-    // operation is due strictly more than its interval after its last run,
-    // so frames exactly 1000 ms apart would count every other second.
-    void Seconds(int count)
+    // Game frames up to each of count ticks of the tournament clock, at most
+    // 101 for each (a clock that does not run shows as a missing second).
+    // A timed operation is due strictly more than its interval after its
+    // last run, so the one-second tick comes every 101 game frames of 10 ms;
+    // stopping right after a tick keeps the frames of the clicks in between
+    // from reaching the next one.
+    // With fishOn the fish stays on, struck, through every frame, as a fight
+    // that lasts that long would (the fight itself is not driven).
+    void Seconds(int count, bool fishOn = false)
     {
         for (int i = 0; i < count; ++i) {
-            plat::SetFakeClock(plat::NowMs() + 1001);
-            Frame();
+            const int before = g_Gara.m_remainingSeconds;
+            for (int frame = 0; frame < 101 && g_Gara.m_remainingSeconds == before; ++frame) {
+                if (fishOn) {
+                    g_CannaPesca.m_canna.SetPhase(2);
+                    g_CannaPesca.m_strike = 1;
+                }
+                Frame();
+            }
         }
     }
 };
@@ -87,7 +106,7 @@ TEST_F(TournamentJourney, CountdownFightEndResultsAndAFreeSessionAfter)
     g_Gara.m_remainingSeconds = 2;
     g_CannaPesca.m_canna.SetPhase(2);
     g_CannaPesca.m_strike = 1;
-    Seconds(4);
+    Seconds(4, true);
     EXPECT_EQ(g_Gara.m_remainingSeconds, -2) << "the counter runs on below 0 during the fight";
     EXPECT_EQ(g_Gioco.GetState(), kSessionFishing) << "the end waits for the fight";
 

@@ -15,7 +15,7 @@ TEST_F(AppTest, TournamentOpensItsSessionOnTheDrawnVenueAndDate)
     ASSERT_EQ(Start(), 0);
     g_Opzioni.tournamentTime = 1000000;
     g_Opzioni.tournamentFishermen = 45;
-    plat::SetFakeClock(31337);
+    plat::SetGameClock(31337);
     plat::SeedRandom(11);
     g_Gara.Start();
     Frame();
@@ -42,5 +42,4 @@ TEST_F(AppTest, TournamentOpensItsSessionOnTheDrawnVenueAndDate)
     g_pApp->NewSession();
     EXPECT_EQ(Screen(), kScreenSession);
     EXPECT_FALSE(g_Gara.IsRunning());
-    plat::ClearFakeClock();
 }

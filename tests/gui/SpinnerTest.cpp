@@ -122,12 +122,12 @@ TEST_F(SpinnerTest, HoldingAnArrowRepeatsFasterAndFaster)
 {
     Setup(0, 1000, 1, 0, false);
     const std::uint32_t t0 = 100000;
-    plat::SetFakeClock(t0);
+    plat::SetGameClock(t0);
     Press(spin, kUpX, kArrowY);
     std::vector<std::uint32_t> repeats;
     int last = spin.GetValue();
     for (std::uint32_t t = 1; t <= 2500; ++t) {
-        plat::SetFakeClock(t0 + t);
+        plat::SetGameClock(t0 + t);
         Frame();
         if (spin.GetValue() != last) {
             repeats.push_back(t);
@@ -152,10 +152,10 @@ TEST_F(SpinnerTest, AValueChangedByHoldingReachesTheOwnerWhereverTheReleaseLands
     EXPECT_FALSE(Release(spin, kDownX, kArrowY));
 
     const std::uint32_t t0 = 200000;
-    plat::SetFakeClock(t0);
+    plat::SetGameClock(t0);
     Press(spin, kUpX, kArrowY);
     for (std::uint32_t t = 0; t <= 2200; t += 10) {
-        plat::SetFakeClock(t0 + t);
+        plat::SetGameClock(t0 + t);
         MoveTo(600, 500); // the pointer wanders off the arrow; the arrow stays held
         Frame();
     }
@@ -171,10 +171,10 @@ TEST_F(SpinnerTest, AValueHeldToTheEndReachesTheOwnerThoughTheArrowIsDisabled)
 {
     Setup(0, 10, 1, 8, false);
     const std::uint32_t t0 = 300000;
-    plat::SetFakeClock(t0);
+    plat::SetGameClock(t0);
     Press(spin, kUpX, kArrowY);
     for (std::uint32_t t = 0; t <= 3000; t += 5) {
-        plat::SetFakeClock(t0 + t);
+        plat::SetGameClock(t0 + t);
         Frame();
     }
     EXPECT_EQ(spin.GetValue(), 10);

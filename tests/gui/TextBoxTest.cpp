@@ -103,7 +103,7 @@ TEST_F(TextBoxTest, TheCaretBlinksWhileTheBoxIsDrawnAndEditable)
     std::string seen;
     const std::uint32_t t0 = 500000;
     for (std::uint32_t t = 0; t <= 1300; t += 50) {
-        plat::SetFakeClock(t0 + t);
+        plat::SetGameClock(t0 + t);
         box.DrawEdit(dev.get(), 100, 100, 200, 30);
         seen += box.GetDisplayText(shown, box.GetText()) == std::string("Name_") ? '_' : '.';
     }

@@ -15,7 +15,7 @@ protected:
     {
         GfxTest::SetUp();
         g_Opzioni.italian = false;
-        plat::SetFakeClock(100000);
+        plat::SetGameClock(100000);
     }
 
     static void MoveTo(int x, int y)

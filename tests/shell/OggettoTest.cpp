@@ -15,15 +15,12 @@ struct Counter : COggetto {
     void OnTimer4() override { ++runs[4]; }
 };
 
-class OggettoTest : public ::testing::Test {
-protected:
-    void TearDown() override { plat::ClearFakeClock(); }
-};
+class OggettoTest : public ::testing::Test {};
 
 TEST_F(OggettoTest, FiringRule)
 {
     Counter c;
-    plat::SetFakeClock(5000);
+    plat::SetGameClock(5000);
     c.RunTimer1();
     EXPECT_EQ(c.runs[1], 0); // interval 0: off
     c.m_timer[1].last = 1;
@@ -41,7 +38,7 @@ TEST_F(OggettoTest, FiringRule)
         int runs;
     } polls[] = {{1050, 0}, {1100, 0}, {1101, 1}, {1150, 1}, {1202, 2}};
     for (const auto& p : polls) {
-        plat::SetFakeClock(p.now);
+        plat::SetGameClock(p.now);
         c.RunTimer2();
         EXPECT_EQ(c.runs[2], p.runs) << p.now;
     }
@@ -51,7 +48,7 @@ TEST_F(OggettoTest, FiringRule)
 TEST_F(OggettoTest, WrapOfTheMillisecondClock)
 {
     Counter c;
-    plat::SetFakeClock(10);
+    plat::SetGameClock(10);
     c.m_timer[3] = {20, 4294967290u};
     c.RunTimer3();
     EXPECT_EQ(c.runs[3], 0); // 16 ms passed
@@ -63,15 +60,15 @@ TEST_F(OggettoTest, WrapOfTheMillisecondClock)
 TEST_F(OggettoTest, ResetTimersHoldsEveryTimerForItsInterval)
 {
     Counter c;
-    plat::SetFakeClock(2000);
+    plat::SetGameClock(2000);
     for (auto& t : c.m_timer)
         t.interval = 50;
     c.ResetTimers();
-    plat::SetFakeClock(2050);
+    plat::SetGameClock(2050);
     c.RunTimer1();
     c.RunTimer2();
     EXPECT_EQ(c.runs[1] + c.runs[2], 0);
-    plat::SetFakeClock(2051);
+    plat::SetGameClock(2051);
     c.RunTimer1();
     EXPECT_EQ(c.runs[1], 1);
 }

@@ -77,9 +77,9 @@ Bytes Tone(int ms, int rate = 22050)
 
 bool WaitUntilSilent(const SoundObject* sound, std::uint32_t timeoutMs)
 {
-    const std::uint32_t start = plat::NowMs();
+    const std::uint32_t start = plat::WallMs();
     while (IsSoundPlaying(sound)) {
-        if (plat::NowMs() - start > timeoutMs)
+        if (plat::WallMs() - start > timeoutMs)
             return false;
         plat::SleepMs(5);
     }
@@ -235,11 +235,11 @@ TEST(WaveParser, RiffSizeLargerThanTheFileIsBoundedByTheBytes)
 
 class SoundDevice : public ::testing::Test {
 protected:
-    // Playback runs in real time: with a fake clock left set, sleeping would
+    // Playback runs in real time: with a fake wall clock left set, sleeping would
     // not wait and WaitUntilSilent would give up at once.
     void SetUp() override
     {
-        plat::ClearFakeClock();
+        plat::ClearFakeWallClock();
         ASSERT_TRUE(plat::OpenAudio()) << "dummy audio driver did not open";
     }
     void TearDown() override { plat::CloseAudio(); }
@@ -363,10 +363,10 @@ TEST_F(SoundDevice, RatesAndConvertedSizesAreBounded)
         f.blockAlign = 1;
         f.bitsPerSample = 8;
         const Bytes samples(c.bytes, 0x80);
-        const std::uint32_t start = plat::NowMs();
+        const std::uint32_t start = plat::WallMs();
         plat::AudioBuffer* b = plat::CreateAudioBuffer(f, samples.data(), samples.size());
         EXPECT_EQ(b != nullptr, c.playable);
-        EXPECT_LT(plat::NowMs() - start, 2000u);
+        EXPECT_LT(plat::WallMs() - start, 2000u);
         plat::DestroyAudioBuffer(b);
     }
 }

@@ -1,7 +1,7 @@
 #pragma once
 // Keeps a test's changes to the game's shared state to that test: the
 // settings, the pointer and the screen sizes are put back as they were when
-// the guard goes, and the fake clock is switched off again.
+// the guard goes, and the fake wall clock is switched off again.
 #include "platform/Clock.h"
 #include "shell/Graphics.h"
 #include "shell/Oggetto.h"
@@ -20,7 +20,7 @@ public:
         g_nScreenH = m_screenH;
         g_nViewportW = m_viewportW;
         g_nViewportH = m_viewportH;
-        plat::ClearFakeClock();
+        plat::ClearFakeWallClock();
     }
     SharedState(const SharedState&) = delete;
     SharedState& operator=(const SharedState&) = delete;

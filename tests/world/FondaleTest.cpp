@@ -21,7 +21,7 @@ protected:
     void SetUp() override
     {
         WorldTest::SetUp();
-        plat::SetFakeClock(123456);
+        plat::SetGameClock(123456);
     }
     CFondale bottom;
 };

@@ -19,7 +19,7 @@ protected:
     void SetUp() override
     {
         WorldTest::SetUp();
-        plat::SetFakeClock(1000);
+        plat::SetGameClock(1000);
         g_Meteo.Init(dev.get());
         g_Luogo.LoadVenue("", kVenueLake);
     }

@@ -153,14 +153,19 @@ TEST_F(EffettiTest, OverlayHidesAtOnceAndFadesInAboutNineSeconds)
     fx.ToggleOverlay();
     EXPECT_FALSE(fx.m_overlayShown);
     fx.ToggleOverlay();
-    int seconds = 0;
-    while (fx.m_overlayShown && seconds < 30) {
-        plat::AdvanceFakeClock(1001);
+    // Polled every game frame; each run of the one-second timer is a second.
+    int seconds = 0, frames = 0;
+    while (fx.m_overlayShown && frames < 3100) {
+        const float alpha = fx.m_marker.m_alpha;
+        plat::StepGameClock(plat::kGameStepMs);
         fx.RunTimer1();
-        ++seconds;
+        ++frames;
+        if (fx.m_marker.m_alpha != alpha || !fx.m_overlayShown)
+            ++seconds;
     }
     EXPECT_GE(seconds, 9);
     EXPECT_LE(seconds, 10);
+    EXPECT_LE(frames, 10 * 101) << "a run every 101 game frames";
     EXPECT_EQ(fx.m_marker.m_visible, 0);
 }
 

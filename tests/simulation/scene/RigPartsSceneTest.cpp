@@ -237,7 +237,7 @@ TEST_F(RigSceneTest, DragGaugeShowsAfterAChange)
     reel.ChangeDrag(0.43333334f);
     EXPECT_EQ(reel.m_gaugeCountdown, 600);
     for (int i = 0; i < 30; ++i) {
-        plat::AdvanceFakeClock(21);
+        plat::StepGameClock(21);
         reel.Render(dev.get());
     }
     EXPECT_EQ(reel.m_gaugeCountdown, 0);

@@ -46,7 +46,7 @@ protected:
         g_GestFile.Init();
         g_Opzioni.netMode = 2;
         g_Opzioni.showTension = 1;
-        plat::SetFakeClock(1000);
+        plat::SetGameClock(1000);
         Venue(kVenueLake);
         g_Meteo.SetWind(0, 0);
         plat::SeedRandom(7);
@@ -59,7 +59,6 @@ protected:
     }
     void TearDown() override
     {
-        plat::ClearFakeClock();
         GfxTest::TearDown();
     }
 
@@ -86,7 +85,7 @@ protected:
     // One frame of the fishing scene.
     void Frame(int ms = 10)
     {
-        plat::AdvanceFakeClock(std::uint32_t(ms));
+        plat::StepGameClock(std::uint32_t(ms));
         dev->Clear(0xFF204060);
         dev->BeginScene();
         if (m_background)

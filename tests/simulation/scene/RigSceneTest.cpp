@@ -112,7 +112,7 @@ TEST_F(RigSceneTest, BologneseLandingBetweenBandsRisesAndSinksBack)
     EXPECT_GE(landed, rig.m_bands[0]);
     EXPECT_LE(landed, rig.m_bands[2]);
     for (int i = 1; i <= 35; ++i) {
-        plat::AdvanceFakeClock(10);
+        plat::StepGameClock(10);
         g.RunTimer0();
         EXPECT_EQ(g.GetY(), landed - 70 + 2 * i);
     }
@@ -156,7 +156,7 @@ TEST_F(RigSceneTest, NetRisesPixelByPixelAndReverses)
     int firings = 0;
     while (!net.IsUp() && firings < 1000) {
         EXPECT_TRUE(net.m_raised);
-        plat::AdvanceFakeClock(10);
+        plat::StepGameClock(10);
         net.RenderBack(dev.get());
         ++firings;
     }
@@ -165,19 +165,19 @@ TEST_F(RigSceneTest, NetRisesPixelByPixelAndReverses)
     // R twice: it sinks from where it had risen to, then rises again.
     net.Toggle();
     for (int i = 0; i < 10; ++i) {
-        plat::AdvanceFakeClock(10);
+        plat::StepGameClock(10);
         net.RenderBack(dev.get());
     }
     EXPECT_EQ(net.GetY(), 495);
     EXPECT_FALSE(net.IsUp());
     net.Toggle();
-    plat::AdvanceFakeClock(10);
+    plat::StepGameClock(10);
     net.RenderBack(dev.get());
     EXPECT_EQ(net.GetY(), 494);
     // Lowered all the way it hides below the screen and stays there.
     net.Lower();
     for (int i = 0; i < 300; ++i) {
-        plat::AdvanceFakeClock(10);
+        plat::StepGameClock(10);
         net.RenderBack(dev.get());
     }
     EXPECT_EQ(net.GetY(), 750);
@@ -218,7 +218,7 @@ TEST_F(RigSceneTest, SameSeedAndFramesGiveTheSameTrace)
     const std::string a = Trace(this, rig, [this] { Frame(); });
     rig.Reset(dev.get());
     rig.m_canna.m_current.type = kRodBolognese;
-    plat::SetFakeClock(1000);
+    plat::SetGameClock(1000);
     plat::SeedRandom(11);
     const std::string b = Trace(this, rig, [this] { Frame(); });
     EXPECT_EQ(a, b);

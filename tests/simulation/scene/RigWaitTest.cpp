@@ -218,7 +218,7 @@ TEST_F(RigWaitTest, DriftRingsVerticalCurrentAndTheLeadOnTheBottom)
     g.SetVisibleHeight(10);
     g_GestCerchi.Load(dev.get());
     ASSERT_EQ(g_GestCerchi.CountLive(), 0);
-    plat::AdvanceFakeClock(300); // the pool takes one new ring per 250 ms
+    plat::StepGameClock(300); // the pool takes one new ring per 250 ms
     rig.DriftRig();
     EXPECT_EQ(g_GestCerchi.CountLive(), 1);
     EXPECT_EQ(g_GestCerchi.m_requestX, 200);

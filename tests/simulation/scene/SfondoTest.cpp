@@ -154,13 +154,13 @@ TEST_F(SfondoTest, PhaseCyclesThroughTwelveStepsOf80Ms)
     const int start = background.m_ripplePhase;
     EXPECT_EQ(start, 1);
     for (int i = 0; i < 12; ++i) {
-        plat::AdvanceFakeClock(81);
+        plat::StepGameClock(81);
         background.RunTimer0();
         seen.insert(background.m_ripplePhase);
     }
     EXPECT_EQ(seen.size(), 12u);
     EXPECT_EQ(background.m_ripplePhase, start);
-    plat::AdvanceFakeClock(40);
+    plat::StepGameClock(40);
     background.RunTimer0();
     EXPECT_EQ(background.m_ripplePhase, start);
 }
@@ -288,7 +288,7 @@ TEST_F(SfondoTest, PicturesToLookAt)
         fx.Render(dev.get());
         g_Meteo.DrawIcon(dev.get());
         dev->EndScene();
-        plat::AdvanceFakeClock(40);
+        plat::StepGameClock(40);
     }
     SetRigLink(nullptr);
     plat::Image scene;

@@ -32,7 +32,7 @@ protected:
         g_Opzioni.tournamentFishermen = 0;
         g_Luogo.Load(dev.get());
         At(2026, 7, 15, 12, 0);
-        plat::SetFakeClock(100000);
+        plat::SetGameClock(100000);
         plat::SeedRandom(7);
     }
     void TearDown() override
@@ -194,7 +194,7 @@ TEST_F(GaraTest, EventDateHourAndLengthAreDrawnAndBounded)
 
     std::set<int> days, months, hours;
     for (std::uint32_t clock = 1000; clock < 1150; ++clock) {
-        plat::SetFakeClock(clock);
+        plat::SetGameClock(clock);
         g_Gara.Start();
         const GaraEvento& ev = g_Gara.m_events[0];
         days.insert(ev.day);
@@ -218,7 +218,7 @@ TEST_F(GaraTest, GameClockLandsOnTheEventsDateWhateverItsMonthWas)
     // draw the last days, then start from every awkward date with them.
     std::vector<std::uint32_t> lateDays;
     for (std::uint32_t clock = 2000; clock < 2200 && lateDays.size() < 4; ++clock) {
-        plat::SetFakeClock(clock);
+        plat::SetGameClock(clock);
         g_Gara.Start();
         if (g_Gara.m_events[0].day >= 29)
             lateDays.push_back(clock);
@@ -236,7 +236,7 @@ TEST_F(GaraTest, GameClockLandsOnTheEventsDateWhateverItsMonthWas)
         int day30 = 0;
         for (std::uint32_t clock : lateDays) {
             At(2028, r.month, r.day, 17, 45);
-            plat::SetFakeClock(clock);
+            plat::SetGameClock(clock);
             g_Gara.Start();
             const GaraEvento& ev = g_Gara.m_events[0];
             EXPECT_EQ(ev.day, g_Calendario.GetDayOfMonth()) << "clock " << clock;
@@ -257,7 +257,7 @@ TEST_F(GaraTest, SameSeedAndClockGiveTheSameTournament)
     auto play = [this] {
         At(2026, 11, 2, 9, 30);
         plat::SeedRandom(99);
-        plat::SetFakeClock(4242);
+        plat::SetGameClock(4242);
         g_Opzioni.tournamentTime = 30;
         g_Gara.Start();
         g_Gara.SetPlayerResult(CGara::MakeScore(2, 900), 2, 900.0f, 600.0f, 35);

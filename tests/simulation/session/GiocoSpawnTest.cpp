@@ -224,19 +224,19 @@ TEST_F(SpawnTest, NoAttemptWithAFishOnAndTheNextOnlyThreeSecondsAfterIt)
 {
     g_Luogo.Record().presence[lake[0]] = 100;
     g_Gioco.m_state = kSessionFishing;
-    plat::SetFakeClock(500000);
+    plat::SetGameClock(500000);
     g_Gioco.m_lastFishOn = g_Gioco.m_lastSpawn = g_Gioco.m_lastClock = g_Gioco.m_lastTide = 500000;
     g_CannaPesca.m_canna.SetPhase(2);
     for (std::uint32_t t = 500000; t <= 520000; t += 500) {
-        plat::SetFakeClock(t);
+        plat::SetGameClock(t);
         g_Gioco.Update();
         EXPECT_EQ(g_Gioco.m_lastSpawn, t) << "a fish on keeps the spawn waiting";
     }
     g_CannaPesca.m_canna.SetPhase(0); // landed or lost after the frame at 520000
-    plat::SetFakeClock(523000);
+    plat::SetGameClock(523000);
     g_Gioco.Update();
     EXPECT_EQ(g_Gioco.m_lastSpawn, 520000u) << "exactly 3000 ms is not enough";
-    plat::SetFakeClock(523001);
+    plat::SetGameClock(523001);
     g_Gioco.Update();
     EXPECT_EQ(g_Gioco.m_lastSpawn, 523001u);
     g_Gioco.m_state = kSessionIdle;
@@ -246,17 +246,17 @@ TEST_F(SpawnTest, ClockAndTideStepOnWrappingTimestampsInEveryState)
 {
     g_Gioco.m_state = kSessionGameMenu;
     const std::uint32_t start = 0xFFFFF000u; // the millisecond clock wraps during the test
-    plat::SetFakeClock(start);
+    plat::SetGameClock(start);
     g_Gioco.m_lastFishOn = g_Gioco.m_lastSpawn = g_Gioco.m_lastClock = g_Gioco.m_lastTide = start;
     const std::int64_t clock0 = g_Calendario.GetClock();
-    plat::SetFakeClock(start + 2999);
+    plat::SetGameClock(start + 2999);
     g_Gioco.Update();
     EXPECT_EQ(g_Calendario.GetClock(), clock0);
-    plat::SetFakeClock(start + 3000); // past the wrap
+    plat::SetGameClock(start + 3000); // past the wrap
     g_Gioco.Update();
     EXPECT_EQ(g_Calendario.GetClock(), clock0 + 3);
     EXPECT_EQ(g_Gioco.m_lastSpawn, start) << "no spawn step outside fishing";
-    plat::SetFakeClock(start + 60000);
+    plat::SetGameClock(start + 60000);
     g_Gioco.Update();
     EXPECT_EQ(g_Gioco.m_lastTide, start + 60000);
     g_Gioco.m_state = kSessionIdle;

@@ -21,7 +21,7 @@ protected:
     {
         int steps = 0;
         while (!ring.HasEnded() && steps < 100) {
-            plat::AdvanceFakeClock(ring.m_timer[0].interval + 1);
+            plat::StepGameClock(ring.m_timer[0].interval + 1);
             ring.RunTimer0();
             ++steps;
         }
@@ -56,10 +56,10 @@ TEST_F(CerchiTest, RequestsArePacedAtAQuarterSecond)
 {
     pool.SpawnMedium(100, 300, false);
     EXPECT_EQ(pool.CountLive(), 1);
-    plat::AdvanceFakeClock(200);
+    plat::StepGameClock(200);
     pool.SpawnMedium(400, 300, false); // too early: dropped
     EXPECT_EQ(pool.CountLive(), 1);
-    plat::AdvanceFakeClock(51);
+    plat::StepGameClock(51);
     pool.SpawnMedium(500, 300, false);
     EXPECT_EQ(pool.CountLive(), 2);
     EXPECT_FLOAT_EQ(pool.m_rings[1].m_limit, 1.2f);
@@ -77,7 +77,7 @@ TEST_F(CerchiTest, BigRingGrowsFromAQuarterToItsLimitIn24StepsAndIsFreed)
     EXPECT_EQ(pool.CountLive(), 0);
     // Alpha falls as the ring grows.
     pool.SpawnBig(200, 400, true);
-    plat::AdvanceFakeClock(31);
+    plat::StepGameClock(31);
     ring.RunTimer0();
     EXPECT_NEAR(ring.m_alpha, 0.75f, 1e-5);
 }
@@ -116,7 +116,7 @@ TEST_F(CerchiTest, RingsAreDrawnSmallerFarAway)
         dev->BeginScene();
         pool.Render(dev.get());
         dev->EndScene();
-        plat::AdvanceFakeClock(5);
+        plat::StepGameClock(5);
     }
     auto width = [&](int cx, int cy) {
         int w = 0;

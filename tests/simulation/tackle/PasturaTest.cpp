@@ -199,15 +199,15 @@ TEST_F(PasturaTest, ThrownOnceItWorksSixtyDecayTicks)
 
 TEST_F(PasturaTest, DecayRunsEveryFiveSecondsWhenPolled)
 {
-    plat::SetFakeClock(1000);
+    plat::SetGameClock(1000);
     pastura.Load(nullptr);
     pastura.Throw(400, 330);
     pastura.RunTimer0(); // the first poll runs at once
     EXPECT_EQ(pastura.CellData(16, 16).seconds, 295);
-    plat::AdvanceFakeClock(5000);
+    plat::StepGameClock(5000);
     pastura.RunTimer0();
     EXPECT_EQ(pastura.CellData(16, 16).seconds, 295);
-    plat::AdvanceFakeClock(1);
+    plat::StepGameClock(1);
     pastura.RunTimer0();
     EXPECT_EQ(pastura.CellData(16, 16).seconds, 290);
 }

@@ -21,7 +21,7 @@ protected:
             return;
         savedClock = g_Calendario;
         SetClock(7, 12);
-        plat::SetFakeClock(100000);
+        plat::SetGameClock(100000);
         plat::SeedRandom(1);
     }
     void TearDown() override
