@@ -85,10 +85,19 @@ void GameJourney::EndSessionByEsc()
 
 void GameJourney::Seconds(int count)
 {
-    for (int i = 0; i < count; ++i) {
-        plat::SetFakeClock(plat::NowMs() + 1001);
-        Frame();
-    }
+    // Every game frame runs; only the last of each second is drawn, as a
+    // machine catching up would, so minutes of game time pass quickly. A
+    // once-a-second operation fires when more than a second has passed, so
+    // on 10 ms frames its second is 101 frames long.
+    for (int i = 0; i < count; ++i)
+        Steps(1000 / int(plat::kGameStepMs) + 1);
+}
+
+void GameJourney::Steps(int frames)
+{
+    for (int i = 1; i < frames; ++i)
+        g_pApp->Step();
+    Frame();
 }
 
 void GameJourney::ExpectStandings(int rivals)
@@ -161,7 +170,7 @@ bool GameJourney::PlayUntilLanded(int gameMinutes)
             MoveTo(aimX, (tired ? sweep : 300) + (ms / 20) % 2);
             const float max = rig.m_lenza.GetMaxTension(rig.GetRigKind());
             reel(rig.m_lenza.m_tension < 0.9f * max);
-            plat::AdvanceFakeClock(20);
+            Steps(20 / int(plat::kGameStepMs));
             ms += 20;
         } else {
             if (g_Retino.m_raised)
@@ -175,10 +184,9 @@ bool GameJourney::PlayUntilLanded(int gameMinutes)
                 Click(400, 300);
                 castAt = ms;
             }
-            plat::AdvanceFakeClock(100);
+            Steps(100 / int(plat::kGameStepMs));
             ms += 100;
         }
-        Frame();
     }
     reel(false);
     return false;

@@ -63,6 +63,8 @@ public:
     // Frames a second apart, as a slow machine would run them (a timed
     // operation is due strictly more than its interval after its last run).
     void Seconds(int count);
+    // Game frames: all but the last stepped without drawing.
+    void Steps(int frames);
     // The tournament screen after a fished tournament: header, the player
     // highlighted, every rival, numbered by score, the medal of the place.
     void ExpectStandings(int rivals);
