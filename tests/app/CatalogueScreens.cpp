@@ -11,26 +11,6 @@ void CatalogueTest::ClickArrow(const ListPlace& at, int height, bool down)
     Click(x, down ? at.y + panelH - 10 : at.y + 10);
 }
 
-void CatalogueTest::ClickRow(CListBox& list, const ListPlace& at, int index)
-{
-    Frame(); // the rows where the player sees them
-    const int rowH = list.RowHeight();
-    // The list's own paging: the wheel over its rows moves one row a notch.
-    for (int guard = 0; guard < 200 && index < list.m_firstVisible; ++guard)
-        WheelOver(at, 120);
-    for (int guard = 0; guard < 200 && list.m_visibleRows > 0 && index >= list.m_firstVisible + list.m_visibleRows;
-         ++guard)
-        WheelOver(at, -120);
-    Click(at.x + 40, at.y + 25 + (index - list.m_firstVisible) * rowH + rowH / 2);
-}
-
-void CatalogueTest::WheelOver(const ListPlace& at, int delta)
-{
-    Frame();
-    MoveTo(at.x + 40, at.y + 30);
-    Wheel(delta);
-}
-
 int CatalogueTest::IndexOfKey(CListBox& list, const std::string& key)
 {
     for (int i = 0; i < list.GetCount(); ++i)

@@ -59,11 +59,16 @@ void GameJourney::ClickTackleTool(int tool)
     Click(g_MenuConfigura.ToolX(tool) + 10, CMenuConfigura::ToolY() + 10);
 }
 
-void GameJourney::StepRodType(bool up)
+void GameJourney::ClickTacklePage(int page)
 {
     for (int b = 0; b < CMenuConfigura::kBackButton; ++b)
-        if (CMenuConfigura::PageOfButton(b) == CMenuConfigura::kPageRod)
+        if (CMenuConfigura::PageOfButton(b) == page)
             Click(280, CMenuConfigura::PageButtonY(b) + 12);
+}
+
+void GameJourney::StepRodType(bool up)
+{
+    ClickTacklePage(CMenuConfigura::kPageRod);
     // The type spinner, 160 wide at 350, 360: its arrows right of its box.
     Click(up ? 515 : 535, 370);
 }

@@ -21,6 +21,9 @@ constexpr int kResultsOkX = 325, kSaveX = 475, kResultsY = 492;
 constexpr int kOptionsOkX = 335, kOptionsCancelX = 505, kOptionsButtonsY = 472;
 constexpr int kOptionsClearX = 500, kOptionsClearY = 150;
 constexpr int kOptionsNameX = 200, kOptionsNameY = 95;
+// The tackle box's save and load dialogs: the name box, OK and Cancel.
+constexpr int kRigNameX = 300, kRigNameY = 235;
+constexpr int kRigOkX = 325, kRigCancelX = 475, kRigDialogY = 412;
 // The main menu's waters spinner, its up arrow.
 constexpr int kWatersUpX = 215, kWatersY = 105;
 // The records screen's buttons.
@@ -51,9 +54,10 @@ public:
     void ClickButton(const CPulsante& button);
     void ClickOptionsArrow(int spinner, bool up);
     void ClickTournamentBack();
-    // The tackle box: Back, a tool of its tool box, and a step of the rod
-    // type spinner on the rod page.
+    // The tackle box: Back, a page's button, a tool of its tool box, and a
+    // step of the rod type spinner on the rod page.
     void ClickTackleBack();
+    void ClickTacklePage(int page);
     void ClickTackleTool(int tool);
     void StepRodType(bool up);
     // Clicks a spinner's arrows until it shows the value.

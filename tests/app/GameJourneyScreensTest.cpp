@@ -1,6 +1,7 @@
 // Whole-game journeys through the menu screens: a paused session's visits
-// to them, unsaved changes in the tackle box, the waters mode followed by every screen, and a tournament
-// whose clock runs out while the venues are open. (The three hooks' baits
+// to them, a rig built, saved, saved over and found again after a restart,
+// unsaved changes in the tackle box, the waters mode followed by every
+// screen, and a tournament whose clock runs out while the venues are open. (The three hooks' baits
 // kept across a restart are the catalogue journey's.)
 #include "tests/app/GameJourney.h"
 
@@ -17,12 +18,30 @@
 #include "world/Luogo.h"
 #include "world/Pesci.h"
 
+#include <filesystem>
 #include <string>
+
+namespace fs = std::filesystem;
 
 namespace {
 
 // The venues screen's list, its first row.
 constexpr int kVenueRowX = 100, kVenueRowY = 85;
+// The tackle box's lists of the reel, line, shots and float pages, and the
+// shots page's add button.
+constexpr ListPlace kReels = {350, 50, 180}, kLineColours = {350, 50, 180};
+constexpr ListPlace kShots = {350, 50, 370}, kFloats = {350, 50, 370};
+constexpr int kAddShotX = 360, kAddShotY = 225;
+// A point of the rig view, on the terminal part of the line.
+constexpr int kRigViewX = 170, kRigViewY = 200;
+
+int RiggedShots()
+{
+    int n = 0;
+    for (int i = 0; i < kShotSlots; ++i)
+        n += g_CannaPesca.m_piombo.IsOccupied(i) ? 1 : 0;
+    return n;
+}
 
 // J6: a paused session visits the catalogue screens and comes back to its
 // game menu each time; the venue in use cannot change under it.
@@ -69,6 +88,87 @@ TEST_F(GameJourney, PausedSession)
     EXPECT_EQ(g_Luogo.Record().id, venue);
 }
 
+// J2: a rig built page by page is saved under a new name, saved over after
+// one more change, and is the rig of the next start, in every detail.
+TEST_F(GameJourney, TackleBoxRoundTrip)
+{
+    ASSERT_EQ(StartJourney(), 0);
+    CMenuConfigura& box = g_MenuConfigura;
+    ClickMainMenu(CMenuPrincipale::kTackleBox);
+    ASSERT_EQ(Screen(), kScreenTackleBox);
+    while (box.m_type.GetValue() < kRodBolognese)
+        StepRodType(true);
+    ASSERT_STREQ(box.m_type.GetValueText(), "Bolo-rod");
+    Frame();
+    EXPECT_NE(box.m_pageButtons[1].m_state, CPulsante::kDisabled) << "a bolo-rod has a reel";
+
+    ClickTacklePage(CMenuConfigura::kPageReel);
+    ASSERT_EQ(box.m_page, CMenuConfigura::kPageReel);
+    ClickRow(box.m_reels, kReels, box.m_reels.GetSelectedIndex() == 1 ? 2 : 1);
+    const int reel = g_CannaPesca.m_mulinello.m_selected;
+    EXPECT_EQ(box.m_reels.GetSelectedId(), reel);
+    ClickTacklePage(CMenuConfigura::kPageLine);
+    ClickRow(box.m_lineColours, kLineColours, 5);
+    EXPECT_EQ(g_CannaPesca.m_lenza.m_material.m_colour, 5);
+    ClickTacklePage(CMenuConfigura::kPageFloat);
+    ClickRow(box.m_floats, kFloats, box.m_floats.GetSelectedIndex() == 2 ? 3 : 2);
+    const int floatId = g_CannaPesca.m_galleggiante.m_selected;
+    EXPECT_EQ(box.m_floats.GetSelectedId(), floatId);
+    ClickTacklePage(CMenuConfigura::kPageShots);
+    const int shots = RiggedShots() + 1;
+    ClickRow(box.m_shots, kShots, 0);
+    Click(kAddShotX, kAddShotY);
+    Click(kRigViewX, kRigViewY);
+    ASSERT_EQ(RiggedShots(), shots);
+    ASSERT_TRUE(box.IsModified());
+
+    ClickTackleTool(CMenuConfigura::kToolSave);
+    ASSERT_EQ(box.m_dialog, CMenuConfigura::kSaveDialog);
+    Click(kRigNameX, kRigNameY);
+    Type(std::string(200, '\b') + "Journey_1");
+    Shot("journey_tackle_save_dialog");
+    Click(kRigOkX, kRigDialogY);
+    EXPECT_EQ(box.m_dialog, CMenuConfigura::kNoDialog);
+    const std::string file = folders.Data() + "/Lenze/Journey_1.kvz";
+    EXPECT_TRUE(fs::exists(file));
+    EXPECT_NE(Settings().find("LENZA=Journey_1"), std::string::npos);
+    EXPECT_FALSE(box.IsModified());
+    ClickTackleTool(CMenuConfigura::kToolSave);
+    EXPECT_EQ(box.m_dialog, CMenuConfigura::kNoDialog) << "nothing to save: the tool does nothing";
+
+    // One more change, saved over the same name.
+    ClickTacklePage(CMenuConfigura::kPageLine);
+    ClickRow(box.m_lineColours, kLineColours, 6);
+    ClickTackleTool(CMenuConfigura::kToolSave);
+    ASSERT_EQ(box.m_dialog, CMenuConfigura::kSaveDialog);
+    EXPECT_STREQ(box.m_nameBox.GetText(), "Journey_1");
+    Click(kRigOkX, kRigDialogY);
+    ASSERT_EQ(box.m_ask.GetTag(), CMenuConfigura::kAskOverwrite);
+    ASSERT_TRUE(box.m_ask.IsShown());
+    Shot("journey_tackle_overwrite");
+    Click(kYesX, kAskY);
+    EXPECT_EQ(box.m_dialog, CMenuConfigura::kNoDialog);
+    EXPECT_FALSE(box.IsModified());
+    ClickTackleBack();
+    ASSERT_EQ(Screen(), kScreenMainMenu) << "saved: Back asks nothing";
+
+    ASSERT_EQ(Restart(), 0);
+    EXPECT_NE(Settings().find("LENZA=Journey_1"), std::string::npos);
+    ClickMainMenu(CMenuPrincipale::kTackleBox);
+    ASSERT_EQ(Screen(), kScreenTackleBox);
+    ClickTacklePage(CMenuConfigura::kPageRod);
+    ProbeFrame();
+    EXPECT_NE(Find("Bolo-rod"), nullptr);
+    EXPECT_EQ(box.m_type.GetValue(), kRodBolognese);
+    EXPECT_EQ(box.m_reels.GetSelectedId(), reel);
+    EXPECT_EQ(box.m_lineColours.GetSelectedId(), 6);
+    EXPECT_EQ(box.m_floats.GetSelectedId(), floatId);
+    EXPECT_EQ(RiggedShots(), shots);
+    EXPECT_FALSE(box.IsModified());
+    ClickTacklePage(CMenuConfigura::kPageLine);
+    Shot("journey_tackle_after_restart");
+}
+
 // J3: a changed rig is never lost unasked: Back, a new rig and loading
 // another each ask first; leaving with Yes keeps the change in use, and
 // from a paused session returns to its game menu with the rod at rest.
@@ -100,7 +200,7 @@ TEST_F(GameJourney, UnsavedChanges)
     ASSERT_EQ(box.m_ask.GetTag(), CMenuConfigura::kAskLoad);
     Click(kYesX, kAskY);
     EXPECT_EQ(box.m_dialog, CMenuConfigura::kLoadDialog);
-    Click(475, 412); // Cancel
+    Click(kRigCancelX, kRigDialogY);
     EXPECT_EQ(box.m_dialog, CMenuConfigura::kNoDialog);
     ClickTackleBack();
     Click(kYesX, kAskY);

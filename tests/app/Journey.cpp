@@ -154,6 +154,26 @@ void JourneyTest::Wheel(int delta)
     quit = Send(m) || quit;
 }
 
+void JourneyTest::ClickRow(CListBox& list, const ListPlace& at, int index)
+{
+    Frame(); // the rows where the player sees them
+    const int rowH = list.RowHeight();
+    // The list's own paging: the wheel over its rows moves one row a notch.
+    for (int guard = 0; guard < 200 && index < list.m_firstVisible; ++guard)
+        WheelOver(at, 120);
+    for (int guard = 0; guard < 200 && list.m_visibleRows > 0 && index >= list.m_firstVisible + list.m_visibleRows;
+         ++guard)
+        WheelOver(at, -120);
+    Click(at.x + 40, at.y + 25 + (index - list.m_firstVisible) * rowH + rowH / 2);
+}
+
+void JourneyTest::WheelOver(const ListPlace& at, int delta)
+{
+    Frame();
+    MoveTo(at.x + 40, at.y + 30);
+    Wheel(delta);
+}
+
 void JourneyTest::Type(const std::string& text)
 {
     for (char c : text) {

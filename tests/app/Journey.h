@@ -4,6 +4,7 @@
 // resolution, on the fake wall clock with a seeded generator, driven by mouse and
 // keys at layout coordinates, and watched through the back buffer and the
 // text probe (every text a frame draws, with its box and measured width).
+#include "gui/ListBox.h"
 #include "gui/Testo.h"
 #include "tests/app/AppHarness.h"
 
@@ -16,6 +17,11 @@ struct ProbedText {
     int x, y, width, height; // layout offset removed
     int measuredWidth;
     bool fits;
+};
+
+// Where a screen draws one of its lists (its top-left corner and width).
+struct ListPlace {
+    int x, y, width;
 };
 
 struct JourneyOptions {
@@ -52,6 +58,10 @@ protected:
     void Release(int x, int y);
     void Click(int x, int y);
     void Wheel(int delta);
+    // Wheel notches with the pointer over the list's rows.
+    void WheelOver(const ListPlace& at, int delta);
+    // Brings the row into view with the wheel over the list, then clicks it.
+    void ClickRow(CListBox& list, const ListPlace& at, int index);
     // Character messages, one per byte.
     void Type(const std::string& text);
     // Game frames of 10 ms (presented) until ms of game time have passed,
