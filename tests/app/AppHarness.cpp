@@ -8,14 +8,13 @@
 #include "shell/Opzioni.h"
 #include "simulation/session/Gioco.h"
 #include "simulation/session/Help.h"
-#include "tests/simulation/tackle/FreshRig.h"
+#include "tests/app/FreshProgram.h"
 
 void AppTest::SetUp()
 {
-    // Each start as in a new process: the settings and the rig as built
-    // before the program's entry.
-    g_Opzioni = COpzioni();
-    testing_support::FreshRig();
+    // Each start as in a new process: every game object as built before the
+    // program's entry.
+    testing_support::FreshProgram();
     g_Mouse.Reset();
     g_Gioco.m_state = kSessionIdle;
     g_Help.m_shown = 0;
