@@ -1,5 +1,6 @@
 #include "shell/SoundPlayer.h"
 
+#include "platform/Clock.h"
 #include "platform/Resources.h"
 #include "shell/Globals.h"
 #include "shell/Utility.h"
@@ -249,26 +250,46 @@ void CSoundPlayer::Release()
 
 // ---------------------------------------------------------------------------
 
-CSndSlot::CSndSlot() : sound(nullptr), enabled(0) {}
+CSndSlot::CSndSlot() : sound(nullptr), enabled(0), lengthMs(0), playedAt(0), sounding(0) {}
 
 void CSndSlot::Load(const char* name, int buffers)
 {
     Release();
     sound = CreateSoundObject(name, buffers);
     enabled = 1;
+    plat::WaveFormat format;
+    std::uint32_t size = 0;
+    lengthMs = 0;
+    if (FindWaveResource(name, &format, nullptr, &size) && format.avgBytesPerSec > 0)
+        lengthMs = std::uint32_t(std::uint64_t(size) * 1000u / format.avgBytesPerSec);
 }
 
 bool CSndSlot::Play(int flags)
 {
     if (enabled != 1)
         return false;
+    // The game hears it from now on, whatever the mixer makes of it.
+    sounding = (flags & kSoundLooping) ? 2 : 1;
+    playedAt = plat::NowMs();
     return PlaySoundObject(sound, flags);
 }
 
-void CSndSlot::Stop() { StopSoundObject(sound); }
+bool CSndSlot::IsSoundingInGameTime() const
+{
+    if (sounding == 2)
+        return true;
+    return sounding == 1 && plat::NowMs() - playedAt < lengthMs;
+}
+
+void CSndSlot::Stop()
+{
+    sounding = 0;
+    StopSoundObject(sound);
+}
 
 void CSndSlot::Release()
 {
+    sounding = 0;
     if (!sound)
         return;
     StopSoundObject(sound);

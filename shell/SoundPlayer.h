@@ -86,12 +86,20 @@ public:
     // Plays the sound when the slot is enabled.
     bool Play(int flags = 0);
     bool IsPlaying() const { return IsSoundPlaying(sound); }
+    // Whether the sound is still going by game time: played while enabled,
+    // looping or not yet as long as its samples, and not stopped since. The
+    // mixer plays in real time, so a rule that draws a chance only while a
+    // sound is silent asks this, and plays the same on every machine.
+    bool IsSoundingInGameTime() const;
     void Stop();
     void Release();
 
     // Fields, in order.
     SoundObject* sound;   // null until loaded
     std::uint8_t enabled; // 1: owners may play the sound
+    std::uint32_t lengthMs;  // the samples' length, from the resource
+    std::uint32_t playedAt;  // game time of the last play
+    std::uint8_t sounding;   // 0 silent, 1 once, 2 looping
 };
 
 class CSndPlayer : public CSoundPlayer {

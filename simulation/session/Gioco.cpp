@@ -48,15 +48,15 @@ int Chance() { return plat::Random() % 100; }
 void AmbientLoop(CSndSlot& slot, bool conditions)
 {
     if (!conditions) {
-        if (slot.IsPlaying())
+        if (slot.IsSoundingInGameTime())
             slot.Stop();
         return;
     }
-    if (Chance() <= 10 && !slot.IsPlaying()) {
+    if (Chance() <= 10 && !slot.IsSoundingInGameTime()) {
         slot.Play(kSoundLooping);
         return;
     }
-    if (Chance() <= 30 && slot.IsPlaying())
+    if (Chance() <= 30 && slot.IsSoundingInGameTime())
         slot.Stop();
 }
 
@@ -375,7 +375,7 @@ void CGioco::OnTimer0()
             c = 8;
         else
             c = 12;
-        if (Chance() <= c && !bank.aGabbiano.IsPlaying())
+        if (Chance() <= c && !bank.aGabbiano.IsSoundingInGameTime())
             bank.aGabbiano.Play();
         if (Chance() <= 3) {
             if (Chance() > 50)
@@ -389,7 +389,7 @@ void CGioco::OnTimer0()
         static const int kThunder[4] = {3, 7, 11, 15};
         const int wind = g_Meteo.GetWind();
         const int c = wind >= 1 && wind <= 3 ? kThunder[wind] : 3;
-        if (Chance() <= c && !bank.temporale1.IsPlaying() && !bank.temporale2.IsPlaying()) {
+        if (Chance() <= c && !bank.temporale1.IsSoundingInGameTime() && !bank.temporale2.IsSoundingInGameTime()) {
             if (Chance() > 50)
                 bank.temporale1.Play();
             else

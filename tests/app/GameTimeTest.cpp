@@ -75,10 +75,10 @@ protected:
         plat::SetFakeWallClock(1000001);
         Outcome out;
         const std::uint64_t drawsBefore = plat::RandomDrawCount();
-        // Sounds off: the ambient sounds' chances ask whether a sound is still
-        // playing on the mixer, which runs in real time.
+        // Sounds on: the ambient sounds' chances ask whether a sound is still
+        // going by game time, not on the mixer, which runs in real time.
         JourneyOptions options;
-        options.settings = {{"SOUNDS", "0"}};
+        options.settings = {{"SOUNDS", "1"}};
         if (StartJourney(options) != 0) {
             ADD_FAILURE() << "no start";
             return out;

@@ -593,3 +593,34 @@ TEST(SoundBank, AllThirtyOneSoundsLoadFromTheEmbeddedResources)
     EXPECT_FALSE(player.campanello.IsPlaying());
     EXPECT_EQ(CreateSoundObject("NO_SUCH_SOUND", 1), nullptr);
 }
+
+TEST(SoundBank, GameTimeDecidesWhetherASoundIsStillGoing)
+{
+    if (!plat::FindResourceByName(plat::ResourceKind::Wave, "CAMPANELLO"))
+        GTEST_SKIP() << "the sounds are not embedded in this build";
+    const std::uint32_t savedClock = plat::NowMs();
+    CSndPlayer player;
+    ASSERT_TRUE(player.Init());
+    CSndSlot& bell = player.campanello;
+    ASSERT_GT(bell.lengthMs, 0u) << "the length comes from the resource";
+
+    plat::SetGameClock(5000);
+    EXPECT_FALSE(bell.IsSoundingInGameTime());
+    bell.Play();
+    EXPECT_TRUE(bell.IsSoundingInGameTime());
+    plat::StepGameClock(bell.lengthMs - 1);
+    EXPECT_TRUE(bell.IsSoundingInGameTime());
+    plat::StepGameClock(1);
+    EXPECT_FALSE(bell.IsSoundingInGameTime()) << "over by game time, whatever the mixer still plays";
+
+    // A loop goes on until it is stopped; a disabled slot is never heard.
+    bell.Play(kSoundLooping);
+    plat::StepGameClock(10 * bell.lengthMs);
+    EXPECT_TRUE(bell.IsSoundingInGameTime());
+    player.StopAll();
+    EXPECT_FALSE(bell.IsSoundingInGameTime());
+    bell.enabled = 0;
+    EXPECT_FALSE(bell.Play());
+    EXPECT_FALSE(bell.IsSoundingInGameTime());
+    plat::SetGameClock(savedClock);
+}
