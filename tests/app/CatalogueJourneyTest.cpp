@@ -31,7 +31,7 @@ constexpr int kVenuesBackX = 350, kVenuesBackY = 522;
 constexpr int kBaitsBackX = 140, kBaitsBackY = 537;
 constexpr int kDownX = 575, kChooserY = 50;
 
-fs::path ShippedData() { return fs::path(__FILE__).parent_path().parent_path().parent_path() / "data"; }
+fs::path ShippedData() { return fs::path(KARVELIN_SOURCE_DIR) / "data"; }
 
 class CatalogueJourney : public CatalogueTest {
 protected:

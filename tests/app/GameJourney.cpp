@@ -199,7 +199,7 @@ bool GameJourney::PlayUntilLanded(int gameMinutes)
 
 void GameJourney::UseShippedRig(const std::string& name)
 {
-    const fs::path shipped = fs::path(__FILE__).parent_path().parent_path().parent_path() / "data" / "Lenze";
+    const fs::path shipped = fs::path(KARVELIN_SOURCE_DIR) / "data" / "Lenze";
     fs::create_directories(folders.Data() + "/Lenze");
     fs::copy_file(shipped / (name + ".kvz"), folders.Data() + "/Lenze/" + name + ".kvz",
                   fs::copy_options::overwrite_existing);

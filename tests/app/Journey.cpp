@@ -23,7 +23,7 @@ namespace {
 constexpr std::uint32_t kClockStart = 1000000;
 
 // The game's shipped data folder, beside this source tree's tests.
-fs::path ShippedData() { return fs::path(__FILE__).parent_path().parent_path().parent_path() / "data"; }
+fs::path ShippedData() { return fs::path(KARVELIN_SOURCE_DIR) / "data"; }
 
 } // namespace
 
