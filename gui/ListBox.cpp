@@ -232,6 +232,15 @@ bool CListBox::AddItem(std::int32_t id, const char* key, const char* col0, const
     return true;
 }
 
+void CListBox::Reserve(std::int32_t rows)
+{
+    try {
+        m_items.reserve(std::size_t(std::max(rows, 0)));
+    } catch (const std::bad_alloc&) {
+        // Rows are added one by one as before.
+    }
+}
+
 int CListBox::Draw(plat::Device* dev, int x, int y, int width, int height)
 {
     return DrawTitled(dev, x, y, width, height, "");

@@ -84,6 +84,8 @@ public:
 
     void Clear();
     bool AddItem(std::int32_t id, const char* key, const char* col0, const char* col1);
+    // Room for that many rows in all, so filling a long list moves none.
+    void Reserve(std::int32_t rows);
 
     int DrawTitled(plat::Device* dev, int x, int y, int width, int height, const char* title);
     int Draw(plat::Device* dev, int x, int y, int width, int height);

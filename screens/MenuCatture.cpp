@@ -59,15 +59,14 @@ void CMenuCatture::ListSessions(const char* folder)
         char player[CSessione::kPlayerMax + 1];
         char venue[CSessione::kVenueMax + 1];
         char date[CSessione::kShortTextMax + 1];
-        const bool read = CSessione::ReadHeader(name.c_str(), player, venue, date);
-        // A log whose header says nothing is still listed, so it can be
-        // deleted: its file name stands for venue and date.
-        if (!read || (!venue[0] && !date[0])) {
-            player[0] = '\0';
+        CSessione::ReadHeader(name.c_str(), player, venue, date);
+        // A log whose header names no venue and no date is still listed, so
+        // it can be deleted: its file name stands for them, beside whatever
+        // player the header does name.
+        if (!venue[0] && !date[0])
             m_sessions.AddItem(-1, name.c_str(), player, name.c_str());
-        } else {
+        else
             m_sessions.AddItem(-1, name.c_str(), player, Concat3(venue, " - ", date));
-        }
     }
 }
 
@@ -80,10 +79,14 @@ void CMenuCatture::ShowSession(const char* fileName)
     m_fishes.m_selectable = 0;
     m_fishes.m_showCol1 = 1;
     m_fishes.m_showCol2 = 1;
+    // One pass: each row gets its length as it is added (a row that could
+    // not be added gets none).
+    m_fishes.Reserve(g_Sessione.GetCount());
     for (int i = 0; i < g_Sessione.GetCount(); ++i) {
         const unsigned species = static_cast<unsigned>(g_Sessione.GetCatch(i).speciesId);
+        const std::int32_t row = m_fishes.GetCount();
         m_fishes.AddItem(i, "", g_Pesci.GetName(species), g_Sessione.GetWeightText(i));
-        m_fishes.SetColumnById(i, 1, g_Sessione.GetLengthText(i));
+        m_fishes.SetColumn(row, 1, g_Sessione.GetLengthText(i));
     }
 }
 
@@ -107,7 +110,13 @@ void CMenuCatture::DeleteSelected()
     const char* key = m_sessions.GetSelectedKey();
     if (!key)
         return;
-    CSessione::Delete(key);
+    // A log that stays on disk (a read-only folder) stays listed and shown,
+    // and the player is told.
+    if (!CSessione::Delete(key)) {
+        m_ask.ShowTagged(Tr("Impossibile eliminare il registro delle catture.", "The catch log could not be deleted."),
+                         kAskDeleteFailed, CAskBox::kOkAlone);
+        return;
+    }
     Activate();
 }
 
@@ -186,7 +195,7 @@ void CMenuCatture::OnMouseDown()
 void CMenuCatture::OnMouseUp()
 {
     if (m_ask.IsShown()) {
-        if (m_ask.OnMouseUp() && m_ask.GetResult() == CAskBox::kFirst)
+        if (m_ask.OnMouseUp() && m_ask.GetTag() == kAskDelete && m_ask.GetResult() == CAskBox::kFirst)
             DeleteSelected();
         return;
     }
@@ -194,7 +203,8 @@ void CMenuCatture::OnMouseUp()
         ShowSession(m_sessions.GetSelectedKey());
     m_fishes.OnMouseUp();
     if (m_delete.OnMouseUp() && m_sessions.GetCount() > 0)
-        m_ask.Show(Tr("Eliminare i dati della cattura?", "Do you want delete all data?"), CAskBox::kYesNo);
+        m_ask.ShowTagged(Tr("Eliminare i dati della cattura?", "Do you want delete all data?"), kAskDelete,
+                         CAskBox::kYesNo);
     if (m_back.OnMouseUp())
         ReturnFromScreen(false);
 }

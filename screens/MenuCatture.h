@@ -13,8 +13,12 @@
 #include "screens/DetailLines.h"
 #include "shell/Sprite.h"
 
+#include <cstdint>
+
 class CMenuCatture {
 public:
+    enum AskTag : std::uint32_t { kAskDelete = 1, kAskDeleteFailed = 2 };
+
     void Load(plat::Device* dev);
     void Render(plat::Device* dev);
     void OnLostDevice();
@@ -29,7 +33,8 @@ public:
     void ListSessions(const char* folder);
     // Loads the log into the catch log and lists its catches; null does nothing.
     void ShowSession(const char* fileName);
-    // Deletes the selected log and reads the folder again.
+    // Deletes the selected log and reads the folder again; when the file
+    // cannot be deleted the player is told and the list stays.
     void DeleteSelected();
 
     // Members, in order.

@@ -63,19 +63,22 @@ void TakeText(char* dest, const unsigned char* field, std::size_t size)
     dest[size - 1] = '\0';
 }
 
-// No session lands a million fish: a bigger file is not a catch log, and is
-// refused before anything is read.
-constexpr std::uintmax_t kMaxLogFile = 241 + 12 * 1000000;
-
-std::FILE* OpenForReading(const char* folder, const char* fileName)
+// Only regular files of at most maxSize bytes; tooBig tells a refusal for
+// the size from the others.
+std::FILE* OpenForReading(const char* folder, const char* fileName, std::uintmax_t maxSize, bool* tooBig = nullptr)
 {
     if (!folder || !*folder)
         return nullptr;
     const std::string path = plat::ResolvePath(plat::JoinPath(folder, fileName));
     std::uintmax_t size = 0;
     std::int64_t modified = 0;
-    if (!plat::FileStamp(path, size, modified) || size > kMaxLogFile)
+    if (!plat::FileStamp(path, size, modified))
         return nullptr;
+    if (size > maxSize) {
+        if (tooBig)
+            *tooBig = true;
+        return nullptr;
+    }
     return std::fopen(path.c_str(), "rb");
 }
 
@@ -141,6 +144,8 @@ void CSessione::Start()
 void CSessione::AddCatch(int speciesId, float weight, int length)
 {
     const std::size_t before = m_catches.size();
+    if (before >= std::size_t(kMaxCatches))
+        return; // the log and its totals stay as they are
     try {
         m_catches.push_back(CatchEntry{speciesId, weight, length});
     } catch (const std::bad_alloc&) {
@@ -261,9 +266,14 @@ bool CSessione::Load(const char* fileName)
     Clear();
     if (!fileName || !*fileName)
         return true;
-    std::FILE* f = OpenForReading(CatchFolder(), fileName);
-    if (!f)
+    bool tooBig = false;
+    std::FILE* f = OpenForReading(CatchFolder(), fileName, kMaxFileSize, &tooBig);
+    if (!f) {
+        if (tooBig)
+            LogError("Sessione.cpp", Concat2("Catch log holds more than a session can land, not read: ", fileName),
+                     __LINE__);
         return false;
+    }
 
     // A header cut short leaves its missing fields cleared.
     unsigned char head[kFileHeaderSize] = {};
@@ -319,7 +329,8 @@ bool CSessione::ReadHeader(const char* fileName, char* player, char* venue, char
         std::memset(date, 0, kShortTextMax + 1);
     if (!fileName || !*fileName)
         return true;
-    std::FILE* f = OpenForReading(CatchFolder(), fileName);
+    // Only the header is read: a log too big to show is still listed by it.
+    std::FILE* f = OpenForReading(CatchFolder(), fileName, UINTMAX_MAX);
     if (!f)
         return false;
     unsigned char head[187] = {};

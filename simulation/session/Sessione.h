@@ -35,6 +35,12 @@ public:
     static constexpr int kShortTextMax = 16;
     static constexpr int kFileHeaderSize = 237;
     static constexpr int kNameCounters = 100;
+    // A session's length is counted within one day of the game clock, and
+    // after each fish the next is offered no sooner than 3 s later: no
+    // session lands more than a day's seconds over 3. A log holds at most
+    // that many; a file claiming more is not read.
+    static constexpr int kMaxCatches = 24 * 60 * 60 / 3;
+    static constexpr std::uintmax_t kMaxFileSize = 241 + 12 * std::uintmax_t(kMaxCatches);
 
     CSessione();
     ~CSessione();
@@ -45,6 +51,7 @@ public:
     // A new log: the player from the settings, the current venue, the game
     // clock's date and time as the start.
     void Start();
+    // A catch past kMaxCatches is not kept.
     void AddCatch(int speciesId, float weight, int length);
     void UpdateTotals();
     // The end time and the session length from the game clock; a session
@@ -67,9 +74,12 @@ public:
     // The file name (without extension) SaveNew would use with counter n.
     static const char* MakeFileName(int counter);
     // Reads a log from the catch folder (the name carries its extension).
+    // A file longer than kMaxFileSize is refused (one error-log line), the
+    // log left empty.
     bool Load(const char* fileName);
     // The player, venue and date of a saved log without loading it; the
-    // buffers hold 41, 129 and 17 bytes.
+    // buffers hold 41, 129 and 17 bytes. Read whatever the file's size, so
+    // a log too big to show is still listed by its header.
     static bool ReadHeader(const char* fileName, char* player, char* venue, char* date);
     static bool Delete(const char* fileName);
 

@@ -23,7 +23,7 @@ namespace fs = std::filesystem;
 namespace {
 
 // The question box's buttons: Yes (first), No (second).
-constexpr int kYesX = 325, kNoX = 475, kAskY = 362;
+constexpr int kYesX = 325, kNoX = 475, kLoneOkX = 425, kAskY = 362;
 constexpr int kDeleteX = 470, kBackX = 320, kButtonsY = 520;
 
 struct LogSpec {
@@ -234,6 +234,21 @@ TEST_F(RecordsScreen, DeleteAsksAndRemovesOnlyTheSelectedLog)
     EXPECT_EQ(Shown(), "CT20261206080000.kvc") << "the list is read again and its first log shown";
     EXPECT_EQ(g_MenuCatture.m_fishes.GetCount(), 1);
     EXPECT_EQ(g_MenuCatture.m_delete.m_state, CPulsante::kNormal);
+
+    // A log that cannot be deleted (a folder took its name since the
+    // listing) stays listed and shown, and the player is told.
+    ClickRow(g_MenuCatture.m_sessions, 1);
+    fs::remove(Folder() + "/CT20261206100000.kvc");
+    fs::create_directories(Folder() + "/CT20261206100000.kvc/held");
+    Click(kDeleteX, kButtonsY);
+    Click(kYesX, kAskY);
+    ASSERT_TRUE(g_MenuCatture.m_ask.IsShown());
+    EXPECT_STREQ(g_MenuCatture.m_ask.m_text, "The catch log could not be deleted.");
+    ExpectShownAndFitting({"The catch log could not be deleted."});
+    Click(kLoneOkX, kAskY);
+    EXPECT_FALSE(g_MenuCatture.m_ask.IsShown());
+    EXPECT_EQ(g_MenuCatture.m_sessions.GetCount(), 2);
+    EXPECT_EQ(Shown(), "CT20261206100000.kvc");
 }
 
 // Damaged logs and odd names are listed, shown and deleted like any other;
@@ -248,6 +263,14 @@ TEST_F(RecordsScreen, DamagedAndOddlyNamedLogs)
     std::memset(&unterminated[41], 'V', 129 + 17 * 3);
     LogSpec badSpecies;
     badSpecies.catches = {{200, 1500.0f, 2147483647}, {-5, -1.0f, -2147483647 - 1}};
+    LogSpec playerOnly;
+    playerOnly.venue = playerOnly.date = "";
+    // As many catches as a session can land, and one more than that.
+    LogSpec full;
+    for (int i = 0; i <= CSessione::kMaxCatches; ++i)
+        full.catches.push_back({i % 130, 100.0f + float(i % 1000), 10 + i % 90});
+    LogSpec atBound = full;
+    atBound.catches.pop_back();
     const struct {
         std::string name;
         std::string bytes;
@@ -258,6 +281,9 @@ TEST_F(RecordsScreen, DamagedAndOddlyNamedLogs)
         {"a03_claims_million.kvc", LogBytes(good, 1000000)},
         {"a04_negative.kvc", LogBytes(good, -3)},
         {"a05_species200.kvc", LogBytes(badSpecies)},
+        {"a06_player_only.kvc", LogBytes(playerOnly)},
+        {"a07_over_bound.kvc", LogBytes(full)},
+        {"a08_at_bound.kvc", LogBytes(atBound)},
         {"..kvc", LogBytes(good)},
         {"a..b.kvc", LogBytes(good)},
     };
@@ -282,9 +308,19 @@ TEST_F(RecordsScreen, DamagedAndOddlyNamedLogs)
     const ListItem* cut = g_MenuCatture.m_sessions.FindByKey("a02_unterminated.kvc");
     ASSERT_NE(cut, nullptr);
     EXPECT_EQ(std::strlen(cut->col0), 40u);
+    // What a header does hold is shown: a player without venue and date,
+    // and the header of a log too big to show (listed so it can be deleted).
+    const ListItem* playerRow = g_MenuCatture.m_sessions.FindByKey("a06_player_only.kvc");
+    ASSERT_NE(playerRow, nullptr);
+    EXPECT_STREQ(playerRow->col0, "Rita");
+    EXPECT_STREQ(playerRow->col1, "a06_player_only.kvc");
+    const ListItem* big = g_MenuCatture.m_sessions.FindByKey("a07_over_bound.kvc");
+    ASSERT_NE(big, nullptr);
+    EXPECT_STREQ(big->col1, "Lago Verde - 06/12/2026");
 
     const std::map<std::string, int> fishes = {{"a03_claims_million.kvc", 2}, {"a04_negative.kvc", 0},
-                                               {"a05_species200.kvc", 2}};
+                                               {"a05_species200.kvc", 2},   {"a07_over_bound.kvc", 0},
+                                               {"a08_at_bound.kvc", CSessione::kMaxCatches}};
     for (int i = 0; i < listed; ++i) {
         Click(kDeleteX, kButtonsY);
         ASSERT_TRUE(g_MenuCatture.m_ask.IsShown()) << i;
@@ -302,6 +338,13 @@ TEST_F(RecordsScreen, DamagedAndOddlyNamedLogs)
     EXPECT_EQ(g_MenuCatture.m_delete.m_state, CPulsante::kDisabled);
     EXPECT_EQ(LogsOnDisk(), (std::vector<std::string>{"..\\x.kvc", tooLong}));
     EXPECT_TRUE(fs::exists(folders.Data() + "/x.kvc"));
+    // The log too big to show was refused with one line, though shown once.
+    const std::string log = folders.Read("appdata/Karvelin/norva_error.log");
+    std::size_t refusals = 0;
+    for (std::size_t at = log.find("a07_over_bound.kvc"); at != std::string::npos;
+         at = log.find("a07_over_bound.kvc", at + 1))
+        ++refusals;
+    EXPECT_EQ(refusals, 1u) << log;
 }
 
 } // namespace

@@ -372,23 +372,33 @@ TEST_F(SessioneTest, StoredNumbersAreKeptInRangeAndLongLogsLoadWhole)
     EXPECT_EQ(0.0f, log.m_biggestWeight);
     EXPECT_EQ(0, log.m_longestLength);
 
-    // 100,000 catches: the totals grown catch by catch equal a recount.
-    LogBytes big = Header("Ugo", "Po", 0, 0, 0, 100000);
-    for (int i = 0; i < 100000; ++i)
+    // As many catches as a session can land: the totals grown catch by
+    // catch equal a recount, and a catch past them is not kept.
+    constexpr int kMost = CSessione::kMaxCatches;
+    LogBytes big = Header("Ugo", "Po", 0, 0, 0, kMost);
+    for (int i = 0; i < kMost; ++i)
         big.Entry(i % 130, float(i % 977) + 0.25f, i % 311);
     Store("big.kvc", big.Append(0).b);
     ASSERT_TRUE(log.Load("big.kvc"));
-    ASSERT_EQ(100000, log.GetCount());
+    ASSERT_EQ(kMost, log.GetCount());
     const float total = log.m_totalWeight, biggest = log.m_biggestWeight;
     const int longest = log.m_longestLength;
     log.UpdateTotals();
     EXPECT_EQ(total, log.m_totalWeight);
     EXPECT_EQ(biggest, log.m_biggestWeight);
     EXPECT_EQ(longest, log.m_longestLength);
+    log.AddCatch(5, 5000.0f, 400);
+    EXPECT_EQ(kMost, log.GetCount());
+    EXPECT_EQ(biggest, log.m_biggestWeight);
 
-    // A file bigger than any log is refused before it is read.
-    Store("huge.kvc", std::string(241 + 12 * 1000001, '\0'));
+    // One catch more than that is refused before it is read; its header
+    // still names it.
+    Store("huge.kvc", big.Entry(1, 1.0f, 1).b);
     EXPECT_FALSE(log.Load("huge.kvc"));
+    EXPECT_EQ(0, log.GetCount());
+    char player[41], venue[129], date[17];
+    ASSERT_TRUE(CSessione::ReadHeader("huge.kvc", player, venue, date));
+    EXPECT_STREQ("Ugo", player);
 }
 
 } // namespace
