@@ -367,6 +367,8 @@ void CMenuConfigura::HandleAnswer()
     case kAskDelete:
         if (Rig().DeleteConfiguration(m_configurations.GetSelectedKey()))
             Rig().ListConfigurations(m_configurations, ConfigurationsFolder());
+        else // still on disk (a read-only folder): the row stays, and the player is told
+            Notify("Impossibile eliminare la configurazione.", "The configuration could not be deleted.");
         break;
     default: break;
     }

@@ -55,6 +55,7 @@ void CMenuLuogo::Load(plat::Device* dev)
         depth->Create(dev);
     }
     m_back.Create(dev);
+    m_ask.Create(dev);
     // Until now no venue row is selected: the session would start at
     // whatever the record holds.
     g_Luogo.SelectDefaultVenue();
@@ -132,6 +133,7 @@ void CMenuLuogo::Render(plat::Device* dev)
         m_indicator.DrawAt(dev, 500, 250);
     }
     g_Luogo.SpeciesList().DrawTitled(dev, 495, 362, 210, 145, Tr("Pesci presenti", "Fishes list"));
+    m_ask.Draw(dev);
 }
 
 void CMenuLuogo::OnLostDevice()
@@ -146,6 +148,7 @@ void CMenuLuogo::OnLostDevice()
     m_deleteDepth.OnLostDevice();
     m_createDepth.OnLostDevice();
     m_back.OnLostDevice();
+    m_ask.OnLostDevice();
 }
 
 void CMenuLuogo::OnResetDevice(plat::Device* dev)
@@ -160,6 +163,7 @@ void CMenuLuogo::OnResetDevice(plat::Device* dev)
     m_deleteDepth.OnResetDevice(dev);
     m_createDepth.OnResetDevice(dev);
     m_back.OnResetDevice(dev);
+    m_ask.OnResetDevice(dev);
 }
 
 // The venue list and the depth buttons keep the hit boxes of their last
@@ -167,6 +171,10 @@ void CMenuLuogo::OnResetDevice(plat::Device* dev)
 // they are not asked at all.
 void CMenuLuogo::OnMouseDown()
 {
+    if (m_ask.IsShown()) {
+        m_ask.OnMouseDown();
+        return;
+    }
     if (!IsSessionPaused()) {
         g_Luogo.VenueList().OnMouseDown();
         if (IsFileVenue()) {
@@ -178,8 +186,17 @@ void CMenuLuogo::OnMouseDown()
     m_back.OnMouseDown();
 }
 
+void CMenuLuogo::Notify(const char* italian, const char* english)
+{
+    m_ask.Show(Tr(italian, english), CAskBox::kOkAlone);
+}
+
 void CMenuLuogo::OnMouseUp()
 {
+    if (m_ask.IsShown()) {
+        m_ask.OnMouseUp();
+        return;
+    }
     if (!IsSessionPaused()) {
         CListBox& venues = g_Luogo.VenueList();
         const int before = venues.GetSelectedIndex();
@@ -189,10 +206,14 @@ void CMenuLuogo::OnMouseUp()
             venues.GetSelectedIndex() != before)
             g_Luogo.LoadSelectedVenue(g_pDevice);
         if (IsFileVenue()) {
-            if (m_deleteDepth.OnMouseUp())
-                g_Luogo.DeleteDepthFile();
-            if (m_createDepth.OnMouseUp())
-                g_Luogo.CreateDepthFile(); // refuses to overwrite a stored bottom
+            // Each button's result is what is on disk afterwards: a file
+            // that could not be written (a full or read-only disk) or
+            // deleted leaves the same button, and the player is told.
+            if (m_deleteDepth.OnMouseUp() && !g_Luogo.DeleteDepthFile() && g_Luogo.DepthFileExists())
+                Notify("Impossibile eliminare i dati del fondale.", "The depth data could not be deleted.");
+            // Creating refuses to overwrite a stored bottom.
+            if (m_createDepth.OnMouseUp() && !g_Luogo.CreateDepthFile() && !g_Luogo.DepthFileExists())
+                Notify("Impossibile salvare i dati del fondale.", "The depth data could not be saved.");
         }
         UpdateDepthButton();
     }
@@ -207,6 +228,8 @@ void CMenuLuogo::OnMouseUp()
 
 void CMenuLuogo::OnWheelDown()
 {
+    if (m_ask.IsShown())
+        return;
     if (!IsSessionPaused())
         g_Luogo.VenueList().ScrollDown();
     g_Luogo.SpeciesList().ScrollDown();
@@ -214,6 +237,8 @@ void CMenuLuogo::OnWheelDown()
 
 void CMenuLuogo::OnWheelUp()
 {
+    if (m_ask.IsShown())
+        return;
     if (!IsSessionPaused())
         g_Luogo.VenueList().ScrollUp();
     g_Luogo.SpeciesList().ScrollUp();

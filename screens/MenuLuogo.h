@@ -5,6 +5,7 @@
 // delete the stored bottom of a venue that comes from a file. While a
 // session is paused behind it the screen only shows the venue in use: the
 // venue cannot change under a session that is still open.
+#include "gui/AskBox.h"
 #include "gui/Finestra.h"
 #include "gui/Pulsante.h"
 #include "gui/Testo.h"
@@ -39,6 +40,8 @@ public:
     static bool IsSessionPaused();
     // The current venue comes from a venue file (not a built-in one).
     static bool IsFileVenue();
+    // An OK-alone notice over the screen.
+    void Notify(const char* italian, const char* english);
 
     // Members, in order.
     CSprite m_background; // bitmap 217 stretched to the back buffer, centred
@@ -52,6 +55,7 @@ public:
     CPulsante m_deleteDepth;
     CPulsante m_createDepth;
     CPulsante m_back;
+    CAskBox m_ask; // says when a bottom file could not be written or deleted
 };
 
 extern CMenuLuogo g_MenuLuogo;

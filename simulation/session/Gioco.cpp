@@ -443,7 +443,15 @@ void CGioco::UpdateStatistics()
         if (event >= 0 && event < CGara::kEvents && g_Gara.m_playerResults[event].count == 0)
             CStatistiche::AddToCounter(stats.m_tournamentsWithoutCatch);
     }
-    stats.Save();
+    // The file is replaced whole or not at all: on a failure (a full disk)
+    // the record on disk is the one from before this session, and the
+    // player is told so over the results.
+    if (!stats.Save())
+        m_ask.ShowTagged(Tr("Impossibile salvare le statistiche: il file su disco \xE8 rimasto com'era, senza "
+                            "questa sessione.",
+                            "The statistics could not be saved: the file on disk was kept as it was, without this "
+                            "session."),
+                         kAskStatisticsFailed, CAskBox::kOkAlone);
 }
 
 // ---- drawing --------------------------------------------------------------
@@ -636,10 +644,14 @@ void CGioco::FillCatchList()
     m_catchList.m_active = 0;
     m_catchList.m_showCol1 = 1;
     m_catchList.m_showCol2 = 1;
+    // One pass: each row gets its length as it is added (a row that could
+    // not be added gets none).
+    m_catchList.Reserve(g_Sessione.GetCount());
     for (int i = 0; i < g_Sessione.GetCount(); ++i) {
         const CatchEntry& entry = g_Sessione.GetCatch(i);
+        const std::int32_t row = m_catchList.GetCount();
         m_catchList.AddItem(i, "", g_Pesci.GetName(unsigned(entry.speciesId)), g_Sessione.GetWeightText(i));
-        m_catchList.SetColumnById(i, 1, g_Sessione.GetLengthText(i));
+        m_catchList.SetColumn(row, 1, g_Sessione.GetLengthText(i));
     }
 }
 

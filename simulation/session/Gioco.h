@@ -40,7 +40,7 @@ public:
 class CGioco : public COggetto {
 public:
     // Which question the question box is asking.
-    enum AskTag : std::uint32_t { kAskQuit = 1, kAskSaveFailed = 2 };
+    enum AskTag : std::uint32_t { kAskQuit = 1, kAskSaveFailed = 2, kAskStatisticsFailed = 3 };
     // A spawn attempt waits this long after the last fish and the last attempt.
     static constexpr std::uint32_t kSpawnPauseMs = 3000;
     static constexpr std::uint32_t kClockStepMs = 3000;

@@ -302,6 +302,35 @@ TEST_F(SessionTest, FailedSaveKeepsSaveEnabledAndSaysSo)
     EXPECT_EQ(logs, 1);
 }
 
+// A full disk at the session's end: the statistics file keeps the record
+// from before the session, and the player reads so over the results.
+TEST_F(SessionTest, StatisticsThatCannotBeSavedAreToldOverTheResults)
+{
+    ASSERT_EQ(Start(), 0);
+    ASSERT_TRUE(g_Statistiche.Save());
+    const std::string before = folders.Read("appdata/Karvelin/karvelin.sta");
+    StartFishing();
+    g_Sessione.AddCatch(3, 850.0f, 38);
+    Key(plat::kKeyEscape);
+    Frame();
+    {
+        testing_support::FileSizeLimit full(100);
+        Yes();
+    }
+    ASSERT_EQ(g_Gioco.GetState(), kSessionResults);
+    EXPECT_EQ(folders.Read("appdata/Karvelin/karvelin.sta"), before);
+    ASSERT_TRUE(g_Gioco.IsAsking());
+    EXPECT_EQ(g_Gioco.m_ask.GetTag(), CGioco::kAskStatisticsFailed);
+    EXPECT_FALSE(g_Gioco.m_ask.HasFirstButton());
+    EXPECT_STREQ(g_Gioco.m_ask.m_text,
+                 "The statistics could not be saved: the file on disk was kept as it was, without this session.");
+    Picture("session_statistics_failed.png");
+    No(); // the notice's lone OK
+    EXPECT_FALSE(g_Gioco.IsAsking());
+    EXPECT_EQ(g_Gioco.GetState(), kSessionResults);
+    EXPECT_EQ(g_Gioco.m_save.m_state, CPulsante::kNormal) << "the catch log can still be saved";
+}
+
 TEST_F(SessionTest, WideScreenCentresThePanelsAndStretchesTheStatusBar)
 {
     folders.Write("appdata/Karvelin/Karvelin.ini", "[KARVELIN]\nBUILD=232005\nRISOLUZIONE=7\n");

@@ -698,6 +698,18 @@ TEST_F(TackleBoxTest, LoadDialogLoadsByFileNameDeletesAndSurvivesDamagedFiles)
     EXPECT_FALSE(fs::exists(Kvz("Renamed")));
     EXPECT_EQ(box.m_configurations.FindByKey("Renamed.kvz"), nullptr);
     EXPECT_NE(box.m_configurations.FindByKey("Boat_bottom.kvz"), nullptr);
+    // A file that cannot be deleted (a folder took its name since the
+    // listing) stays listed, the dialog stays open, and the player is told.
+    fs::remove(Kvz("Boat_bottom"));
+    fs::create_directories(Kvz("Boat_bottom") + "/held");
+    ASSERT_TRUE(box.m_configurations.SelectByKey("Boat_bottom.kvz", true));
+    Click(kDeleteX, kDeleteY);
+    Click(kYesX, kAskY);
+    ASSERT_TRUE(box.m_ask.IsShown());
+    EXPECT_STREQ(box.m_ask.m_text, "The configuration could not be deleted.");
+    Click(kLoneOkX, kAskY);
+    EXPECT_EQ(box.m_dialog, CMenuConfigura::kLoadDialog);
+    EXPECT_NE(box.m_configurations.FindByKey("Boat_bottom.kvz"), nullptr);
     // The wheel scrolls the dialog's list.
     box.m_configurations.ScrollTo(0);
     MoveTo(340, 200);

@@ -22,6 +22,7 @@ constexpr ListPlace kPresent = {495, 362, 210};
 constexpr int kPresentH = 145;
 constexpr int kDepthX = 500, kDepthY = 522;
 constexpr int kBackX = 350, kBackY = 522;
+constexpr int kLoneOkX = 425, kAskY = 362;
 
 class VenuesTest : public CatalogueTest {
 protected:
@@ -80,6 +81,35 @@ TEST_F(VenuesTest, RowsOfEachKindAndTheDepthButtons)
     Click(kDepthX, kDepthY);
     EXPECT_FALSE(fs::exists(BottomFile("Canale")));
     EXPECT_EQ(DepthButtonShown(), "set");
+
+    // A full disk, then a name held by a folder that cannot be deleted: each
+    // says so over the screen, which takes no other click meanwhile, and the
+    // button stays the one for what is on disk.
+    {
+        testing_support::FileSizeLimit full(1000);
+        Click(kDepthX, kDepthY);
+    }
+    EXPECT_FALSE(fs::exists(BottomFile("Canale")));
+    ASSERT_TRUE(g_MenuLuogo.m_ask.IsShown());
+    EXPECT_STREQ(g_MenuLuogo.m_ask.m_text, "The depth data could not be saved.");
+    ProbeFrame();
+    const ProbedText* notice = Find("The depth data could not be saved.");
+    ASSERT_NE(notice, nullptr);
+    EXPECT_TRUE(notice->fits);
+    Click(kBackX, kBackY);
+    EXPECT_EQ(Screen(), kScreenVenues);
+    Click(kLoneOkX, kAskY);
+    EXPECT_FALSE(g_MenuLuogo.m_ask.IsShown());
+    EXPECT_EQ(DepthButtonShown(), "set");
+    fs::create_directories(BottomFile("Canale") + "/held");
+    Click(kDepthX, kDepthY);
+    EXPECT_FALSE(g_MenuLuogo.m_ask.IsShown()) << "something is there already: nothing made, nothing to tell";
+    EXPECT_EQ(DepthButtonShown(), "delete");
+    Click(kDepthX, kDepthY);
+    ASSERT_TRUE(g_MenuLuogo.m_ask.IsShown());
+    EXPECT_STREQ(g_MenuLuogo.m_ask.m_text, "The depth data could not be deleted.");
+    Click(kLoneOkX, kAskY);
+    fs::remove_all(BottomFile("Canale"));
 
     // A built-in venue neither draws nor hears the buttons where they were.
     ClickVenue(kVenueLake);

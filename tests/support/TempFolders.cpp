@@ -2,10 +2,13 @@
 
 #include "platform/Files.h"
 
+#include <csignal>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+
+#include <sys/resource.h>
 
 namespace fs = std::filesystem;
 
@@ -43,6 +46,25 @@ std::string TempFolders::Read(const std::string& relative) const
 {
     std::ifstream in(fs::path(m_root) / relative, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+FileSizeLimit::FileSizeLimit(unsigned long bytes)
+{
+    rlimit limit{};
+    getrlimit(RLIMIT_FSIZE, &limit);
+    m_saved = limit.rlim_cur;
+    m_handler = std::signal(SIGXFSZ, SIG_IGN);
+    limit.rlim_cur = bytes;
+    setrlimit(RLIMIT_FSIZE, &limit);
+}
+
+FileSizeLimit::~FileSizeLimit()
+{
+    rlimit limit{};
+    getrlimit(RLIMIT_FSIZE, &limit);
+    limit.rlim_cur = m_saved;
+    setrlimit(RLIMIT_FSIZE, &limit);
+    std::signal(SIGXFSZ, m_handler);
 }
 
 } // namespace testing_support

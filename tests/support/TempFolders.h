@@ -25,4 +25,19 @@ private:
     std::string m_root, m_program, m_dataRoot;
 };
 
+// A full disk, as this process meets it: while the object lives, writing a
+// file past the given size fails (even as root); the signal that would end
+// the process is ignored meanwhile.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(unsigned long bytes);
+    ~FileSizeLimit();
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+private:
+    unsigned long m_saved;
+    void (*m_handler)(int);
+};
+
 } // namespace testing_support
