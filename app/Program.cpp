@@ -5,6 +5,7 @@
 #include "platform/Audio.h"
 #include "platform/Clock.h"
 #include "platform/Dialog.h"
+#include "platform/FolderLock.h"
 #include "platform/Image.h"
 #include "platform/Locale.h"
 #include "platform/Resources.h"
@@ -51,6 +52,39 @@ void ReportNoWindow(bool italian)
     DebugOut(("karvelin: " + plat::WindowSystemError()).c_str());
     DebugOut(italian ? "karvelin: avvia il gioco da una sessione desktop (X11 o Wayland)."
                      : "karvelin: start the game from a desktop session (X11 or Wayland).");
+}
+
+// Two games on one data folder would each write back the statistics they
+// read at start-up, and the later one would lose the other's session: only
+// one runs. A second one says so and ends before it writes anything. Where
+// no lock can be made at all (a read-only folder, which nothing can be
+// saved to anyway) the game runs, with a line in the error log.
+bool TakeDataFolder()
+{
+    const char* folder = g_GestFile.GetUserFolder();
+    if (!folder || !*folder)
+        return true;
+    switch (plat::LockFolder(folder, kDataFolderLockName)) {
+    case plat::FolderLockResult::Taken: return true;
+    case plat::FolderLockResult::Unavailable:
+        LogError("norva", Concat2("The data folder could not be locked: ", folder), __LINE__);
+        return true;
+    case plat::FolderLockResult::HeldByOther: break;
+    }
+    // The settings are read for the language alone; nothing is written.
+    bool italian = plat::UserLanguageId() == plat::kLangItalian;
+    if (g_GestFile.FileExistsIn(folder, "Karvelin.ini")) {
+        g_Opzioni.Load();
+        italian = IsItalian();
+    }
+    const std::string where = plat::Utf8ToCp1252(folder);
+    plat::ShowMessage(italian ? "Karvelin gi\xE0 avviato" : "Karvelin already running",
+                      italian ? "Un'altra partita di Karvelin sta usando la cartella dei dati\n" + where +
+                                    "\nChiudila prima di avviarne una nuova."
+                              : "Another Karvelin game is using the data folder\n" + where +
+                                    "\nClose it before starting a new one.",
+                      plat::MessageIcon::Stop);
+    return false;
 }
 
 } // namespace
@@ -163,6 +197,10 @@ int StartProgram()
     }
 
     g_GestFile.Init();
+    if (!TakeDataFolder()) {
+        plat::QuitWindowSystem();
+        return kExitDataFolderInUse;
+    }
 
     if (!g_GestFile.FileExistsIn(g_GestFile.GetUserFolder(), "Karvelin.ini")) {
         g_Opzioni.language = 0;
@@ -275,6 +313,7 @@ void ShutDownProgram()
     DestroyApplication();
     g_Mouse.FreeCursors();
     plat::QuitWindowSystem();
+    plat::UnlockFolder();
 }
 
 int KarvelinMain()

@@ -11,6 +11,10 @@
 // The exit code when the window system or the window cannot be made; the
 // shell shows it as exit status 5.
 constexpr int kExitWindowFailure = int(0x80004005u);
+// The exit code when another game is running on the same data folder.
+constexpr int kExitDataFolderInUse = 3;
+// The file in the data folder whose lock says a game is running there.
+constexpr const char* kDataFolderLockName = "karvelin.lock";
 
 int KarvelinMain();
 

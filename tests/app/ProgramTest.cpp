@@ -1,6 +1,7 @@
 // Start-up, first run, settings upgrade, loading frames and quitting.
 #include "app/Program.h"
 #include "platform/Dialog.h"
+#include "platform/FolderLock.h"
 #include "platform/Locale.h"
 #include "platform/QuietStderr.h"
 #include "platform/Window.h"
@@ -13,8 +14,16 @@
 #include <SDL.h>
 
 #include <algorithm>
+#include <csignal>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <vector>
+
+#include <fcntl.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace fs = std::filesystem;
 
@@ -319,4 +328,125 @@ TEST(WindowSystem, OnlyAnExplicitRequestGetsADriverThatShowsNothing)
     for (const auto& c : cases)
         EXPECT_EQ(plat::AcceptVideoDriver(c.current, c.requested), c.accepted)
             << c.current << " / " << (c.requested ? c.requested : "(none)");
+}
+
+namespace {
+
+// The built game started as a player starts it, in the program folder of f
+// with f's data root, headless; its stderr kept in a file.
+class GameProcess {
+public:
+    explicit GameProcess(const testing_support::TempFolders& f) : m_stderr(f.Root() + "/stderr" + std::to_string(++s_count))
+    {
+        std::vector<std::string> env;
+        for (char** e = environ; *e; ++e) {
+            const std::string v = *e;
+            if (v.rfind("XDG_DATA_HOME=", 0) != 0 && v.rfind("SDL_", 0) != 0)
+                env.push_back(v);
+        }
+        for (const char* v : {"SDL_VIDEODRIVER=dummy", "SDL_AUDIODRIVER=dummy", "SDL_RENDER_DRIVER=software"})
+            env.emplace_back(v);
+        env.push_back("XDG_DATA_HOME=" + f.DataRoot());
+        std::vector<char*> envp;
+        for (std::string& v : env)
+            envp.push_back(v.data());
+        envp.push_back(nullptr);
+        std::string binary = KARVELIN_GAME_BINARY;
+        char* argv[] = {binary.data(), nullptr};
+        fs::create_directories(f.Program());
+        const std::string cwd = f.Program();
+        m_pid = fork();
+        if (m_pid == 0) {
+            const int err = open(m_stderr.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+            if (err < 0 || dup2(err, 2) < 0 || chdir(cwd.c_str()) != 0)
+                _exit(127);
+            execve(argv[0], argv, envp.data());
+            _exit(127);
+        }
+    }
+    ~GameProcess() { Kill(); }
+
+    // Reaped by then, or still running when the bound is reached.
+    bool Exited(int waitMs = 0)
+    {
+        for (int waited = 0; m_pid > 0; waited += 10) {
+            if (waitpid(m_pid, &m_status, WNOHANG) == m_pid) {
+                m_pid = -1;
+                return true;
+            }
+            if (waited >= waitMs)
+                return false;
+            usleep(10000);
+        }
+        return true;
+    }
+    // Killed outright: the process has no chance to tidy anything up.
+    void Kill()
+    {
+        if (m_pid > 0) {
+            kill(m_pid, SIGKILL);
+            waitpid(m_pid, &m_status, 0);
+            m_pid = -1;
+        }
+    }
+    int ExitCode() const { return WIFEXITED(m_status) ? WEXITSTATUS(m_status) : -1; }
+    std::string Stderr() const
+    {
+        std::ifstream in(m_stderr);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    }
+
+private:
+    static inline int s_count = 0;
+    std::string m_stderr;
+    pid_t m_pid = -1;
+    int m_status = 0;
+};
+
+// Whether the game holds the data folder within a bound meant for a stuck
+// process only, not for a slow machine.
+bool HoldsFolderSoon(GameProcess& game, const std::string& data)
+{
+    for (int i = 0; i < 6000; ++i) {
+        if (plat::IsFolderLocked(data, kDataFolderLockName))
+            return true;
+        if (game.Exited(10))
+            return false;
+    }
+    return false;
+}
+
+} // namespace
+
+// Two games on one data folder would each write back the statistics they
+// read at start: the second says so, in the settings' language, and ends
+// with status 3 before writing anything. Once the first is gone, however it
+// ended, the folder is free for the next.
+TEST(ProgramExit, ASecondGameOnOneDataFolderSaysSoAndEnds)
+{
+    const struct {
+        const char* language;
+        const char* text;
+    } cases[] = {{"1", "Un'altra partita di Karvelin sta usando la cartella dei dati\n"},
+                 {"0", "Another Karvelin game is using the data folder\n"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.language);
+        testing_support::TempFolders f;
+        const std::string data = f.Data();
+        f.Write("appdata/Karvelin/Karvelin.ini", "[KARVELIN]\r\nBUILD=232005\r\nLINGUA=" + std::string(c.language) + "\r\n");
+        GameProcess first(f);
+        ASSERT_TRUE(HoldsFolderSoon(first, data)) << first.Stderr();
+
+        GameProcess second(f);
+        ASSERT_TRUE(second.Exited(60000)) << "the second game kept running";
+        EXPECT_EQ(second.ExitCode(), kExitDataFolderInUse);
+        EXPECT_TRUE(Has(second.Stderr(), c.text + data + "\n")) << second.Stderr();
+        EXPECT_FALSE(fs::exists(data + "/karvelin.sta"));
+        EXPECT_TRUE(plat::IsFolderLocked(data, kDataFolderLockName)) << "the first game still holds the folder";
+
+        first.Kill();
+        EXPECT_FALSE(plat::IsFolderLocked(data, kDataFolderLockName)) << "the lock died with its game";
+        GameProcess third(f);
+        EXPECT_TRUE(HoldsFolderSoon(third, data)) << third.Stderr();
+    }
 }
