@@ -338,7 +338,7 @@ TEST_F(RecordsScreen, DamagedAndOddlyNamedLogs)
     EXPECT_EQ(g_MenuCatture.m_delete.m_state, CPulsante::kDisabled);
     EXPECT_EQ(LogsOnDisk(), (std::vector<std::string>{"..\\x.kvc", tooLong}));
     EXPECT_TRUE(fs::exists(folders.Data() + "/x.kvc"));
-    // The log too big to show was refused with one line, though shown once.
+    // The log too big to show was refused with one error-log line.
     const std::string log = folders.Read("appdata/Karvelin/norva_error.log");
     std::size_t refusals = 0;
     for (std::size_t at = log.find("a07_over_bound.kvc"); at != std::string::npos;
