@@ -163,8 +163,7 @@ protected:
             // From the knot on the main line down to the hook, width pixels right.
             const int ye = view.MapLineToViewY(e), yp = view.MapLineToViewY(p), row = (ye + yp) / 2;
             EXPECT_GE(yp - ye, 24) << "a segment long enough to read";
-            const float opaque[4] = {line.m_colour[0], line.m_colour[1], line.m_colour[2], 1.0f};
-            const plat::Argb colour = plat::PackArgbRounded(opaque[3], opaque[0], opaque[1], opaque[2]);
+            const plat::Argb colour = plat::PackArgbRounded(1.0f, line.m_colour[0], line.m_colour[1], line.m_colour[2]);
             int found = 0;
             for (int cx = x + 3; cx <= x + 12 + 10 * i - 3; ++cx)
                 found += Pixel(cx, row) == colour ? 1 : 0;
