@@ -1023,8 +1023,11 @@ TEST_F(TackleBoxTest, Pictures)
     Click(kMainMenuButtonX, MainMenuButtonY(CMenuPrincipale::kTackleBox));
     Page(CMenuConfigura::kPageTerminal);
     MoveTo(kRigX, 400);
-    Shot("tackle_box_1024");
     EXPECT_TRUE(fs::exists(Shot("tackle_box_1024")));
+    // The rig view moves with the centred layout.
+    EXPECT_EQ(Box().m_view.m_x, OffsetX() + 170);
+    EXPECT_EQ(Box().m_view.m_top, OffsetY() + 80);
+    ExpectRigDrawnWhereTheViewSays();
 }
 
 } // namespace
