@@ -12,6 +12,7 @@
 #include "tests/app/CatalogueScreens.h"
 #include "world/Pesci.h"
 
+#include <cstring>
 #include <filesystem>
 
 namespace {
@@ -139,6 +140,11 @@ TEST_F(BaitsTest, GroundbaitsAndTheFishesTheyDraw)
     ASSERT_EQ(StartJourney(), 0);
     OpenBaits();
     EXPECT_EQ(g_MenuEsche.m_groundbaits.GetSelectedId(), g_Pastura.m_selected);
+    // Both lists by name, byte by byte.
+    for (CListBox* list : {&g_MenuEsche.m_baits, &g_MenuEsche.m_groundbaits})
+        for (int i = 1; i < list->GetCount(); ++i)
+            EXPECT_LE(std::strcmp(list->GetItem(i - 1)->col0, list->GetItem(i)->col0), 0)
+                << list->GetItem(i - 1)->col0 << " / " << list->GetItem(i)->col0;
     for (const char* id : {"carpa.kvt", "sarda.kvt", "vuota.kvt", "INTERNAL_0"}) {
         const int index = GroundbaitNamed(id);
         ASSERT_GE(index, 0) << id;

@@ -130,9 +130,11 @@ TEST_F(FishesTest, CaptionsInBothLanguagesAndAfterALostDevice)
                                                "Best months for fishing", "Best times for fishing", "Description",
                                                "Back", "January"};
         ExpectCaptions(captions);
-        const char* labels[] = {"Name: ", "Minimum size: ", "Venue type: ", "Region: ", "Groundbait: ", "Bite: "};
-        for (const char* label : labels) {
-            EXPECT_TRUE(italian || FindPrefix(label) != nullptr) << label;
+        const char* labels[][2] = {{"Nome: ", "Name: "},           {"Dimensione minima: ", "Minimum size: "},
+                                   {"Tipo luogo: ", "Venue type: "}, {"Regione: ", "Region: "},
+                                   {"Pastura: ", "Groundbait: "},   {"Tipo di abboccata: ", "Bite: "}};
+        for (const auto& label : labels) {
+            EXPECT_NE(FindPrefix(label[italian ? 0 : 1]), nullptr) << label[italian ? 0 : 1];
         }
 
         ASSERT_TRUE(LoseAndResetDevice());

@@ -52,15 +52,21 @@ protected:
         ASSERT_EQ(Screen(), kScreenTackleBox);
         ASSERT_FALSE(Box().IsModified());
     }
+    // The page menu's buttons, 90 wide from x 235, by page id; clicked at
+    // fixed places so a drift of the layout fails here.
     void Page(int page)
     {
-        for (int b = 0; b < CMenuConfigura::kBackButton; ++b)
-            if (CMenuConfigura::PageOfButton(b) == page)
-                Click(280, CMenuConfigura::PageButtonY(b) + 12);
+        static constexpr int kY[] = {70, 140, 175, 210, 245, 280, 315, 105};
+        Click(280, kY[page] + 12);
         ASSERT_EQ(Box().m_page, page);
     }
-    void Back() { Click(280, CMenuConfigura::PageButtonY(CMenuConfigura::kBackButton) + 12); }
-    void Tool(int tool) { Click(Box().ToolX(tool) + 10, CMenuConfigura::ToolY() + 10); }
+    void Back() { Click(280, 532); }
+    // The tool box's shown buttons, 20 pixels apart from (31, 36).
+    void Tool(int tool)
+    {
+        const int shown = tool <= 4 ? tool : (tool == 7 ? 5 : (tool == 8 ? 6 : 7));
+        Click(31 + 20 * shown + 10, 46);
+    }
     // A click on the row of that index, the list scrolled to show it.
     void ClickRow(CListBox& list, int x, int y, int index)
     {
@@ -124,6 +130,53 @@ protected:
         for (int i = 0; i < kShotSlots; ++i)
             n += Rig().m_piombo.IsOccupied(i) ? 1 : 0;
         return n;
+    }
+    // One frame: every part of the rig in the view is drawn at the rows the
+    // view maps its line positions to, and only then. The line's pixels are
+    // read where a rigged dropper's segment crosses its middle row; true
+    // when that segment was in view.
+    bool ExpectRigDrawnWhereTheViewSays()
+    {
+        Frame();
+        const CRigView& view = Box().m_view;
+        const int x = view.m_x;
+        const auto expectAt = [&](const CSprite& s, int position, int dx, const char* what) {
+            const bool in = view.IsInRigView(position);
+            EXPECT_EQ(s.m_visible, in ? 1 : 0) << what << " at " << position;
+            if (in) {
+                EXPECT_EQ(s.m_x, x + dx) << what;
+                EXPECT_EQ(s.m_y, view.MapLineToViewY(position)) << what;
+            }
+        };
+        CLenza& line = Rig().m_lenza;
+        expectAt(line.m_leader.m_hook.m_marker, int(line.m_leader.m_position), 0, "leader hook");
+        bool segment = false;
+        for (int i = 0; i < 2; ++i) {
+            const CFinale& d = line.m_droppers[i];
+            if (!d.m_inUse)
+                continue;
+            const int p = int(d.m_position), e = int(d.m_position + d.m_length);
+            expectAt(d.m_hook.m_marker, p, 12 + 10 * i, "dropper hook");
+            expectAt(d.m_button, e, 0, "dropper knot");
+            if (!view.IsInRigView(p) || !view.IsInRigView(e))
+                continue;
+            // From the knot on the main line down to the hook, width pixels right.
+            const int ye = view.MapLineToViewY(e), yp = view.MapLineToViewY(p), row = (ye + yp) / 2;
+            EXPECT_GE(yp - ye, 24) << "a segment long enough to read";
+            const plat::Argb colour = plat::PackArgbRounded(1.0f, line.m_colour[0], line.m_colour[1], line.m_colour[2]);
+            int found = 0;
+            for (int cx = x + 3; cx <= x + 12 + 10 * i - 3; ++cx)
+                found += Pixel(cx, row) == colour ? 1 : 0;
+            EXPECT_GE(found, 1) << "the dropper's segment crosses row " << row;
+            segment = true;
+        }
+        CGalleggiante& fl = Rig().m_galleggiante;
+        if (fl.HasFloat())
+            expectAt(fl, fl.m_position - 45, 0, "float");
+        for (int i = 0; i < kShotSlots; ++i)
+            if (Rig().m_piombo.IsOccupied(i) && !Rig().m_piombo.IsSliding(i))
+                expectAt(Rig().m_piombo.m_icons[i], Rig().m_piombo.GetSlotPosition(i), 0, "shot");
+        return segment;
     }
     void OpenSaveDialog()
     {
@@ -253,8 +306,14 @@ TEST_F(TackleBoxTest, ARowOfEachListChangesTheRigAndMarksItModified)
         EXPECT_EQ(box.IsModified(), c.marks);
     }
 
-    // A shots row shows that shot's details and nothing else.
+    // The shots list: fixed shots first, then by weight as a number.
     Page(CMenuConfigura::kPageShots);
+    for (int i = 1; i < box.m_shots.GetCount(); ++i) {
+        const PiomboRecord& a = Rig().m_piombo.m_records[std::size_t(box.m_shots.GetItem(i - 1)->id)];
+        const PiomboRecord& b = Rig().m_piombo.m_records[std::size_t(box.m_shots.GetItem(i)->id)];
+        EXPECT_LE(std::pair(a.attachment, a.weight), std::pair(b.attachment, b.weight)) << a.id << " " << b.id;
+    }
+    // A shots row shows that shot's details and nothing else.
     box.m_tools.m_pending = 0;
     std::string slots;
     for (const PiomboRecord& s : Rig().m_piombo.m_slots)
@@ -293,6 +352,14 @@ TEST_F(TackleBoxTest, EachSpinnerStepsBothWaysAndTheRigFollows)
     ASSERT_GE(sliding, 0);
     ClickRow(box.m_floats, 350, 50, sliding);
     ASSERT_TRUE(Rig().m_galleggiante.IsSliding());
+    // The release placed the float again for its new mount: placing it
+    // once more changes nothing, and the spinner shows the rig's stopper.
+    const int position = Rig().m_galleggiante.m_position, stopper = Rig().m_galleggiante.m_stopper;
+    Rig().SetFloatPosition(float(position));
+    EXPECT_EQ(Rig().m_galleggiante.m_position, position);
+    EXPECT_EQ(Rig().m_galleggiante.m_stopper, stopper);
+    EXPECT_EQ(box.m_stopper.GetValue(), stopper);
+    EXPECT_EQ(box.m_stopper.m_enabled, 1);
     struct Case {
         const char* name;
         int page, x, y, width;
@@ -333,6 +400,11 @@ TEST_F(TackleBoxTest, EachSpinnerStepsBothWaysAndTheRigFollows)
         }
         EXPECT_EQ(c.spinner->GetValue(), before);
     }
+    // A new rig has a fixed float: its stopper cannot be set.
+    Tool(CMenuConfigura::kToolNew);
+    Click(kYesX, kAskY);
+    ASSERT_FALSE(Rig().m_galleggiante.IsSliding());
+    EXPECT_EQ(box.m_stopper.m_enabled, 0);
 }
 
 TEST_F(TackleBoxTest, RodTypesGoverneTheReelAndDropperPagesAndTheLengths)
@@ -341,15 +413,16 @@ TEST_F(TackleBoxTest, RodTypesGoverneTheReelAndDropperPagesAndTheLengths)
     CMenuConfigura& box = Box();
     SetRodType(kRodBolognese);
     Page(CMenuConfigura::kPageReel);
+    const std::string reel = std::string("Reel: ") + Rig().m_mulinello.m_current.name;
+    EXPECT_NE(std::string(box.GetRigSummary()).find(reel), std::string::npos) << box.GetRigSummary();
     Page(CMenuConfigura::kPageDropper1);
     SpinUp(350, 55, 160);
     ASSERT_EQ(Rig().m_lenza.m_droppers[0].m_inUse, 1);
-    // A pole has no reel: the button goes and the page falls back to the rod.
-    Page(CMenuConfigura::kPageReel);
+    // A pole has no reel: the button goes, and the summary names none.
     SetRodType(kRodPole);
     Frame();
     EXPECT_EQ(box.m_pageButtons[1].m_state, CPulsante::kDisabled);
-    EXPECT_EQ(box.m_page, CMenuConfigura::kPageRod);
+    EXPECT_EQ(std::string(box.GetRigSummary()).find("Reel"), std::string::npos) << box.GetRigSummary();
     // Its lengths run 300 to 900: the rows outside are disabled, and a
     // length no longer valid gives the type's default.
     for (int i = 0; i < box.m_rodLengths.GetCount(); ++i) {
@@ -378,16 +451,31 @@ TEST_F(TackleBoxTest, RodTypesGoverneTheReelAndDropperPagesAndTheLengths)
     // Rows by length, not by text: "11.48 ft" never comes before "6.89 ft".
     for (int i = 1; i < box.m_rodLengths.GetCount(); ++i)
         EXPECT_LT(box.m_rodLengths.GetItem(i - 1)->id, box.m_rodLengths.GetItem(i)->id);
+
+    // A pole loaded while the reel page is shown: the page falls back to the rod.
+    Page(CMenuConfigura::kPageReel);
+    OpenLoadDialogOn("Pole_5_m.kvz");
+    Click(kOkX, kDialogButtonY);
+    ASSERT_EQ(Rig().m_canna.m_current.type, kRodPole);
+    Frame();
+    EXPECT_EQ(box.m_pageButtons[1].m_state, CPulsante::kDisabled);
+    EXPECT_EQ(box.m_page, CMenuConfigura::kPageRod);
 }
 
 TEST_F(TackleBoxTest, HookFilterReplacesTheHookLikeAClickAndLeavesTheDroppersAlone)
 {
     Open();
     CMenuConfigura& box = Box();
+    // A spinning rod without a float: its shots are classed as a spinning
+    // rig only while a lure hook is on, so a missed recalculation shows.
+    SetRodType(kRodSpinning);
+    Page(CMenuConfigura::kPageFloat);
+    ClickRow(box.m_floats, 350, 50, 0);
+    ASSERT_FALSE(Rig().m_galleggiante.HasFloat());
     Page(CMenuConfigura::kPageTerminal);
     ASSERT_NE(Rig().m_lenza.m_leader.m_hook.m_current.baitKind, kBaitKindSpinning);
-    const int shotsBefore = Rig().m_piombo.GetTotalWeight();
-    (void)shotsBefore;
+    ASSERT_EQ(Rig().m_piombo.GetWeightClass(), 0);
+    box.m_tools.m_pending = 0;
     SpinUp(350, 250, 160); // "No spinning": the hook in use stays
     EXPECT_STREQ(box.m_hookFilter.GetValueText(), "No spinning");
     EXPECT_FALSE(box.IsModified());
@@ -395,6 +483,7 @@ TEST_F(TackleBoxTest, HookFilterReplacesTheHookLikeAClickAndLeavesTheDroppersAlo
     EXPECT_STREQ(Rig().m_lenza.m_leader.m_hook.m_current.id, "INTERNAL_1");
     EXPECT_STREQ(box.m_terminalHooks.GetSelectedKey(), "INTERNAL_1");
     EXPECT_TRUE(box.IsModified());
+    EXPECT_EQ(Rig().m_piombo.GetWeightClass(), -1) << "the shots were classed again for the lure";
     for (int i = 0; i < box.m_terminalHooks.GetCount(); ++i) {
         const ListItem* row = box.m_terminalHooks.GetItem(i);
         const bool lure = Rig().m_lenza.m_leader.m_hook.GetRecord(row->id).baitKind == kBaitKindSpinning;
@@ -403,12 +492,6 @@ TEST_F(TackleBoxTest, HookFilterReplacesTheHookLikeAClickAndLeavesTheDroppersAlo
     for (CListBox& list : box.m_dropperHooks)
         for (int i = 0; i < list.GetCount(); ++i)
             EXPECT_EQ(list.GetItem(i)->enabled, 1) << "the dropper lists ignore the filter";
-    // The shots were settled again for the new hook, as a click does.
-    for (int i = 0; i < kShotSlots; ++i) {
-        if (Rig().m_piombo.IsOccupied(i)) {
-            EXPECT_LE(Rig().m_piombo.GetSlotPosition(i), int(Rig().m_lenza.m_length) - 5);
-        }
-    }
 
     // Taking the rig again with the filter on shows its own hook.
     Rig().m_lenza.m_leader.m_hook.SelectById(g_pDevice, "INTERNAL_0");
@@ -416,6 +499,19 @@ TEST_F(TackleBoxTest, HookFilterReplacesTheHookLikeAClickAndLeavesTheDroppersAlo
     EXPECT_STREQ(box.m_terminalHooks.GetSelectedKey(), "INTERNAL_0");
     EXPECT_EQ(box.m_hookFilter.GetValue(), 0);
     EXPECT_NE(std::string(box.GetRigSummary()).find("Hook: 18"), std::string::npos) << box.GetRigSummary();
+    ASSERT_EQ(Rig().m_piombo.GetWeightClass(), 0);
+
+    // A click on a lure hook classes the shots again too.
+    const ListItem* lureRow = box.m_terminalHooks.FindByKey("INTERNAL_1");
+    ASSERT_NE(lureRow, nullptr);
+    ClickRow(box.m_terminalHooks, 350, 275, int(lureRow - box.m_terminalHooks.GetItem(0)));
+    EXPECT_STREQ(Rig().m_lenza.m_leader.m_hook.m_current.id, "INTERNAL_1");
+    EXPECT_EQ(Rig().m_piombo.GetWeightClass(), -1);
+    // "No spinning" with that lure on puts the plain hook back.
+    SpinUp(350, 250, 160);
+    EXPECT_STREQ(Rig().m_lenza.m_leader.m_hook.m_current.id, "INTERNAL_0");
+    EXPECT_STREQ(box.m_terminalHooks.GetSelectedKey(), "INTERNAL_0");
+    EXPECT_EQ(Rig().m_piombo.GetWeightClass(), 0);
 }
 
 TEST_F(TackleBoxTest, ToolBoxButtons)
@@ -519,9 +615,11 @@ TEST_F(TackleBoxTest, RigViewAddRemoveAndDrag)
     const int iconX = icon.m_x - OffsetX(), iconY = icon.m_y - OffsetY();
     Click(390, 225);
     EXPECT_EQ(box.m_removeMode, 1);
+    box.m_tools.m_pending = 0;
     Click(iconX, iconY);
     EXPECT_EQ(ShotCount(), before);
     EXPECT_EQ(box.m_removeMode, 0);
+    EXPECT_TRUE(box.IsModified());
 
     // Drags: a shot, the float and the leader's hook (the line's end).
     struct Drag {
@@ -563,6 +661,43 @@ TEST_F(TackleBoxTest, RigViewAddRemoveAndDrag)
         EXPECT_NE(d.value(), was);
         EXPECT_TRUE(box.IsModified());
     }
+
+    // A sliding shot's sinker dragged down hangs further below its swivel,
+    // by the line units between the swivel and the pointer.
+    int slidingRow = -1;
+    for (int i = 0; i < box.m_shots.GetCount() && slidingRow < 0; ++i) {
+        const PiomboRecord& r = Rig().m_piombo.m_records[std::size_t(box.m_shots.GetItem(i)->id)];
+        if (r.attachment == 1 && r.kind != 1)
+            slidingRow = i;
+    }
+    ASSERT_GE(slidingRow, 0);
+    ClickRow(box.m_shots, 350, 50, slidingRow);
+    Click(360, 225);
+    Click(kRigX, 200);
+    int sliding = -1;
+    for (int i = 0; i < kShotSlots && sliding < 0; ++i)
+        if (Rig().m_piombo.IsSliding(i) && Rig().m_piombo.GetSlotSwivelDistance(i) == 0)
+            sliding = i;
+    ASSERT_GE(sliding, 0);
+    Frame();
+    const CSprite& sinker = Rig().m_piombo.m_markers[sliding];
+    ASSERT_EQ(sinker.m_visible, 1);
+    const int sinkerX = sinker.m_x + 5 - OffsetX(), sinkerY = sinker.m_y - OffsetY();
+    Press(sinkerX, sinkerY);
+    for (int step = 1; step <= 4; ++step) {
+        plat::WindowMessage m = MakeMessage(plat::MessageKind::MouseMove);
+        m.x = sinkerX + OffsetX();
+        m.y = sinkerY + 10 * step + OffsetY();
+        m.leftHeld = true;
+        Send(m);
+        Frame();
+    }
+    Release(sinkerX, sinkerY + 40);
+    const int swivel = Rig().m_piombo.GetSlotPosition(sliding);
+    EXPECT_EQ(Rig().m_piombo.GetSlotSwivelDistance(sliding),
+              swivel - view.GetLineAtMouse(sinkerY + 40 + OffsetY()))
+        << swivel;
+    EXPECT_GT(Rig().m_piombo.GetSlotSwivelDistance(sliding), 0);
 
     // The wheel over the rig view scrolls it, also under an open dialog.
     MoveTo(kRigX, 300);
@@ -875,12 +1010,14 @@ TEST_F(TackleBoxTest, Pictures)
         Tool(CMenuConfigura::kToolScrollDown); // zooming keeps the top: down to the hook
     MoveTo(kRigX, 300);
     Shot("tackle_box_zoom_in");
+    EXPECT_TRUE(ExpectRigDrawnWhereTheViewSays()) << "the dropper is in the zoomed view";
     for (int zoom = 0; zoom < 12; ++zoom)
         Tool(CMenuConfigura::kToolZoomOut);
     for (int scroll = 0; scroll < 10; ++scroll)
         Tool(CMenuConfigura::kToolScrollUp);
     MoveTo(kRigX, 250);
     Shot("tackle_box_zoom_out");
+    ExpectRigDrawnWhereTheViewSays();
     OpenSaveDialog();
     Type("Trotting_2");
     Shot("tackle_box_save_dialog");
@@ -898,8 +1035,11 @@ TEST_F(TackleBoxTest, Pictures)
     Click(kMainMenuButtonX, MainMenuButtonY(CMenuPrincipale::kTackleBox));
     Page(CMenuConfigura::kPageTerminal);
     MoveTo(kRigX, 400);
-    Shot("tackle_box_1024");
     EXPECT_TRUE(fs::exists(Shot("tackle_box_1024")));
+    // The rig view moves with the centred layout.
+    EXPECT_EQ(Box().m_view.m_x, OffsetX() + 170);
+    EXPECT_EQ(Box().m_view.m_top, OffsetY() + 80);
+    ExpectRigDrawnWhereTheViewSays();
 }
 
 } // namespace

@@ -29,11 +29,12 @@ protected:
         JourneyTest::TearDown();
     }
     // A fished event: the player's score and the rivals' scores (a score of
-    // s is s / 100 fish and s % 100 grams, so scores above 0 carry a catch).
+    // s is s / 100 fish weighing s % 100 grams, the greatest half of that,
+    // so scores above 0 carry a catch).
     static void SetEvent(int player, const std::vector<int>& rivals)
     {
         auto result = [](int score) {
-            return GaraRisultato{score, score / 100, float(score % 100) + 0.75f, float(score % 100) + 0.5f, 20};
+            return GaraRisultato{score, score / 100, float(score % 100) + 0.75f, float(score % 100 / 2) + 0.5f, 20};
         };
         GaraEvento& ev = g_Gara.m_events[0];
         std::memset(&ev, 0, sizeof ev);
@@ -86,10 +87,10 @@ TEST_F(TournamentScreen, StandingsAndMedalByPlace)
         int playerRow;
     } cases[] = {
         {"no catch, no medal", 0, {0, 0, 0}, 0, 3},
-        {"a tie at the top is the player's gold", 500, {300, 500, 100}, 1, 1},
-        {"one better: silver", 500, {600, 500, 100}, 2, 2},
-        {"two better: bronze", 500, {900, 800, 100}, 3, 3},
-        {"three better: none", 500, {900, 800, 700}, 4, 4},
+        {"a tie at the top is the player's gold", 537, {300, 537, 100}, 1, 1},
+        {"one better: silver", 537, {600, 537, 100}, 2, 2},
+        {"two better: bronze", 537, {900, 800, 100}, 3, 3},
+        {"three better: none", 537, {900, 800, 700}, 4, 4},
     };
     ASSERT_EQ(StartJourney({.settings = {{"GIOCATORE", "Ann"}}}), 0);
     for (const auto& c : cases) {
@@ -115,7 +116,9 @@ TEST_F(TournamentScreen, StandingsAndMedalByPlace)
         const ListItem* me = Results().GetItem(row);
         EXPECT_STREQ(me->col0, "Ann");
         EXPECT_EQ(me->highlighted, 1);
-        EXPECT_STREQ(me->col3, IntToText(c.player % 100)) << "weights in whole grams";
+        EXPECT_STREQ(me->col2, IntToText(c.player / 100));
+        EXPECT_STREQ(me->col3, IntToText(c.player % 100)) << "the total in whole grams";
+        EXPECT_STREQ(me->col4, IntToText(c.player % 100 / 2)) << "the greatest fish";
         const bool medal = c.place >= 1 && c.place <= 3;
         EXPECT_EQ(g_MenuGara.m_medal.m_visible, medal ? 1 : 0);
         if (medal) {

@@ -212,7 +212,7 @@ TEST_F(VenuesTest, TheCurrentIndicatorCellByCell)
     };
     for (const auto& c : cases)
         folders.Write(std::string("appdata/Karvelin/Luoghi/") + c.file,
-                      VenueText(c.file, "TIPO=0\r\nCORRENTE=" + std::to_string(c.current) +
+                      VenueText(c.file, "TIPO=0\r\nFONDALE=2\r\nCORRENTE=" + std::to_string(c.current) +
                                             "\r\nVERSOCORRENTE=" + std::to_string(c.direction) +
                                             "\r\nCORRENTEVERTICALE=" + std::to_string(c.vertical) + "\r\n"));
     ASSERT_EQ(StartJourney({.settings = {{"MODOACQUE", "0"}}}), 0);
@@ -234,6 +234,11 @@ TEST_F(VenuesTest, TheCurrentIndicatorCellByCell)
         }
         Frame();
         EXPECT_EQ(Pixel(cx, cy) != photoOnly, c.frame >= 0) << c.file;
+        // The details name the current, not the (muddy) bottom.
+        static const char* const kRunning[] = {"motionless", "slow", "medium", "fast"};
+        ProbeFrame();
+        EXPECT_NE(Find(std::string("Running: ") + kRunning[c.current]), nullptr) << c.file;
+        EXPECT_NE(Find("Ground type: mud"), nullptr) << c.file;
     }
 }
 

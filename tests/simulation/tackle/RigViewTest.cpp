@@ -116,13 +116,27 @@ TEST(RigViewTest, MappingStaysInsideTheViewAndInvertsTheMouse)
                     }
                     ASSERT_GE(y, 80);
                     ASSERT_LE(y, 80 + 450);
-                    // The pointer on that row finds the same position, within one pixel's worth.
+                    // The pointer on that row finds the same position, within
+                    // the one unit the rounding up each way may add or take.
                     const int back = v.GetLineAtMouse(y);
-                    ASSERT_LE(std::abs(back - p), 2) << scale << " " << line << " " << p;
+                    ASSERT_LE(std::abs(back - p), 1) << scale << " " << line << " " << p;
                 }
             }
         }
     }
+}
+
+TEST(RigViewTest, TheLineUnderThePointerRoundsUp)
+{
+    // 600 units at 2.5 pixels each: 180 units fill the view from y 80 to 530,
+    // the line's end at the bottom edge.
+    const float* keep = nullptr;
+    const CRigView v = MakeView(600.0f, 2.5f, keep);
+    const struct {
+        int y, line;
+    } cases[] = {{530, 0}, {529, 1}, {528, 1}, {527, 2}, {303, 91}, {302, 92}, {300, 92}, {81, 180}, {80, 180}};
+    for (const auto& c : cases)
+        EXPECT_EQ(v.GetLineAtMouse(c.y), c.line) << c.y;
 }
 
 TEST(RigViewTest, LabelsBeyondTheLinesEndAreLeftOut)
