@@ -16,6 +16,8 @@
 #include "world/Luogo.h"
 #include "tests/app/Journey.h"
 
+#include <algorithm>
+#include <cstring>
 #include <filesystem>
 
 namespace {
@@ -138,11 +140,25 @@ TEST_F(ScreenPicturesTest, EveryTextStaysInsideItsBox)
             g_pApp->GoToVenues();
             check(std::string("venue ") + venues.GetItem(i)->col0);
         }
+        // A name too long for the list ends with "..." after its last whole
+        // word that fits.
+        EXPECT_NE(Find(italian ? "Canale di bonifica..." : "Mallero torrent..."), nullptr);
 
         g_pApp->GoToFishes();
         for (unsigned s = 0; s < unsigned(CPesci::kCount); ++s) {
             g_MenuPesci.m_species = int(s);
             check(std::string("species ") + g_Pesci.GetName(s));
+        }
+        // Pictures of the five longest descriptions.
+        std::vector<unsigned> longest(CPesci::kCount);
+        for (unsigned s = 0; s < longest.size(); ++s)
+            longest[s] = s;
+        std::sort(longest.begin(), longest.end(), [](unsigned a, unsigned b) {
+            return std::strlen(g_Pesci.GetDescription(a)) > std::strlen(g_Pesci.GetDescription(b));
+        });
+        for (int i = 0; i < 5; ++i) {
+            g_MenuPesci.m_species = int(longest[std::size_t(i)]);
+            Shot("fishes_longest_" + std::to_string(i) + (italian ? "_it" : "_en"));
         }
 
         g_pApp->SetCurrentScreen(kScreenBaits);
