@@ -14,6 +14,7 @@
 #include "simulation/tackle/Esca.h"
 #include "simulation/tackle/Pastura.h"
 #include "world/Luogo.h"
+#include "tests/app/GameJourney.h"
 #include "tests/app/Journey.h"
 
 #include <algorithm>
@@ -206,6 +207,17 @@ TEST_F(ScreenPicturesTest, EveryTextStaysInsideItsBox)
         Click(box.ToolX(CMenuConfigura::kToolLoad) + 10, CMenuConfigura::ToolY() + 10);
         check("load dialog", true);
         g_Gara.m_running = 0;
+
+        // The fishing session: its start panel and the water with the rig.
+        g_pApp->SetCurrentScreen(kScreenMainMenu);
+        Click(kMainMenuButtonX, MainMenuButtonY(CMenuPrincipale::kStartFishing));
+        ASSERT_EQ(Screen(), kScreenSession);
+        check("session start", true);
+        Click(kStartOkX, kStartOkY);
+        Advance(1000);
+        check("session");
+        EXPECT_EQ(Screen(), kScreenSession);
+        EXPECT_GT(probed.size(), 3u) << "the session's status texts";
     }
 }
 
