@@ -27,6 +27,8 @@ int CFinestra::Create(plat::Device* dev)
     m_bordo.m_row = 0;
     int r = m_title.Create(dev);
     m_title.SetColour(1, 1, 1, 1);
+    m_smallTitle.m_frameH = 13;
+    m_smallTitle.Create(dev);
     return r;
 }
 
@@ -56,13 +58,22 @@ int CFinestra::Draw(plat::Device* dev, int x, int y, int width, int height)
     m_x = bg.m_x;
     m_y = bg.m_y;
     m_bordo.Draw(dev, x, y, W, H);
+    CTesto::NotePanel({x + ox, y + oy, x + ox + W, y + oy + H});
     return r;
 }
 
 int CFinestra::DrawTitled(plat::Device* dev, int x, int y, int width, int height, const char* title)
 {
     int r = Draw(dev, x, y, width, height);
-    m_title.DrawAt(dev, title, x + 5, y + 2);
+    // The title's room ends a few pixels inside the panel's right frame.
+    const int room = 5 * (std::clamp(width, 0, g_nScreenW) / 5) - 5 - 8;
+    if (m_title.MeasureWidth(title) > room && m_smallTitle.HasFont()) {
+        m_smallTitle.SetColour(m_title.m_red, m_title.m_green, m_title.m_blue, m_title.m_alpha);
+        m_smallTitle.m_relative = m_title.m_relative;
+        m_smallTitle.DrawAt(dev, title, x + 5, y + 3);
+    } else {
+        m_title.DrawAt(dev, title, x + 5, y + 2);
+    }
     m_bordo.Draw(dev, x, y, width - 5, std::min(height, 20));
     return r;
 }
@@ -73,6 +84,7 @@ void CFinestra::OnLostDevice()
         g_sprPanelBackground.OnLostDevice();
     m_bordo.OnLostDevice();
     m_title.OnLostDevice();
+    m_smallTitle.OnLostDevice();
 }
 
 void CFinestra::OnResetDevice(plat::Device* dev)
@@ -81,6 +93,7 @@ void CFinestra::OnResetDevice(plat::Device* dev)
         g_sprPanelBackground.OnResetDevice(dev);
     m_bordo.OnResetDevice(dev);
     m_title.OnResetDevice(dev);
+    m_smallTitle.OnResetDevice(dev);
 }
 
 bool CFinestra::IsMouseOver() const

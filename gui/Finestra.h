@@ -22,6 +22,8 @@ public:
     // Fields, in order.
     CBordo m_bordo;
     CTesto m_title;
+    // A title too wide for its panel is drawn in this smaller face.
+    CTesto m_smallTitle;
     float m_alpha;
     float m_overrideRed, m_overrideGreen, m_overrideBlue;
     std::uint8_t m_overrideOn;

@@ -306,7 +306,9 @@ void CListBox::DrawRow(plat::Device* dev, int x, int y, int w, int /*h*/, int i,
         }
         col0X = x + 30;
     }
-    style.Draw(dev, item.col0, col0X, ry, (m_showCol1 ? m_col1X : w) - 22, 0);
+    // A text too wide for its column ends with "..." rather than at a bare
+    // word cut, so the player sees that it goes on.
+    style.DrawShortened(dev, item.col0, col0X, ry, (m_showCol1 ? m_col1X : w) - 22);
 
     const std::uint8_t show[4] = {m_showCol1, m_showCol2, m_showCol3, m_showCol4};
     const std::int32_t left[4] = {m_col1X, m_col2X, m_col3X, m_col4X};
@@ -314,7 +316,7 @@ void CListBox::DrawRow(plat::Device* dev, int x, int y, int w, int /*h*/, int i,
         if (!show[c])
             continue;
         const int right = (c < 3 && show[c + 1]) ? left[c + 1] : w;
-        style.Draw(dev, ColumnText(item, c + 1), x + left[c] + 5, ry, right - left[c] - 22, 0);
+        style.DrawShortened(dev, ColumnText(item, c + 1), x + left[c] + 5, ry, right - left[c] - 22);
     }
     if (m_showPercent)
         m_percentBar.Draw(dev, x + m_percentX + 5, ry, item.percent);

@@ -1,6 +1,7 @@
 #include "gui/Testo.h"
 
 #include <cstdio>
+#include <string>
 
 CTesto::CTesto()
 {
@@ -46,10 +47,32 @@ void CTesto::OnResetDevice(plat::Device* dev)
 namespace {
 
 CTesto::Probe g_probe;
+std::vector<plat::Rect> g_panels;
+
+// The last panel noted that holds the point, else the window.
+plat::Rect AreaAt(int x, int y)
+{
+    for (auto it = g_panels.rbegin(); it != g_panels.rend(); ++it)
+        if (x >= it->left && x < it->right && y >= it->top && y < it->bottom)
+            return *it;
+    return {0, 0, g_nScreenW, g_nScreenH};
+}
 
 } // namespace
 
-void CTesto::SetProbe(Probe probe) { g_probe = std::move(probe); }
+void CTesto::SetProbe(Probe probe)
+{
+    g_probe = std::move(probe);
+    g_panels.clear();
+}
+
+void CTesto::NotePanel(const plat::Rect& area)
+{
+    if (g_probe)
+        g_panels.push_back(area);
+}
+
+const std::vector<plat::Rect>& CTesto::NotedPanels() { return g_panels; }
 
 int CTesto::Draw(plat::Device*, const char* text, int x, int y, int width, int height)
 {
@@ -73,8 +96,39 @@ int CTesto::Draw(plat::Device*, const char* text, int x, int y, int width, int h
     }
     int laidOut = m_font->DrawText(text, -1, rect, format, colour);
     if (g_probe)
-        g_probe({text, x, y, width, height, m_font->MeasureWidth(text), laidOut, m_font->Height()});
+        g_probe({text, x, y, width, height, m_font->MeasureWidth(text), laidOut, m_font->Height(), m_format,
+                 AreaAt(x, y)});
     return laidOut;
+}
+
+int CTesto::MeasureWidth(const char* text) const { return m_font && text ? m_font->MeasureWidth(text) : 0; }
+
+int CTesto::MeasureWrappedHeight(const char* text, int width) const
+{
+    return m_font && text ? m_font->MeasureWrappedHeight(text, width) : 0;
+}
+
+int CTesto::DrawShortened(plat::Device* dev, const char* text, int x, int y, int width)
+{
+    if (!text || !m_font || m_font->MeasureWidth(text) <= width)
+        return Draw(dev, text, x, y, width, 0);
+    static const char kEllipsis[] = "...";
+    std::string cut(text);
+    // Whole words first; a first word too long is cut letter by letter.
+    while (!cut.empty()) {
+        const std::size_t space = cut.find_last_of(' ');
+        if (space == std::string::npos)
+            break;
+        cut.erase(space);
+        while (!cut.empty() && (cut.back() == ' ' || cut.back() == '-' || cut.back() == ',' || cut.back() == ':'))
+            cut.pop_back();
+        if (m_font->MeasureWidth((cut + kEllipsis).c_str()) <= width)
+            return Draw(dev, (cut + kEllipsis).c_str(), x, y, width, 0);
+    }
+    cut = text;
+    while (!cut.empty() && m_font->MeasureWidth((cut + kEllipsis).c_str()) > width)
+        cut.pop_back();
+    return Draw(dev, (cut + kEllipsis).c_str(), x, y, width, 0);
 }
 
 int CTesto::DrawAt(plat::Device* dev, const char* text, int x, int y)

@@ -16,6 +16,9 @@ int CTextBox::Create(plat::Device* dev)
     m_style.m_frameH = 13;
     const int result = m_style.Create(dev);
     m_style.SetColour(1.0f, 1.0f, 1.0f, 1.0f);
+    m_smallStyle.m_frameH = 11;
+    m_smallStyle.m_weight = 400;
+    m_smallStyle.Create(dev);
     m_text[0] = '\0';
     m_editable = 0;
     m_caretOn = 0;
@@ -29,18 +32,31 @@ void CTextBox::OnLostDevice()
 {
     m_panel.OnLostDevice();
     m_style.OnLostDevice();
+    m_smallStyle.OnLostDevice();
 }
 
 void CTextBox::OnResetDevice(plat::Device* dev)
 {
     m_panel.OnResetDevice(dev);
     m_style.OnResetDevice(dev);
+    m_smallStyle.OnResetDevice(dev);
+}
+
+void CTextBox::DrawText(plat::Device* dev, const char* text, int x, int y, int width, int height)
+{
+    const bool cut = m_style.MeasureWrappedHeight(text, width) > height && m_smallStyle.HasFont();
+    if (cut) {
+        m_smallStyle.SetColour(m_style.m_red, m_style.m_green, m_style.m_blue, m_style.m_alpha);
+        m_smallStyle.m_format = m_style.m_format;
+        m_smallStyle.m_relative = m_style.m_relative;
+    }
+    (cut ? m_smallStyle : m_style).Draw(dev, text, x, y, width, height);
 }
 
 int CTextBox::Draw(plat::Device* dev, int x, int y, int width, int height, const char* text)
 {
     const int result = m_panel.Draw(dev, x, y, width, height);
-    m_style.Draw(dev, text ? text : "", x + 5, y + 5, width - 10, height - 10);
+    DrawText(dev, text ? text : "", x + 5, y + 5, width - 10, height - 10);
     RunTimer0();
     return result;
 }
@@ -48,7 +64,7 @@ int CTextBox::Draw(plat::Device* dev, int x, int y, int width, int height, const
 int CTextBox::DrawTitled(plat::Device* dev, int x, int y, int width, int height, const char* title, const char* text)
 {
     const int result = m_panel.DrawTitled(dev, x, y, width, height, title ? title : "");
-    m_style.Draw(dev, text ? text : "", x + 5, y + 25, width - 10, height - 30);
+    DrawText(dev, text ? text : "", x + 5, y + 25, width - 10, height - 30);
     RunTimer0();
     return result;
 }

@@ -52,4 +52,10 @@ public:
     std::uint8_t m_caretOn;
     std::uint8_t m_restricted;
     std::uint32_t m_maxLength;
+    // A text too long for the box in the text style is drawn in this
+    // smaller, lighter face, so a long description is shown whole.
+    CTesto m_smallStyle;
+
+private:
+    void DrawText(plat::Device* dev, const char* text, int x, int y, int width, int height);
 };

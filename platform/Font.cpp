@@ -248,6 +248,19 @@ int Font::MeasureWidth(const char* text, int count) const
     return Width(m_face->font, Untabbed(Cp1252ToUtf8(s)));
 }
 
+int Font::MeasureWrappedHeight(const char* text, int width) const
+{
+    if (!text || !m_face)
+        return 0;
+    const std::string raw(text);
+    const int w = std::max(0, width);
+    const std::string key = "w" + std::to_string(w) + '\x1f' + raw;
+    const Layout* lines = m_face->layouts.Find(key);
+    if (!lines)
+        lines = m_face->layouts.Insert(key, LayOut(m_face->font, Untabbed(Cp1252ToUtf8(raw)), false, true, w));
+    return int(lines->size()) * m_cellHeight;
+}
+
 // Renders one line white on transparent into the device's line cache.
 const CachedLine* Font::RenderLine(const std::string& utf8, const std::string& key)
 {

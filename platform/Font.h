@@ -45,6 +45,8 @@ public:
     int DrawText(const char* text, int count, const Rect& rect, unsigned format, Argb colour, float depth = 0.0f);
     // Width in pixels of one line of the text (no wrapping).
     int MeasureWidth(const char* text, int count = -1) const;
+    // The height DrawText would return for the text wrapped in the width.
+    int MeasureWrappedHeight(const char* text, int width) const;
 
 private:
     friend class Device;

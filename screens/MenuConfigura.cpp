@@ -613,7 +613,8 @@ void CMenuConfigura::RenderLinePage(plat::Device* dev)
     m_description.Draw(dev, 350, 200, 200, 80, colour ? colour : "");
     m_lineDiameters.DrawTitled(dev, 350, 295, 180, 120, Tr("Diametro corpo lenza", "Line-body diameter"));
     m_lineTypes.DrawTitled(dev, 350, 430, 200, 80, Tr("Tipo corpo lenza", "Line-body type"));
-    m_loadText.Draw(dev, 350, 499, 200, 52, LoadText(m_lineTypes, line.m_material).c_str());
+    // Just below the type list's frame, so the two do not overlap.
+    m_loadText.Draw(dev, 350, 507, 200, 52, LoadText(m_lineTypes, line.m_material).c_str());
     line.m_photo.m_column = line.m_material.m_colour;
     line.m_photo.DrawAt(dev, 610, 60);
 }
@@ -648,7 +649,7 @@ void CMenuConfigura::RenderTerminalPage(plat::Device* dev)
     m_terminalLink.DrawLabelled(dev, 350, 55, 160, Tr("Collegamento corpo-finale", "Link"));
     m_terminalDiameters.DrawTitled(dev, 350, 85, 180, 120, Tr("Diametro finale lenza", "Line-hook diameter"));
     m_terminalTypes.DrawTitled(dev, 570, 85, 180, 80, Tr("Tipo finale lenza", "Line-hook type"));
-    m_loadText.Draw(dev, 570, 154, 180, 52, LoadText(m_terminalTypes, leader.m_material).c_str());
+    m_loadText.Draw(dev, 570, 162, 180, 52, LoadText(m_terminalTypes, leader.m_material).c_str());
     m_hookFilter.DrawLabelled(dev, 350, 250, 160, Tr("Filtra ami per esca", "Filter"));
     m_terminalHooks.DrawTitled(dev, 350, 275, 180, 120, Tr("Ami disponibili", "Available hooks"));
     RenderHookDetails(dev, leader.m_hook, 400);
@@ -664,7 +665,7 @@ void CMenuConfigura::RenderDropperPage(plat::Device* dev, int index)
         return;
     m_dropperDiameters[index].DrawTitled(dev, 350, 85, 180, 120, Tr("Diametro finale lenza", "Line-hook diameter"));
     m_dropperTypes[index].DrawTitled(dev, 570, 85, 180, 80, Tr("Tipo finale lenza", "Line-hook type"));
-    m_loadText.Draw(dev, 570, 154, 180, 52, LoadText(m_dropperTypes[index], dropper.m_material).c_str());
+    m_loadText.Draw(dev, 570, 162, 180, 52, LoadText(m_dropperTypes[index], dropper.m_material).c_str());
     m_dropperHooks[index].DrawTitled(dev, 350, 245, 180, 150, Tr("Ami disponibili", "Available hooks"));
     RenderHookDetails(dev, dropper.m_hook, 400);
 }

@@ -8,6 +8,7 @@
 #include "shell/Utility.h"
 #include "simulation/tackle/CannaPesca.h"
 
+#include <cstdlib>
 #include <cstring>
 #include <string>
 
@@ -38,17 +39,22 @@ void CMenuConfigura::RenderRigView(plat::Device* dev)
     const char* unit = units.IsMetric() ? "cm " : "ft ";
     const int half = m_ruler.m_frameH / 2;
     m_ruler.SetColour(1.0f, 1.0f, 1.0f);
+    // The label that follows the pointer takes the place of a ruler label
+    // it would be drawn over.
+    const bool pointed = m_rigPanel.IsMouseOver() && m_view.IsInRigView(m_view.GetLineAtMouse(g_pointer.y));
+    const int pointedOffset = g_pointer.y - m_view.m_top;
     for (int offset = 0; offset <= CRigView::kHeight; offset += 50) {
         if (!m_view.IsLabelShown(offset))
+            continue;
+        if (pointed && std::abs(offset - pointedOffset) < m_ruler.m_frameH)
             continue;
         m_ruler.DrawJoined(dev, unit, units.FormatLengthCm(float(m_view.GetRulerValue(offset))), 65,
                            offset + 80 - half);
     }
-    if (m_rigPanel.IsMouseOver() && m_view.IsInRigView(m_view.GetLineAtMouse(g_pointer.y))) {
-        const int offset = g_pointer.y - m_view.m_top;
+    if (pointed) {
         m_ruler.SetColour(1.0f, 0.8f, 0.3f);
-        m_ruler.DrawJoined(dev, unit, units.FormatLengthCm(float(m_view.GetRulerValue(offset))), 65,
-                           offset + 80 - half);
+        m_ruler.DrawJoined(dev, unit, units.FormatLengthCm(float(m_view.GetRulerValue(pointedOffset))), 65,
+                           pointedOffset + 80 - half);
     }
 
     CCannaPesca& rig = Rig();

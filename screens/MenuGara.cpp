@@ -7,6 +7,7 @@
 #include "shell/Utility.h"
 #include "simulation/session/Gara.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 
@@ -141,14 +142,18 @@ void CMenuGara::Render(plat::Device* dev)
     char hour[16], date[16];
     g_Gara.FormatHour(hour);
     g_Gara.FormatDate(date);
-    m_details.DrawJoinedRect(dev, Tr("Luogo: ", "Venue: "), ev.venueName, 50, 100, 140, 0);
-    m_details.DrawWithIntRect(dev, Tr("Numero iscritti: ", "Fishermen: "), g_Gara.CompetitorCount(), 50, 115, 140, 0);
-    m_details.DrawJoinedRect(dev, Tr("Ora inizio: ", "Initial time: "), hour, 50, 130, 140, 0);
-    m_details.DrawWithIntRect(dev, Tr("Durata (min): ", "Duration (min): "), ev.minutes, 50, 145, 140, 0);
-    m_details.DrawJoinedRect(dev, Tr("Data: ", "Date: "), date, 50, 160, 140, 0);
+    // A long venue name wraps onto a second line; the lines below move down.
+    const int venueH = m_details.DrawJoinedRect(dev, Tr("Luogo: ", "Venue: "), ev.venueName, 50, 100, 140, 36);
+    const int y = 100 + std::max(15, venueH + 3);
+    m_details.DrawWithIntRect(dev, Tr("Numero iscritti: ", "Fishermen: "), g_Gara.CompetitorCount(), 50, y, 140, 0);
+    m_details.DrawJoinedRect(dev, Tr("Ora inizio: ", "Initial time: "), hour, 50, y + 15, 140, 0);
+    m_details.DrawWithIntRect(dev, Tr("Durata (min): ", "Duration (min): "), ev.minutes, 50, y + 30, 140, 0);
+    m_details.DrawJoinedRect(dev, Tr("Data: ", "Date: "), date, 50, y + 45, 140, 0);
 
     if (m_medal.m_visible) {
-        m_panel.DrawTitled(dev, 75, 280, 90, 60, Tr("Complimenti!", "Congratulations!"));
+        // As wide as the details panel above, so the title fits; the medal
+        // stays at its centre.
+        m_panel.DrawTitled(dev, 45, 280, 150, 60, Tr("Complimenti!", "Congratulations!"));
         m_medal.DrawAt(dev, 115, 310);
     }
     m_results.DrawTitled(dev, 200, 70, 530, 475, Tr("Risultati gara", "Results"));

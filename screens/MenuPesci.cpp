@@ -57,7 +57,7 @@ void CMenuPesci::Render(plat::Device* dev)
     list.DrawTitled(dev, 50, 50, 180, 130, Tr("Pesci", "Fishes"));
 
     m_section.DrawTitled(dev, 50, 190, 200, 130, Tr("Dettagli pesce", "Details"));
-    m_details.Begin(55, 215);
+    m_details.Begin(55, 215, 190);
     m_details.Line(dev, Tr("Nome: ", "Name: "), g_Pesci.GetName(s));
     m_details.Line(dev, Tr("Dimensione minima: ", "Minimum size: "), g_Pesci.GetMinSizeText(s));
     m_details.Line(dev, Tr("Dimensione massima: ", "Maximum size: "), g_Pesci.GetMaxSizeText(s));
@@ -68,7 +68,7 @@ void CMenuPesci::Render(plat::Device* dev)
         g_Pesci.Photo().DrawAt(dev, 265, 50);
 
     m_section.DrawTitled(dev, 265, 190, 495, 130, "Habitat");
-    m_details.Begin(270, 215);
+    m_details.Begin(270, 215, 485);
     m_details.Line(dev, Tr("Tipo luogo: ", "Venue type: "), g_Pesci.GetVenueTypeText(s));
     m_details.Line(dev, Tr("Corrente: ", "Running: "), g_Pesci.GetCurrentText(s));
     m_details.Line(dev, Tr("Tipo fondale: ", "Ground type: "), g_Pesci.GetBottomText(s));
@@ -77,7 +77,7 @@ void CMenuPesci::Render(plat::Device* dev)
     m_details.Line(dev, Tr("Regione: ", "Region: "), g_Pesci.GetRegionText(s));
 
     m_section.DrawTitled(dev, 50, 330, 350, 180, Tr("Consigli per la pesca", "Fishing tips"));
-    m_details.Begin(55, 355);
+    m_details.Begin(55, 355, 335);
     m_details.Line(dev, Tr("Pastura: ", "Groundbait: "), g_Pesci.GetGroundbaitText(s));
     m_details.Line(dev, Tr("Esche: ", "Baits: "), g_Pesci.GetBaitsText(s));
     m_details.Line(dev, Tr("Amo minimo: ", "Minimum hook: "), g_Pesci.GetMinHookText(s));

@@ -13,6 +13,7 @@
 #include "world/Luogo.h"
 #include "world/Pesci.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 
@@ -204,11 +205,23 @@ std::string JourneyTest::Shot(const std::string& name)
 const std::vector<ProbedText>& JourneyTest::ProbeFrame()
 {
     probed.clear();
+    probedPanels.clear();
     const int ox = OffsetX(), oy = OffsetY();
-    CTesto::SetProbe([this, ox, oy](const DrawnText& t) {
-        probed.push_back({t.text, t.x - ox, t.y - oy, t.width, t.height, t.measuredWidth, t.Fits()});
+    auto local = [ox, oy](const plat::Rect& r) {
+        return plat::Rect{r.left - ox, r.top - oy, r.right - ox, r.bottom - oy};
+    };
+    CTesto::SetProbe([this, ox, oy, local](const DrawnText& t) {
+        int left = t.x;
+        if (t.format & plat::kTextCentre)
+            left -= t.measuredWidth / 2;
+        else if (t.format & plat::kTextRight)
+            left -= t.measuredWidth;
+        probed.push_back({t.text, t.x - ox, t.y - oy, t.width, t.height, t.measuredWidth, t.Fits(), t.laidOutHeight,
+                          left - ox, local(t.area)});
     });
     Frame();
+    for (const plat::Rect& r : CTesto::NotedPanels())
+        probedPanels.push_back(local(r));
     CTesto::SetProbe(nullptr);
     return probed;
 }
@@ -235,6 +248,61 @@ std::vector<ProbedText> JourneyTest::Overflowing() const
     for (const ProbedText& t : probed)
         if (!t.fits)
             out.push_back(t);
+    return out;
+}
+
+namespace {
+
+bool Overlap(const plat::Rect& a, const plat::Rect& b, int slack)
+{
+    return std::min(a.right, b.right) - std::max(a.left, b.left) > slack &&
+           std::min(a.bottom, b.bottom) - std::max(a.top, b.top) > slack;
+}
+
+bool Holds(const plat::Rect& outer, const plat::Rect& inner, int slack)
+{
+    return inner.left >= outer.left - slack && inner.right <= outer.right + slack && inner.top >= outer.top - slack &&
+           inner.bottom <= outer.bottom + slack;
+}
+
+std::string Describe(const plat::Rect& r)
+{
+    return std::to_string(r.left) + "," + std::to_string(r.top) + " " + std::to_string(r.Width()) + "x" +
+           std::to_string(r.Height());
+}
+
+} // namespace
+
+std::vector<std::string> JourneyTest::LayoutProblems(bool dialogOpen) const
+{
+    std::vector<std::string> out;
+    for (const ProbedText& t : probed)
+        if (!t.fits)
+            out.push_back("\"" + t.text + "\" at " + std::to_string(t.x) + "," + std::to_string(t.y) +
+                          " (" + std::to_string(t.measuredWidth) + " wide)" +
+                          (t.FromPoint() ? " leaves " + Describe(t.area)
+                                         : " is cut by its box " + std::to_string(t.width) + "x" +
+                                               std::to_string(t.height)));
+    // Texts from a point: their lines, less the font's blank rows above
+    // the letters and below them, must not be drawn over one another.
+    for (std::size_t i = 0; i < probed.size(); ++i)
+        for (std::size_t j = i + 1; j < probed.size(); ++j) {
+            const ProbedText& a = probed[i];
+            const ProbedText& b = probed[j];
+            if (!a.FromPoint() || !b.FromPoint() || a.text.empty() || b.text.empty())
+                continue;
+            const plat::Rect ra{a.left, a.y, a.left + a.measuredWidth, a.y + a.laidOutHeight};
+            const plat::Rect rb{b.left, b.y, b.left + b.measuredWidth, b.y + b.laidOutHeight};
+            if (Overlap(ra, rb, 3))
+                out.push_back("\"" + a.text + "\" and \"" + b.text + "\" are drawn over each other");
+        }
+    for (std::size_t i = 0; i < probedPanels.size() && !dialogOpen; ++i)
+        for (std::size_t j = i + 1; j < probedPanels.size(); ++j) {
+            const plat::Rect& a = probedPanels[i];
+            const plat::Rect& b = probedPanels[j];
+            if (Overlap(a, b, 0) && !Holds(a, b, 0) && !Holds(b, a, 0))
+                out.push_back("panels " + Describe(a) + " and " + Describe(b) + " overlap");
+        }
     return out;
 }
 

@@ -17,6 +17,10 @@ struct ProbedText {
     int x, y, width, height; // layout offset removed
     int measuredWidth;
     bool fits;
+    int laidOutHeight;
+    int left; // where a text from a point starts, after its alignment
+    plat::Rect area; // the panel or window it is drawn in, layout offset removed
+    bool FromPoint() const { return width == 0 && height == 0; }
 };
 
 // Where a screen draws one of its lists (its top-left corner and width).
@@ -78,6 +82,11 @@ protected:
     const ProbedText* FindPrefix(const std::string& prefix) const;
     // Every probed text wider than its box.
     std::vector<ProbedText> Overflowing() const;
+    // What is wrong with the probed frame's layout: a text that spills out of
+    // its box, panel or window; two texts from a point drawn over each other;
+    // two panels that overlap without one holding the other (unless a
+    // dialog is open over the screen's panels). One line each.
+    std::vector<std::string> LayoutProblems(bool dialogOpen = false) const;
     // One probed frame: each of texts is drawn and nothing overflows its box.
     void ExpectShownAndFitting(const std::vector<std::string>& texts);
     // Lands a fish the way the hooked fish reports a landing into the net:
@@ -85,6 +94,7 @@ protected:
     void LandFish(unsigned species, float grams, int cm);
 
     std::vector<ProbedText> probed;
+    std::vector<plat::Rect> probedPanels; // layout offset removed
     bool quit = false;
 
 private:
