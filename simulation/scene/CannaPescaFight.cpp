@@ -413,17 +413,19 @@ void CCannaPesca::CheckFishOn(const FishOnFacts& given)
         return;
     FishOnFacts f = given;
     CPesce& fish = g_Pesce;
+    // The rest of the second after a loss reads the hook in use now, the
+    // leader, not the dropper the fish has just left.
+    auto lose = [&](int reason) {
+        const int before = GetRigKind();
+        SetLossReason(reason);
+        if (GetRigKind() != before)
+            GatherHookFacts(f);
+    };
     if (!m_strike) {
         ++m_noStrikeTicks;
         if (m_noStrikeTicks < 4) {
-            if (plat::Random() % 100 <= 20) {
-                const int before = GetRigKind();
-                SetLossReason(1);
-                // The rest of the second reads the hook in use now, the
-                // leader, not the dropper the fish has just left.
-                if (GetRigKind() != before)
-                    GatherHookFacts(f);
-            }
+            if (plat::Random() % 100 <= 20)
+                lose(1);
         } else {
             fish.m_species.biteKind = 0; // it stops nibbling and just pulls
         }
@@ -448,10 +450,7 @@ void CCannaPesca::CheckFishOn(const FishOnFacts& given)
         }
         ++m_overLimitTicks;
         if (m_overLimitTicks > 3) {
-            if (fish.m_weight * 1.2f > f.breakingLoad)
-                SetLossReason(overTension ? 2 : 3);
-            else
-                SetLossReason(7);
+            lose(fish.m_weight * 1.2f > f.breakingLoad ? (overTension ? 2 : 3) : 7);
             m_overLimitTicks = 0;
         }
     } else {
@@ -470,7 +469,7 @@ void CCannaPesca::CheckFishOn(const FishOnFacts& given)
         if (f.hookSize < fish.m_species.minHook || f.hookSize > fish.m_species.maxHook)
             reason = 6;
         if (reason)
-            SetLossReason(reason);
+            lose(reason);
     }
     const int sp = fish.m_species.speciesIndex;
     const bool teeth = sp == 10 || sp == 42 || sp == 43 || sp == 129;

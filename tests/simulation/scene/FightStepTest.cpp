@@ -404,29 +404,57 @@ TEST_F(FightStepTest, ALongFightKeepsTheFishWhereTheNetReaches)
     }
 }
 
-// A fish lost in the second's first check leaves the rest of that second
-// to the hook now in use, the leader: a dropper's pointless hook no longer
-// turns a slow reaction into an unhooked fish.
+// A fish lost on a dropper within a second's checks leaves the rest of that
+// second to the hook now in use, the leader: a dropper's pointless hook no
+// longer turns a slow reaction or a line lost over the limit into an
+// unhooked fish, nor its nylon an unhooked fish into a bitten-through line
+// when the leader is steel.
 TEST_F(FightStepTest, LossWithinATickReadsTheHookNowInUse)
 {
     Cast(kRodPole);
-    rig.m_lenza.m_droppers[0].m_inUse = 1;
-    rig.m_lenza.m_droppers[0].m_hook.m_current.point = 0; // would unhook: reason 4
-    rig.m_lenza.m_leader.m_hook.m_current.point = 1;
-    rig.m_lenza.m_leader.m_hook.m_current.barb = 0;
-    rig.m_lenza.m_leader.m_hook.m_current.size = 12;
-    FishOn(300.0f, 5.0f, false);
-    rig.m_hookInUse = 1; // the first dropper
-    FishOnFacts f = rig.GatherFishOnFacts();
-    ASSERT_EQ(f.hookPoint, 0);
-    f.tension = 50.0f;
-    f.maxTension = 200.0f;
-    f.distance = 0.0f;
-    // Lost for the slow reaction, then an unhook roll that passes.
-    plat::SeedRandom(SeedDrawing({{100, 3}, {1000, 1}}));
-    rig.CheckFishOn(f);
-    EXPECT_EQ(rig.GetLossReason(), 1);
-    EXPECT_EQ(rig.GetRigKind(), 2);
+    CFinale& dropper = rig.m_lenza.m_droppers[0];
+    CFinale& leader = rig.m_lenza.m_leader;
+    dropper.m_inUse = 1;
+    dropper.m_hook.m_current.point = 0; // would unhook: reason 4
+    dropper.m_material.m_kind = 0;      // nylon, bitten through
+    leader.m_hook.m_current.point = 1;
+    leader.m_hook.m_current.barb = 0;
+    leader.m_hook.m_current.size = 12;
+    leader.m_material.m_kind = 3;       // steel
+    const struct {
+        const char* what;
+        bool struck;
+        int overLimitTicks;
+        float tension, distance;
+        int species;
+        std::uint32_t seed;
+        int reason;
+    } cases[] = {
+        // Lost for the slow reaction, then an unhook roll that passes.
+        {"slow reaction", false, 0, 50.0f, 0.0f, 5, SeedDrawing({{100, 3}, {1000, 1}}), 1},
+        // The fourth second too far, then an unhook roll that passes.
+        {"over the limit", true, 3, 50.0f, 1e6f, 5, SeedDrawing({{1000, 1}}), 3},
+        // Unhooked at full tension, then a pike's teeth on the line.
+        {"unhooked", true, 0, 1e6f, 0.0f, 10, SeedDrawing({{1000, 1}, {100, 0}}), 4},
+    };
+    for (const auto& c : cases) {
+        FishOn(300.0f, 5.0f, c.struck);
+        g_Pesce.m_species.speciesIndex = c.species;
+        rig.m_overLimitTicks = c.overLimitTicks;
+        rig.m_hookInUse = 1; // the first dropper
+        FishOnFacts f = rig.GatherFishOnFacts();
+        ASSERT_EQ(f.hookPoint, 0);
+        ASSERT_EQ(f.terminalLineKind, 0);
+        f.tension = c.tension;
+        f.maxTension = 200.0f;
+        f.breakingLoad = 100.0f;
+        f.distance = c.distance;
+        f.lineOut = 500.0f;
+        plat::SeedRandom(c.seed);
+        rig.CheckFishOn(f);
+        EXPECT_EQ(rig.GetLossReason(), c.reason) << c.what;
+        EXPECT_EQ(rig.GetRigKind(), 2) << c.what;
+    }
 }
 
 // The default pole at 800 x 600: a spent fish is led over the raised net by
