@@ -549,8 +549,15 @@ void CCannaPesca::UpdateFight()
     // Line given to a fish already beyond the line's reach only makes up
     // the shortfall; the rest it swims off with.
     if (m_lenza.m_length > lineBefore) {
-        TakeLineOut(std::max(0.0f, std::min(m_lenza.m_length - lineBefore, m_lenza.m_length - GetDepthDistance())));
+        const float given = m_lenza.m_length - lineBefore;
+        TakeLineOut(std::max(0.0f, std::min(given, m_lenza.m_length - GetDepthDistance())));
         fish.SetY(int(m_lenza.m_points[1][1]));
+        // Wherever the fish's end has wandered (its shifts carry it off the
+        // far water's edge and back), the drag lets out no more than one
+        // give past the fish; line already out stays out.
+        const float most = std::max(lineBefore, GetDepthDistance() + given);
+        if (m_lenza.m_length > most)
+            SetLineLength(most);
     }
     m_lenza.m_straight = (!g.IsAtSurface() && fish.m_run > 10) ? 1 : 0;
     m_lenza.m_rigFlags[0] = float(g.m_lineAbove) > GetRigDistance() ? 1 : 0;

@@ -357,7 +357,9 @@ TEST_F(FightStepTest, LineGivenByTheDragTakesTheFishOut)
 }
 
 // Where the water ends the fish can go no further, and the drag gives no
-// line beyond it.
+// line beyond it: neither at once, nor over a long fight on the shipped
+// canal in which the fish's shifts keep carrying its end a row or two off
+// the far water's edge.
 TEST_F(FightStepTest, NoLineGivenPastTheFarWater)
 {
     Cast(kRodBolognese);
@@ -371,6 +373,34 @@ TEST_F(FightStepTest, NoLineGivenPastTheFarWater)
     EXPECT_EQ(rig.m_lenza.m_points[1][1], top);
     EXPECT_FLOAT_EQ(rig.m_lenza.m_length, line0) << "the line given is taken back";
     EXPECT_EQ(rig.m_lineOwed, 0.0f);
+
+    g_Luogo.LoadVenue((std::string(KARVELIN_SOURCE_DIR) + "/data/Luoghi").c_str(), "Canale.kvl");
+    Cast(kRodBolognese);
+    FishOn(6000.0f, 10.0f);
+    rig.m_mulinello.m_drag = 1.0f;
+    const float edge = float(rig.m_lenza.GetSurfaceYAtEnd(400.0f));
+    rig.m_lenza.SetEndPoint(400.0f, edge);
+    const float far = FishDistance();
+    rig.m_lenza.SetEndPoint(400.0f, edge + 2.0f);
+    rig.SetLineLength(FishDistance() + 10.0f);
+    rig.m_lenza.m_tension = rig.m_lenza.GetMaxTension(2);
+    g_Pesce.m_run = 3000;
+    plat::SeedRandom(3);
+    int gives = 0, lowest = 1000;
+    for (int frame = 0; frame < 1500; ++frame) { // 15 s
+        const float before = rig.m_lenza.m_length;
+        FightFrame();
+        ASSERT_EQ(rig.GetPhase(), kPhaseFish);
+        lowest = std::min(lowest, int(rig.m_lenza.m_points[1][1]));
+        if (rig.m_lenza.m_length > before) {
+            ++gives;
+            // A give of this fish against this drag is 20.
+            ASSERT_LE(rig.m_lenza.m_length - FishDistance(), 20.01f) << "frame " << frame;
+        }
+    }
+    EXPECT_EQ(lowest, int(edge)) << "the fish reached the far water";
+    EXPECT_GT(gives, 20) << "the drag kept giving";
+    EXPECT_LE(rig.m_lenza.m_length, far + 20.0f);
 }
 
 // The sideways shifts lean left; over a long fight they carried a fish to
