@@ -86,11 +86,14 @@ TEST_F(LineTest, ThinLinesLightOnePixelInEveryColumnOrRowTheyCross)
             std::vector<int> lit(img.width * img.height);
             for (int i = 0; i < img.width * img.height; ++i)
                 if (!Near(img.pixels[i], kBlack, 8)) {
-                    EXPECT_TRUE(Near(img.pixels[i], half, 3)) << "blended once, at " << i % img.width << "," << i / img.width;
+                    EXPECT_TRUE(Near(img.pixels[i], half, 3))
+                        << "blended once, at " << i % img.width << "," << i / img.width;
                     lit[i] = 1;
                 }
-            auto count = [&](int x, int y) { return x >= 0 && y >= 0 && x < img.width && y < img.height ? lit[y * img.width + x] : 0; };
-            int expected = 0, seen = std::count(lit.begin(), lit.end(), 1);
+            auto litAt = [&](int x, int y) {
+                return x >= 0 && y >= 0 && x < img.width && y < img.height ? lit[y * img.width + x] : 0;
+            };
+            int expected = 0, seen = int(std::count(lit.begin(), lit.end(), 1));
             for (std::size_t k = 0; k + 1 < c.points.size(); ++k) {
                 const plat::Vec2 a = c.points[k], b = c.points[k + 1];
                 const bool steep = std::fabs(b.y - a.y) > std::fabs(b.x - a.x);
@@ -102,7 +105,7 @@ TEST_F(LineTest, ThinLinesLightOnePixelInEveryColumnOrRowTheyCross)
                     const float across = steep ? a.x + t * (b.x - a.x) : a.y + t * (b.y - a.y);
                     int near = 0;
                     for (int o = int(std::floor(across)) - 1; o <= int(std::floor(across)) + 2; ++o)
-                        near += steep ? count(o, m) : count(m, o);
+                        near += steep ? litAt(o, m) : litAt(m, o);
                     EXPECT_LE(1, near) << (steep ? "row " : "column ") << m << " of segment " << k << " from "
                                        << a.x << "," << a.y << " to " << b.x << "," << b.y << " width " << c.width
                                        << (use3D ? " in 3D" : "");
