@@ -307,13 +307,15 @@ int SpriteDrawer::Draw(const Texture* texture, const Rect* source, const Vec3& p
 
 namespace {
 
-// A slanted segment of width 1 or less as runs of pixels: one pixel in every
-// column a shallow segment crosses (every row for a steep one), the pixel
-// whose centre is nearest the line. The renderers' triangle filling leaves
-// so thin a quad with no pixel centre inside on most slopes. As for a level
-// line, the pixel centres at [min, max) along the segment are the ones it
-// crosses, so a polyline's joints are drawn once and the pixels do not depend
-// on which end comes first.
+// A segment of width 1 or less as runs of pixels: one pixel in every column
+// a shallow segment crosses (every row for a steep one), the pixel whose
+// centre is nearest the line. The renderers' triangle filling leaves so thin
+// a quad with no pixel centre inside on most slopes, and a thinner level line
+// between two rows' centres would cover neither. The pixel centres at
+// [min, max) along the segment are the ones it crosses, so a polyline's
+// joints are drawn once and the pixels do not depend on which end comes
+// first. A level or upright segment of width 1 inks one rectangle, the row
+// or column its edges enclose.
 void SubmitThinSegment(Device* dev, const DrawCommand& cmd, float x0, float y0, float x1, float y1)
 {
     if (!std::isfinite(x0) || !std::isfinite(y0) || !std::isfinite(x1) || !std::isfinite(y1))
@@ -331,7 +333,7 @@ void SubmitThinSegment(Device* dev, const DrawCommand& cmd, float x0, float y0, 
     // far off must not cost a step per pixel of its length.
     const int first = int(std::clamp(std::ceil(u0), 0.0f, float(uSize)));
     const int end = int(std::clamp(std::ceil(u1), 0.0f, float(uSize)));
-    const float slope = (v1 - v0) / (u1 - u0);
+    const float slope = end > first ? (v1 - v0) / (u1 - u0) : 0.0f;
     auto emit = [&](int from, int to, int v) {
         if (v < 0 || v >= vSize)
             return;
@@ -356,13 +358,19 @@ void SubmitThinSegment(Device* dev, const DrawCommand& cmd, float x0, float y0, 
 
 // One segment as a quad in pixel-centre coordinates (a pixel's centre is at
 // its integer coordinates): axis-aligned segments become exact rectangles of
-// pixels, thin slanted ones runs of pixels, others two triangles.
+// pixels, others two triangles; thin ones are runs of pixels.
 void SubmitSegment(Device* dev, float x0, float y0, float z0, float x1, float y1, float z1, float width,
                    Argb colour)
 {
     DrawCommand cmd;
     cmd.depth = (z0 + z1) / 2;
     cmd.colour = colour;
+    if (!(width > 0.0f))
+        return;
+    if (width <= 1.0f) {
+        SubmitThinSegment(dev, cmd, x0, y0, x1, y1);
+        return;
+    }
     float half = width / 2;
     if (y0 == y1 || x0 == x1) {
         float left, right, top, bottom;
@@ -383,10 +391,6 @@ void SubmitSegment(Device* dev, float x0, float y0, float z0, float x1, float y1
         cmd.kind = DrawCommand::Kind::Rect;
         cmd.rect = {l, t, r - l, b - t};
         dev->Submit(std::move(cmd));
-        return;
-    }
-    if (width <= 1.0f) {
-        SubmitThinSegment(dev, cmd, x0, y0, x1, y1);
         return;
     }
     float dx = x1 - x0, dy = y1 - y0, len = std::hypot(dx, dy);

@@ -67,7 +67,8 @@ TEST_F(LineTest, ThinLinesLightOnePixelInEveryColumnOrRowTheyCross)
     };
     std::vector<Case> cases;
     const float slopes[][2] = {{40, 1}, {40, 3}, {40, 13}, {40, 29}, {40, 40}, {29, 40}, {13, 40},
-                               {3, 40}, {1, 40}, {40, -1}, {40, -17}, {17, -40}, {-40, 21}, {-21, -40}};
+                               {3, 40}, {1, 40}, {40, -1}, {40, -17}, {17, -40}, {-40, 21}, {-21, -40},
+                               {40, 0}, {0, -40}};
     for (const auto& d : slopes)
         for (plat::Vec2 start : {plat::Vec2{100, 100}, plat::Vec2{100.3f, 99.6f}, plat::Vec2{99.5f, 100.5f}})
             for (float width : {1.0f, 0.5f})
