@@ -307,15 +307,70 @@ int SpriteDrawer::Draw(const Texture* texture, const Rect* source, const Vec3& p
 
 namespace {
 
+// A segment of width 1 or less as runs of pixels: one pixel in every column
+// a shallow segment crosses (every row for a steep one), the pixel whose
+// centre is nearest the line. The renderers' triangle filling leaves so thin
+// a quad with no pixel centre inside on most slopes, and a thinner level line
+// between two rows' centres would cover neither. The pixel centres at
+// [min, max) along the segment are the ones it crosses, so a polyline's
+// joints are drawn once and the pixels do not depend on which end comes
+// first. A level or upright segment of width 1 inks one rectangle, the row
+// or column its edges enclose.
+void SubmitThinSegment(Device* dev, const DrawCommand& cmd, float x0, float y0, float x1, float y1)
+{
+    if (!std::isfinite(x0) || !std::isfinite(y0) || !std::isfinite(x1) || !std::isfinite(y1))
+        return;
+    const bool steep = std::fabs(y1 - y0) > std::fabs(x1 - x0);
+    // u runs along the segment, v across it.
+    float u0 = steep ? y0 : x0, v0 = steep ? x0 : y0, u1 = steep ? y1 : x1, v1 = steep ? x1 : y1;
+    if (u1 < u0) {
+        std::swap(u0, u1);
+        std::swap(v0, v1);
+    }
+    const int uSize = steep ? dev->BackBufferHeight() : dev->BackBufferWidth();
+    const int vSize = steep ? dev->BackBufferWidth() : dev->BackBufferHeight();
+    // Only what can land on the back buffer is walked: a line projected from
+    // far off must not cost a step per pixel of its length.
+    const int first = int(std::clamp(std::ceil(u0), 0.0f, float(uSize)));
+    const int end = int(std::clamp(std::ceil(u1), 0.0f, float(uSize)));
+    const float slope = end > first ? (v1 - v0) / (u1 - u0) : 0.0f;
+    auto emit = [&](int from, int to, int v) {
+        if (v < 0 || v >= vSize)
+            return;
+        DrawCommand run = cmd;
+        run.kind = DrawCommand::Kind::Rect;
+        run.rect = steep ? SDL_Rect{v, from, 1, to - from} : SDL_Rect{from, v, to - from, 1};
+        dev->Submit(std::move(run));
+    };
+    int runStart = first, runV = 0;
+    for (int u = first; u < end; ++u) {
+        const float v = std::clamp(v0 + (float(u) - u0) * slope, -1.0f, float(vSize));
+        const int pv = int(std::ceil(v - 0.5f));
+        if (u > first && pv != runV) {
+            emit(runStart, u, runV);
+            runStart = u;
+        }
+        runV = pv;
+    }
+    if (end > first)
+        emit(runStart, end, runV);
+}
+
 // One segment as a quad in pixel-centre coordinates (a pixel's centre is at
 // its integer coordinates): axis-aligned segments become exact rectangles of
-// pixels, others two triangles.
+// pixels, others two triangles; thin ones are runs of pixels.
 void SubmitSegment(Device* dev, float x0, float y0, float z0, float x1, float y1, float z1, float width,
                    Argb colour)
 {
     DrawCommand cmd;
     cmd.depth = (z0 + z1) / 2;
     cmd.colour = colour;
+    if (!(width > 0.0f))
+        return;
+    if (width <= 1.0f) {
+        SubmitThinSegment(dev, cmd, x0, y0, x1, y1);
+        return;
+    }
     float half = width / 2;
     if (y0 == y1 || x0 == x1) {
         float left, right, top, bottom;

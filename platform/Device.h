@@ -189,7 +189,9 @@ private:
 };
 
 // Draws polylines of a width: each segment a quad, no caps, no joins, no
-// antialiasing. A width-1 line at integer y inks exactly row y.
+// antialiasing. A width-1 line at integer y inks exactly row y; a slanted
+// segment of width 1 or less inks one pixel in every column it crosses (every
+// row when steep), the one nearest the line.
 class LineDrawer {
 public:
     explicit LineDrawer(Device* device) : m_device(device) {}

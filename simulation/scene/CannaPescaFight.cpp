@@ -413,17 +413,19 @@ void CCannaPesca::CheckFishOn(const FishOnFacts& given)
         return;
     FishOnFacts f = given;
     CPesce& fish = g_Pesce;
+    // The rest of the second after a loss reads the hook in use now, the
+    // leader, not the dropper the fish has just left.
+    auto lose = [&](int reason) {
+        const int before = GetRigKind();
+        SetLossReason(reason);
+        if (GetRigKind() != before)
+            GatherHookFacts(f);
+    };
     if (!m_strike) {
         ++m_noStrikeTicks;
         if (m_noStrikeTicks < 4) {
-            if (plat::Random() % 100 <= 20) {
-                const int before = GetRigKind();
-                SetLossReason(1);
-                // The rest of the second reads the hook in use now, the
-                // leader, not the dropper the fish has just left.
-                if (GetRigKind() != before)
-                    GatherHookFacts(f);
-            }
+            if (plat::Random() % 100 <= 20)
+                lose(1);
         } else {
             fish.m_species.biteKind = 0; // it stops nibbling and just pulls
         }
@@ -448,10 +450,7 @@ void CCannaPesca::CheckFishOn(const FishOnFacts& given)
         }
         ++m_overLimitTicks;
         if (m_overLimitTicks > 3) {
-            if (fish.m_weight * 1.2f > f.breakingLoad)
-                SetLossReason(overTension ? 2 : 3);
-            else
-                SetLossReason(7);
+            lose(fish.m_weight * 1.2f > f.breakingLoad ? (overTension ? 2 : 3) : 7);
             m_overLimitTicks = 0;
         }
     } else {
@@ -470,7 +469,7 @@ void CCannaPesca::CheckFishOn(const FishOnFacts& given)
         if (f.hookSize < fish.m_species.minHook || f.hookSize > fish.m_species.maxHook)
             reason = 6;
         if (reason)
-            SetLossReason(reason);
+            lose(reason);
     }
     const int sp = fish.m_species.speciesIndex;
     const bool teeth = sp == 10 || sp == 42 || sp == 43 || sp == 129;
@@ -550,8 +549,15 @@ void CCannaPesca::UpdateFight()
     // Line given to a fish already beyond the line's reach only makes up
     // the shortfall; the rest it swims off with.
     if (m_lenza.m_length > lineBefore) {
-        TakeLineOut(std::max(0.0f, std::min(m_lenza.m_length - lineBefore, m_lenza.m_length - GetDepthDistance())));
+        const float given = m_lenza.m_length - lineBefore;
+        TakeLineOut(std::max(0.0f, std::min(given, m_lenza.m_length - GetDepthDistance())));
         fish.SetY(int(m_lenza.m_points[1][1]));
+        // Wherever the fish's end has wandered (its shifts carry it off the
+        // far water's edge and back), the drag lets out no more than one
+        // give past the fish; line already out stays out.
+        const float most = std::max(lineBefore, GetDepthDistance() + given);
+        if (m_lenza.m_length > most)
+            SetLineLength(most);
     }
     m_lenza.m_straight = (!g.IsAtSurface() && fish.m_run > 10) ? 1 : 0;
     m_lenza.m_rigFlags[0] = float(g.m_lineAbove) > GetRigDistance() ? 1 : 0;

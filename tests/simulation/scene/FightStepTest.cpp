@@ -357,7 +357,9 @@ TEST_F(FightStepTest, LineGivenByTheDragTakesTheFishOut)
 }
 
 // Where the water ends the fish can go no further, and the drag gives no
-// line beyond it.
+// line beyond it: neither at once, nor over a long fight on the shipped
+// canal in which the fish's shifts keep carrying its end a row or two off
+// the far water's edge.
 TEST_F(FightStepTest, NoLineGivenPastTheFarWater)
 {
     Cast(kRodBolognese);
@@ -371,6 +373,34 @@ TEST_F(FightStepTest, NoLineGivenPastTheFarWater)
     EXPECT_EQ(rig.m_lenza.m_points[1][1], top);
     EXPECT_FLOAT_EQ(rig.m_lenza.m_length, line0) << "the line given is taken back";
     EXPECT_EQ(rig.m_lineOwed, 0.0f);
+
+    g_Luogo.LoadVenue((std::string(KARVELIN_SOURCE_DIR) + "/data/Luoghi").c_str(), "Canale.kvl");
+    Cast(kRodBolognese);
+    FishOn(6000.0f, 10.0f);
+    rig.m_mulinello.m_drag = 1.0f;
+    const float edge = float(rig.m_lenza.GetSurfaceYAtEnd(400.0f));
+    rig.m_lenza.SetEndPoint(400.0f, edge);
+    const float far = FishDistance();
+    rig.m_lenza.SetEndPoint(400.0f, edge + 2.0f);
+    rig.SetLineLength(FishDistance() + 10.0f);
+    rig.m_lenza.m_tension = rig.m_lenza.GetMaxTension(2);
+    g_Pesce.m_run = 3000;
+    plat::SeedRandom(3);
+    int gives = 0, lowest = 1000;
+    for (int frame = 0; frame < 1500; ++frame) { // 15 s
+        const float before = rig.m_lenza.m_length;
+        FightFrame();
+        ASSERT_EQ(rig.GetPhase(), kPhaseFish);
+        lowest = std::min(lowest, int(rig.m_lenza.m_points[1][1]));
+        if (rig.m_lenza.m_length > before) {
+            ++gives;
+            // A give of this fish against this drag is 20.
+            ASSERT_LE(rig.m_lenza.m_length - FishDistance(), 20.01f) << "frame " << frame;
+        }
+    }
+    EXPECT_EQ(lowest, int(edge)) << "the fish reached the far water";
+    EXPECT_GT(gives, 20) << "the drag kept giving";
+    EXPECT_LE(rig.m_lenza.m_length, far + 20.0f);
 }
 
 // The sideways shifts lean left; over a long fight they carried a fish to
@@ -404,29 +434,57 @@ TEST_F(FightStepTest, ALongFightKeepsTheFishWhereTheNetReaches)
     }
 }
 
-// A fish lost in the second's first check leaves the rest of that second
-// to the hook now in use, the leader: a dropper's pointless hook no longer
-// turns a slow reaction into an unhooked fish.
+// A fish lost on a dropper within a second's checks leaves the rest of that
+// second to the hook now in use, the leader: a dropper's pointless hook no
+// longer turns a slow reaction or a line lost over the limit into an
+// unhooked fish, nor its nylon an unhooked fish into a bitten-through line
+// when the leader is steel.
 TEST_F(FightStepTest, LossWithinATickReadsTheHookNowInUse)
 {
     Cast(kRodPole);
-    rig.m_lenza.m_droppers[0].m_inUse = 1;
-    rig.m_lenza.m_droppers[0].m_hook.m_current.point = 0; // would unhook: reason 4
-    rig.m_lenza.m_leader.m_hook.m_current.point = 1;
-    rig.m_lenza.m_leader.m_hook.m_current.barb = 0;
-    rig.m_lenza.m_leader.m_hook.m_current.size = 12;
-    FishOn(300.0f, 5.0f, false);
-    rig.m_hookInUse = 1; // the first dropper
-    FishOnFacts f = rig.GatherFishOnFacts();
-    ASSERT_EQ(f.hookPoint, 0);
-    f.tension = 50.0f;
-    f.maxTension = 200.0f;
-    f.distance = 0.0f;
-    // Lost for the slow reaction, then an unhook roll that passes.
-    plat::SeedRandom(SeedDrawing({{100, 3}, {1000, 1}}));
-    rig.CheckFishOn(f);
-    EXPECT_EQ(rig.GetLossReason(), 1);
-    EXPECT_EQ(rig.GetRigKind(), 2);
+    CFinale& dropper = rig.m_lenza.m_droppers[0];
+    CFinale& leader = rig.m_lenza.m_leader;
+    dropper.m_inUse = 1;
+    dropper.m_hook.m_current.point = 0; // would unhook: reason 4
+    dropper.m_material.m_kind = 0;      // nylon, bitten through
+    leader.m_hook.m_current.point = 1;
+    leader.m_hook.m_current.barb = 0;
+    leader.m_hook.m_current.size = 12;
+    leader.m_material.m_kind = 3;       // steel
+    const struct {
+        const char* what;
+        bool struck;
+        int overLimitTicks;
+        float tension, distance;
+        int species;
+        std::uint32_t seed;
+        int reason;
+    } cases[] = {
+        // Lost for the slow reaction, then an unhook roll that passes.
+        {"slow reaction", false, 0, 50.0f, 0.0f, 5, SeedDrawing({{100, 3}, {1000, 1}}), 1},
+        // The fourth second too far, then an unhook roll that passes.
+        {"over the limit", true, 3, 50.0f, 1e6f, 5, SeedDrawing({{1000, 1}}), 3},
+        // Unhooked at full tension, then a pike's teeth on the line.
+        {"unhooked", true, 0, 1e6f, 0.0f, 10, SeedDrawing({{1000, 1}, {100, 0}}), 4},
+    };
+    for (const auto& c : cases) {
+        FishOn(300.0f, 5.0f, c.struck);
+        g_Pesce.m_species.speciesIndex = c.species;
+        rig.m_overLimitTicks = c.overLimitTicks;
+        rig.m_hookInUse = 1; // the first dropper
+        FishOnFacts f = rig.GatherFishOnFacts();
+        ASSERT_EQ(f.hookPoint, 0);
+        ASSERT_EQ(f.terminalLineKind, 0);
+        f.tension = c.tension;
+        f.maxTension = 200.0f;
+        f.breakingLoad = 100.0f;
+        f.distance = c.distance;
+        f.lineOut = 500.0f;
+        plat::SeedRandom(c.seed);
+        rig.CheckFishOn(f);
+        EXPECT_EQ(rig.GetLossReason(), c.reason) << c.what;
+        EXPECT_EQ(rig.GetRigKind(), 2) << c.what;
+    }
 }
 
 // The default pole at 800 x 600: a spent fish is led over the raised net by
