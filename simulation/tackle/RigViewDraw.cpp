@@ -6,7 +6,6 @@
 #include "simulation/tackle/RigView.h"
 
 #include <cmath>
-#include <utility>
 
 namespace {
 
@@ -15,31 +14,14 @@ plat::Argb LineColour(const float colour[4])
     return plat::PackArgbRounded(colour[3], colour[0], colour[1], colour[2]);
 }
 
-// A slanted segment goes as one upright run of rows per pixel column: the
-// software rasteriser inks nothing for a one-pixel slanted strip between
-// whole-pixel ends, and the rig view's ends are always whole pixels.
 void DrawSegment(plat::LineDrawer* line, float x0, float y0, float x1, float y1, plat::Argb colour)
 {
     if (!line || !line->IsLive())
         return;
+    const plat::Vec2 pts[2] = {{x0, y0}, {x1, y1}};
     line->SetWidth(1.0f);
     line->Begin();
-    const int columns = int(std::fabs(x1 - x0)) + 1;
-    if (columns == 1 || y0 == y1) {
-        const plat::Vec2 pts[2] = {{x0, y0}, {x1, y1}};
-        line->Draw(pts, 2, colour);
-    } else {
-        const float step = x1 > x0 ? 1.0f : -1.0f;
-        for (int i = 0; i < columns; ++i) {
-            float top = std::round(y0 + (y1 - y0) * float(i) / float(columns));
-            float bottom = std::round(y0 + (y1 - y0) * float(i + 1) / float(columns));
-            if (top > bottom)
-                std::swap(top, bottom);
-            const float x = x0 + step * float(i);
-            const plat::Vec2 run[2] = {{x, top}, {x, bottom > top ? bottom : top + 1.0f}};
-            line->Draw(run, 2, colour);
-        }
-    }
+    line->Draw(pts, 2, colour);
     line->End();
 }
 
