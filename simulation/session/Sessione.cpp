@@ -76,7 +76,7 @@ std::FILE* OpenForReading(const char* folder, const char* fileName)
     std::int64_t modified = 0;
     if (!plat::FileStamp(path, size, modified) || size > kMaxLogFile)
         return nullptr;
-    return std::fopen(path.c_str(), "rb");
+    return plat::OpenForReading(path);
 }
 
 // Stored numbers are kept within what a catch can be, so every later sum and
