@@ -130,7 +130,8 @@ void WatchOpen(const char* path, bool writes, bool followsLink)
     struct stat st {};
     if (inScratch && ::stat(path, &st) == 0)
         Check(S_ISREG(st.st_mode) || S_ISDIR(st.st_mode), "no open of a file that is not a regular file", path);
-    if (writes) {
+    // The null device is where the libraries' chatter is sent.
+    if (writes && std::strcmp(path, "/dev/null") != 0) {
         Check(inScratch && !outside, "nothing is written outside the game's folders", path);
         Check(!followsLink || ::lstat(path, &st) != 0 || !S_ISLNK(st.st_mode), "no write follows a link", path);
     }
