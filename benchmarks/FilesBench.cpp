@@ -12,6 +12,7 @@
 #include "shell/Sprite.h"
 #include "simulation/session/Sessione.h"
 #include "simulation/tackle/Pastura.h"
+#include "simulation/tackle/TackleFile.h"
 #include "world/Luogo.h"
 
 #include <benchmark/benchmark.h>
@@ -20,6 +21,7 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <malloc.h>
 #include <sstream>
 #include <string>
 
@@ -230,6 +232,53 @@ void BM_NearlyFullFiles(benchmark::State& state, bool groundbait)
     plat::SetProgramFolderForTests("");
 }
 
+// A configuration or a groundbait file of blank lines up to the given size,
+// loaded: the time and the heap the parsed file holds, per byte of file,
+// should stay the same from a small file to the largest the readers accept.
+void BM_BlankLines(benchmark::State& state, bool groundbait, std::size_t bytes)
+{
+    Folders folders;
+    plat::SetDataRootForTests(folders.Data());
+    plat::SetProgramFolderForTests(folders.Program());
+    std::filesystem::create_directories(folders.Program() + "/Pasture");
+    g_GestFile.Init();
+    const std::string head = groundbait ? "[PASTURA]\nNOME=Big\n" : "[CONFIGURAZIONE]\r\nNOME=Big\r\n";
+    const std::string line = groundbait ? "\n" : "\r\n";
+    std::string text = head;
+    while (text.size() + line.size() <= bytes)
+        text += line;
+    const std::string path = groundbait ? folders.Program() + "/Pasture/big.kvt" : folders.Root() + "/big.kvz";
+    Write(path, text);
+    double heapPerByte = 0;
+    for (auto _ : state) {
+        const std::size_t heapBefore = mallinfo2().uordblks;
+        const auto t0 = Clock::now();
+        bool ok;
+        std::size_t held = 0;
+        if (groundbait) {
+            CPastura bait;
+            bait.Load(nullptr);
+            held = mallinfo2().uordblks - heapBefore;
+            ok = bait.GetCount() == 2;
+        } else {
+            CIniText file;
+            ok = file.Open(path.c_str());
+            held = mallinfo2().uordblks - heapBefore;
+        }
+        const auto t1 = Clock::now();
+        if (!ok) {
+            state.SkipWithError("the file was not read");
+            return;
+        }
+        heapPerByte = double(held) / double(text.size());
+        state.SetIterationTime(std::chrono::duration<double>(t1 - t0).count());
+    }
+    state.counters["heap_per_file_byte"] = heapPerByte;
+    state.SetBytesProcessed(std::int64_t(state.iterations()) * std::int64_t(text.size()));
+    plat::SetDataRootForTests("");
+    plat::SetProgramFolderForTests("");
+}
+
 } // namespace
 
 // Called by the benchmark program's main with the smoke flag.
@@ -259,6 +308,15 @@ void RegisterFilesBenchmarks(bool smoke)
             ->UseManualTime()
             ->Unit(benchmark::kMillisecond)
             ->Iterations(smoke ? 1 : 5);
+    for (bool groundbait : {false, true})
+        for (std::size_t bytes : {std::size_t(64) << 10, std::size_t(1) << 20}) {
+            const std::string name = std::string("BM_BlankLines/") + (groundbait ? "groundbait/" : "configuration/") +
+                                     std::to_string(bytes >> 10) + "KiB";
+            benchmark::RegisterBenchmark(name.c_str(), BM_BlankLines, groundbait, bytes)
+                ->UseManualTime()
+                ->Unit(benchmark::kMillisecond)
+                ->Iterations(smoke ? 1 : 5);
+        }
     benchmark::RegisterBenchmark("BM_CatchLogLongest", BM_CatchLogLongest)
         ->UseManualTime()
         ->Unit(benchmark::kMillisecond)

@@ -12,9 +12,11 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    const fuzz::TimeBound bound;
+    const fuzz::TimeBound bound(data, size);
     fuzz::UseScratchGameFolders();
     CFondale& bottom = g_Fondale;
+    // A FIFO planted as a bottom is refused at once, never waited on.
+    fuzz::Check(!bottom.LoadDepths("fifo.kvl"), "a FIFO is no bottom");
     fuzz::WriteInput(bottom.GetDepthFilePath("x.kvl"), data, size);
 
     static std::int32_t read[CFondale::kCells * CFondale::kCells];

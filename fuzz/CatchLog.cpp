@@ -35,7 +35,7 @@ std::string Snapshot(const CSessione& s)
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    const fuzz::TimeBound bound;
+    const fuzz::TimeBound bound(data, size);
     fuzz::UseScratchGameFolders();
     const std::string folder = g_GestFile.GetDataSubfolder(CGestFile::D_CATTURE);
     fuzz::WriteInput(plat::JoinPath(folder, "in.kvc"), data, size);

@@ -22,19 +22,29 @@ void UseScratchGameFolders();
 // Saves the input as the file a reader is about to load.
 void WriteInput(const std::string& path, const std::uint8_t* data, std::size_t size);
 
-// Held for the whole of one input: the input must be done within the
-// bound, so a reader that grows faster than its file is a finding, not
-// just a slow run. The first input of a run also pays for the harness's
-// one-time set-up and is not timed.
+// Held for the whole of one input. While it is held every open the process
+// makes is watched: nothing in the game's folders that is not a regular file
+// (a FIFO, a device) is opened, and nothing is written outside them or
+// through a link; links and FIFOs are planted in the folders to tempt the
+// readers, and the files the links point at must come out unchanged.
+//
+// The input must also be done within a bound of CPU time, so a reader that
+// grows faster than its file is a finding, not just a slow run; CPU time, so
+// a busy machine does not make an input slow. With KARVELIN_FUZZ_SLOW=report
+// (the CI run) a slow input is only reported ("SLOW INPUT" and the input
+// saved beside the findings); otherwise it is a finding. The first input of
+// a run also pays for the harness's one-time set-up and is not timed.
 class TimeBound {
 public:
-    static constexpr double kSeconds = 2.0;
-    TimeBound();
+    static constexpr double kCpuSeconds = 2.0;
+    TimeBound(const std::uint8_t* data = nullptr, std::size_t size = 0);
     ~TimeBound();
     TimeBound(const TimeBound&) = delete;
     TimeBound& operator=(const TimeBound&) = delete;
 
 private:
+    const std::uint8_t* m_data;
+    std::size_t m_size;
     double m_start;
     bool m_timed;
 };

@@ -19,7 +19,7 @@ bool Terminated(const char* text, std::size_t size) { return std::memchr(text, '
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    const fuzz::TimeBound bound;
+    const fuzz::TimeBound bound(data, size);
     static const bool ready = [] {
         plat::SetDataRootForTests(fuzz::ScratchFolder());
         plat::SetProgramFolderForTests(fuzz::ScratchFolder() + "/program");

@@ -65,7 +65,7 @@ std::vector<std::pair<std::string, std::string>> Keys(std::string_view text)
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    const fuzz::TimeBound bound;
+    const fuzz::TimeBound bound(data, size);
     fuzz::Input in{data, size};
     const std::string section = Name(in, true);
     const std::string key = Name(in, false);

@@ -11,7 +11,7 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    const fuzz::TimeBound bound;
+    const fuzz::TimeBound bound(data, size);
     // An exact-size copy, so a read past the end is caught.
     std::unique_ptr<char[]> exact(new char[size ? size : 1]);
     std::memcpy(exact.get(), data, size);

@@ -6,7 +6,7 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    const fuzz::TimeBound bound;
+    const fuzz::TimeBound bound(data, size);
     plat::Image picture(2, 3, 0x12345678);
     std::string error;
     const plat::PictureHeader header = plat::ReadPictureHeader(data, size);

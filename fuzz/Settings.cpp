@@ -45,7 +45,7 @@ std::string Joined(const std::vector<std::string>& v)
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    const fuzz::TimeBound bound;
+    const fuzz::TimeBound bound(data, size);
     fuzz::UseScratchGameFolders();
     const std::string path = COpzioni::Path();
     fuzz::WriteInput(path, data, size);

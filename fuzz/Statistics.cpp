@@ -34,7 +34,7 @@ std::string Snapshot(const CStatistiche& s)
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    const fuzz::TimeBound bound;
+    const fuzz::TimeBound bound(data, size);
     fuzz::UseScratchGameFolders();
     const std::string path = plat::JoinPath(g_GestFile.GetUserFolder(), CStatistiche::FileName());
     fuzz::WriteInput(path, data, size);

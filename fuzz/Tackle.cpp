@@ -85,7 +85,7 @@ void CheckWrittenBack(const TackleHead& h, const char* section, const std::strin
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    const fuzz::TimeBound bound;
+    const fuzz::TimeBound bound(data, size);
     static const std::string folder = [] {
         std::string f = plat::JoinPath(fuzz::ScratchFolder(), "tackle");
         std::filesystem::create_directories(f);

@@ -37,7 +37,7 @@ std::string Saved(CCannaPesca& rig, const std::string& description)
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    const fuzz::TimeBound bound;
+    const fuzz::TimeBound bound(data, size);
     CCannaPesca& rig = g_CannaPesca;
     // The catalogues are the shipped ones; the configurations are written
     // into a scratch data folder.

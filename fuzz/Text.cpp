@@ -28,7 +28,7 @@ bool ValidUtf8(std::string_view s)
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    const fuzz::TimeBound bound;
+    const fuzz::TimeBound bound(data, size);
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
 
     const std::string utf8 = plat::Cp1252ToUtf8(bytes);

@@ -35,7 +35,7 @@ bool Fits(const char* field, std::size_t size) { return strnlen(field, size) < s
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    const fuzz::TimeBound bound;
+    const fuzz::TimeBound bound(data, size);
     static const std::string folder = [] {
         plat::SetDataRootForTests(fuzz::ScratchFolder());
         plat::SetProgramFolderForTests(fuzz::ScratchFolder());

@@ -3,11 +3,14 @@
 #include <algorithm>
 #include <cctype>
 #include <cstdio>
+#include <cstring>
+#include <cerrno>
 #include <cstdlib>
+#include <fcntl.h>
 #include <filesystem>
-#include <fstream>
 #include <iterator>
 #include <pwd.h>
+#include <sys/random.h>
 #include <sys/stat.h>
 #include <time.h>
 #include <unistd.h>
@@ -287,41 +290,147 @@ std::vector<std::string> ListFiles(const std::string& folder, std::string_view e
     return names;
 }
 
+std::FILE* OpenForReading(const std::string& path)
+{
+    const std::string p = ResolvePath(path);
+    struct stat st {};
+    // Looked at before it is opened: a FIFO or a device is never opened at
+    // all. The open itself does not wait (O_NONBLOCK), and what was opened is
+    // checked again, in case the name changed in between.
+    if (p.empty() || ::stat(p.c_str(), &st) != 0 || !S_ISREG(st.st_mode))
+        return nullptr;
+    const int fd = ::open(p.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (fd < 0)
+        return nullptr;
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        return nullptr;
+    }
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    std::FILE* f = ::fdopen(fd, "rb");
+    if (!f)
+        ::close(fd);
+    return f;
+}
+
 bool ReadWholeFile(const std::string& path, std::string& bytes)
 {
     return ReadFileUpTo(path, std::string::npos, bytes);
 }
 
+namespace {
+
+// Reads what f holds, at most limit bytes; tooLong tells whether more was there.
+bool ReadOpenFile(std::FILE* f, std::size_t limit, std::string& bytes, bool& tooLong)
+{
+    tooLong = false;
+    struct stat st {};
+    if (::fstat(fileno(f), &st) == 0 && st.st_size > 0)
+        bytes.reserve(std::min<std::size_t>(std::size_t(st.st_size), limit));
+    // The file may grow while it is read: read in pieces and stop as soon as
+    // it passes the limit.
+    char piece[65536];
+    for (;;) {
+        const std::size_t room = limit - bytes.size();
+        const std::size_t want = room < sizeof piece ? room + 1 : sizeof piece;
+        const std::size_t got = std::fread(piece, 1, want, f);
+        if (got > limit - bytes.size()) {
+            bytes.append(piece, limit - bytes.size());
+            tooLong = true;
+            return true;
+        }
+        bytes.append(piece, got);
+        if (got < want)
+            return !std::ferror(f);
+    }
+}
+
+} // namespace
+
 bool ReadFileUpTo(const std::string& path, std::size_t limit, std::string& bytes)
 {
     bytes.clear();
-    std::string p = ResolvePath(path);
-    std::error_code ec;
-    if (!fs::is_regular_file(p, ec))
+    std::FILE* f = OpenForReading(path);
+    if (!f)
         return false;
-    const auto declared = fs::file_size(p, ec);
-    if (ec || (limit != std::string::npos && declared > limit))
+    struct stat st {};
+    if (limit != std::string::npos && ::fstat(fileno(f), &st) == 0 && std::uintmax_t(st.st_size) > limit) {
+        std::fclose(f);
         return false;
-    std::ifstream in(p, std::ios::binary);
-    if (!in)
+    }
+    bool tooLong = false;
+    const bool ok = ReadOpenFile(f, limit, bytes, tooLong);
+    std::fclose(f);
+    if (!ok || tooLong) {
+        bytes.clear();
         return false;
-    bytes.reserve(std::size_t(declared));
-    // The file may grow between the size check and the read: read in pieces
-    // and stop as soon as it passes the limit.
-    char piece[65536];
-    while (in) {
-        in.read(piece, sizeof piece);
-        if (in.bad())
-            return false;
-        const std::size_t got = std::size_t(in.gcount());
-        if (got > limit - bytes.size()) {
-            bytes.clear();
-            return false;
-        }
-        bytes.append(piece, got);
     }
     return true;
 }
+
+bool ReadFileHead(const std::string& path, std::size_t limit, std::string& bytes)
+{
+    bytes.clear();
+    std::FILE* f = OpenForReading(path);
+    if (!f)
+        return false;
+    bool tooLong = false;
+    const bool ok = ReadOpenFile(f, limit, bytes, tooLong);
+    std::fclose(f);
+    if (!ok)
+        bytes.clear();
+    return ok;
+}
+
+namespace {
+
+// A suffix nobody can guess from the process id, from the system's random
+// source rather than the game's generator, whose draws are part of a
+// session's replay.
+std::string UnguessableSuffix()
+{
+    unsigned char raw[8] = {};
+    std::size_t got = 0;
+    while (got < sizeof raw) {
+        const ssize_t n = ::getrandom(raw + got, sizeof raw - got, 0);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            break;
+        got += std::size_t(n);
+    }
+    if (got < sizeof raw) {
+        // No random source: the clock's nanoseconds and an address still
+        // change from one call to the next; O_EXCL keeps it safe regardless.
+        timespec now {};
+        clock_gettime(CLOCK_MONOTONIC, &now);
+        std::uint64_t mix = std::uint64_t(now.tv_nsec) * 0x9E3779B97F4A7C15ull ^ std::uint64_t(now.tv_sec) ^
+                            std::uint64_t(reinterpret_cast<std::uintptr_t>(&now));
+        std::memcpy(raw, &mix, sizeof raw);
+    }
+    static const char hex[] = "0123456789abcdef";
+    std::string s;
+    for (unsigned char c : raw) {
+        s += hex[c >> 4];
+        s += hex[c & 15];
+    }
+    return s;
+}
+
+bool WriteAll(int fd, std::string_view bytes)
+{
+    while (!bytes.empty()) {
+        const ssize_t n = ::write(fd, bytes.data(), bytes.size());
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return false;
+        bytes.remove_prefix(std::size_t(n));
+    }
+    return true;
+}
+
+} // namespace
 
 bool WriteFileAtomic(const std::string& path, std::string_view bytes)
 {
@@ -329,22 +438,23 @@ bool WriteFileAtomic(const std::string& path, std::string_view bytes)
     if (target.empty())
         return false;
     ForgetFolderOf(target);
-    std::string temp = target + ".tmp" + std::to_string(getpid());
-    {
-        std::FILE* f = std::fopen(temp.c_str(), "wb");
-        if (!f)
+    // The temporary file must be new: whatever already lies under its name
+    // (a link planted there, a file, a FIFO) is never opened or written.
+    std::string temp;
+    int fd = -1;
+    for (int attempt = 0; attempt < 8 && fd < 0; ++attempt) {
+        temp = target + ".tmp" + std::to_string(getpid()) + "." + UnguessableSuffix();
+        fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC | O_NOCTTY, 0666);
+        if (fd < 0 && errno != EEXIST)
             return false;
-        bool ok = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
-        ok = std::fflush(f) == 0 && ok;
-        ok = fsync(fileno(f)) == 0 && ok;
-        ok = std::fclose(f) == 0 && ok;
-        if (!ok) {
-            std::remove(temp.c_str());
-            return false;
-        }
     }
-    if (std::rename(temp.c_str(), target.c_str()) != 0) {
-        std::remove(temp.c_str());
+    if (fd < 0)
+        return false;
+    bool ok = WriteAll(fd, bytes);
+    ok = ::fsync(fd) == 0 && ok;
+    ok = ::close(fd) == 0 && ok;
+    if (!ok || std::rename(temp.c_str(), target.c_str()) != 0) {
+        ::unlink(temp.c_str());
         return false;
     }
     return true;
@@ -356,11 +466,16 @@ bool AppendToFile(const std::string& path, std::string_view bytes)
     if (target.empty())
         return false;
     ForgetFolderOf(target);
-    std::FILE* f = std::fopen(target.c_str(), "ab");
-    if (!f)
+    // A link at the name is not followed, and only a regular file is
+    // appended to: a FIFO or a device there neither blocks nor receives it.
+    const int fd = ::open(target.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC | O_NOCTTY,
+                          0666);
+    if (fd < 0)
         return false;
-    bool ok = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
-    return std::fclose(f) == 0 && ok;
+    struct stat st {};
+    bool ok = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && WriteAll(fd, bytes);
+    ok = ::close(fd) == 0 && ok;
+    return ok;
 }
 
 } // namespace plat

@@ -3,6 +3,7 @@
 // too and finds names case-insensitively, because data files written for
 // other systems name their pictures in any case.
 #include <cstdint>
+#include <cstdio>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -56,13 +57,25 @@ bool CopyFile(const std::string& from, const std::string& to); // replaces the t
 // without regard to case, sorted by their upper-cased names.
 std::vector<std::string> ListFiles(const std::string& folder, std::string_view ext);
 
+// Every reader of the game's files opens them here: only a regular file is
+// opened (links to one are followed), and never in a way that waits, so a
+// FIFO or a device under a data file's name is refused at once. Null when
+// refused or missing; the caller closes the result.
+std::FILE* OpenForReading(const std::string& path);
+
 bool ReadWholeFile(const std::string& path, std::string& bytes);
 // The same, refusing (false, nothing read) a file longer than limit bytes,
 // so a huge file is never taken into memory.
 bool ReadFileUpTo(const std::string& path, std::size_t limit, std::string& bytes);
+// The first limit bytes of a file (all of a shorter one).
+bool ReadFileHead(const std::string& path, std::size_t limit, std::string& bytes);
 // Writes a temporary file in the same folder and renames it over the target,
-// so the target is always either the old or the new content.
+// so the target is always either the old or the new content. The temporary
+// file is created new under a name nobody can guess, and removed when the
+// save fails.
 bool WriteFileAtomic(const std::string& path, std::string_view bytes);
+// Appends to a regular file (made when missing); a link at the name is not
+// followed.
 bool AppendToFile(const std::string& path, std::string_view bytes);
 
 } // namespace plat

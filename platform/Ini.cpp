@@ -3,19 +3,15 @@
 #include "platform/Files.h"
 
 #include <cctype>
-#include <vector>
 
 namespace plat {
 namespace {
 
-struct Line {
-    std::size_t begin, end;     // the line's text, without its line break
-    std::size_t next;           // where the next line starts
-};
-
-std::vector<Line> SplitLines(std::string_view text)
+// Calls f(begin, end, next) for each line: its text without the line break,
+// and where the next line starts. Only a line feed breaks a line.
+template <typename F>
+void ForEachLine(std::string_view text, F&& f)
 {
-    std::vector<Line> lines;
     std::size_t pos = 0;
     while (pos < text.size()) {
         std::size_t nl = text.find('\n', pos);
@@ -23,10 +19,9 @@ std::vector<Line> SplitLines(std::string_view text)
         std::size_t next = nl == std::string_view::npos ? text.size() : nl + 1;
         if (end > pos && text[end - 1] == '\r')
             --end;
-        lines.push_back({pos, end, next});
+        f(pos, end, next);
         pos = next;
     }
-    return lines;
 }
 
 bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f'; }
@@ -73,36 +68,49 @@ bool KeyLine(std::string_view line, std::string_view& key, std::string_view& val
     return true;
 }
 
-struct Found {
-    long section = -1;      // index of the section's header line
-    long lastLine = -1;     // last non-blank line of the section (the header when empty)
-    long key = -1;          // index of the key's line
+// A line of the text: its text without the line break, and where the next
+// line starts.
+struct Line {
+    std::size_t begin = 0, end = 0, next = 0;
 };
 
-Found Locate(std::string_view text, const std::vector<Line>& lines, std::string_view section, std::string_view key)
+struct Found {
+    bool section = false;   // the section was found
+    Line lastLine;          // its last non-blank line (the header when empty)
+    bool key = false;       // the key was found
+    Line keyLine;
+};
+
+Found Locate(std::string_view text, std::string_view section, std::string_view key)
 {
     Found f;
-    bool inside = false;
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        std::string_view line = text.substr(lines[i].begin, lines[i].end - lines[i].begin);
+    bool inside = false, done = false;
+    ForEachLine(text, [&](std::size_t begin, std::size_t end, std::size_t next) {
+        if (done)
+            return;
+        std::string_view line = text.substr(begin, end - begin);
         std::string_view name;
         if (SectionName(line, name)) {
-            if (inside)
-                break; // the first matching section ends here
-            if (SameName(name, section)) {
-                inside = true;
-                f.section = f.lastLine = long(i);
+            if (inside) {
+                done = true; // the first matching section ends here
+                return;
             }
-            continue;
+            if (SameName(name, section)) {
+                inside = f.section = true;
+                f.lastLine = {begin, end, next};
+            }
+            return;
         }
         if (!inside)
-            continue;
+            return;
         if (!Trim(line).empty())
-            f.lastLine = long(i);
+            f.lastLine = {begin, end, next};
         std::string_view k, v;
-        if (f.key < 0 && KeyLine(line, k, v) && SameName(k, key))
-            f.key = long(i);
-    }
+        if (!f.key && KeyLine(line, k, v) && SameName(k, key)) {
+            f.key = true;
+            f.keyLine = {begin, end, next};
+        }
+    });
     return f;
 }
 
@@ -147,28 +155,68 @@ void IniDocument::Parse(std::string_view text)
     if (std::size_t nl = text.find('\n'); nl != std::string_view::npos)
         m_eol = (nl > 0 && text[nl - 1] == '\r') ? "\r\n" : "\n";
     Section* inside = nullptr;
-    bool closed = false; // after the first section of a name, until the next header
-    for (const auto& l : SplitLines(text)) {
-        m_lines.push_back(IniDocument::Line{std::string(text.substr(l.begin, l.end - l.begin)),
-                                            std::string(text.substr(l.end, l.next - l.end))});
-        const LineRef ref = std::prev(m_lines.end());
-        std::string_view line = ref->text;
+    bool closed = false;  // after the first section of a name, until the next header
+    bool growing = false; // the last entry is the section's last line and may take the next stray one
+    std::string pending;  // lines nothing points at, waiting for the entry they precede
+    auto add = [&](std::string_view line, std::string_view brk) {
+        m_lines.push_back(IniDocument::Line{std::string(line), std::string(brk), std::move(pending)});
+        pending.clear();
+        return std::prev(m_lines.end());
+    };
+    ForEachLine(text, [&](std::size_t begin, std::size_t end, std::size_t next) {
+        const std::string_view line = text.substr(begin, end - begin);
+        const std::string_view brk = text.substr(end, next - end);
         std::string_view name;
         if (SectionName(line, name)) {
             auto [it, added] = m_sections.try_emplace(UpperName(name));
             inside = added ? &it->second : nullptr;
-            if (added)
-                it->second.last = ref;
             closed = !added;
-            continue;
+            growing = false;
+            if (added)
+                it->second.last = add(line, brk);
+            else
+                pending.append(line).append(brk);
+            return;
         }
-        if (!inside || closed)
-            continue;
-        if (!Trim(line).empty())
-            inside->last = ref;
+        const bool blank = Trim(line).empty();
         std::string_view k, v;
-        if (KeyLine(line, k, v))
-            inside->keys.try_emplace(UpperName(k), ref);
+        if (inside && !closed && KeyLine(line, k, v)) {
+            auto [it, added] = inside->keys.try_emplace(UpperName(k));
+            if (added) {
+                it->second = inside->last = add(line, brk);
+                growing = false;
+                return;
+            }
+        }
+        if (!inside || closed || blank) {
+            pending.append(line).append(brk);
+            return;
+        }
+        // A stray non-blank line ends the section so far: new keys go after it.
+        if (growing) {
+            Line& last = m_lines.back();
+            last.text.append(last.brk).append(pending).append(line);
+            last.brk.assign(brk);
+            pending.clear();
+            return;
+        }
+        inside->last = add(line, brk);
+        growing = true;
+    });
+    if (!pending.empty()) {
+        // The file's last lines: the last one keeps its own break, which a
+        // new section at the end completes.
+        const std::size_t searchEnd = pending.back() == '\n' ? pending.size() - 1 : pending.size();
+        std::size_t lastStart = searchEnd == 0 ? std::string::npos : pending.rfind('\n', searchEnd - 1);
+        lastStart = lastStart == std::string::npos ? 0 : lastStart + 1;
+        std::string tail = pending.substr(lastStart);
+        pending.resize(lastStart);
+        std::size_t textEnd = tail.size();
+        if (textEnd > 0 && tail[textEnd - 1] == '\n')
+            --textEnd;
+        if (textEnd > 0 && tail[textEnd - 1] == '\r')
+            --textEnd;
+        add(std::string_view(tail).substr(0, textEnd), std::string_view(tail).substr(textEnd));
     }
 }
 
@@ -225,7 +273,7 @@ void IniDocument::Set(std::string_view section, std::string_view key, std::strin
             return;
         }
         EndLine(*s->second.last);
-        const LineRef added = m_lines.insert(std::next(s->second.last), Line{keyLine, m_eol});
+        const LineRef added = m_lines.insert(std::next(s->second.last), Line{keyLine, m_eol, {}});
         m_size += keyLine.size() + m_eol.size();
         s->second.last = added;
         s->second.keys.try_emplace(UpperName(key), added);
@@ -233,8 +281,8 @@ void IniDocument::Set(std::string_view section, std::string_view key, std::strin
     }
     if (!m_lines.empty())
         EndLine(m_lines.back());
-    m_lines.push_back({header, m_eol});
-    m_lines.push_back({keyLine, m_eol});
+    m_lines.push_back({header, m_eol, {}});
+    m_lines.push_back({keyLine, m_eol, {}});
     m_size += header.size() + keyLine.size() + 2 * m_eol.size();
     Section& added = m_sections[upperSection];
     added.last = std::prev(m_lines.end());
@@ -246,18 +294,17 @@ std::string IniDocument::Text() const
     std::string out;
     out.reserve(m_size);
     for (const Line& l : m_lines)
-        out.append(l.text).append(l.brk);
+        out.append(l.prefix).append(l.text).append(l.brk);
     return out;
 }
 
 bool IniReadText(std::string_view text, std::string_view section, std::string_view key, std::string& value)
 {
     value.clear();
-    auto lines = SplitLines(text);
-    Found f = Locate(text, lines, section, key);
-    if (f.key < 0)
+    const Found f = Locate(text, section, key);
+    if (!f.key)
         return false;
-    const Line& l = lines[std::size_t(f.key)];
+    const Line& l = f.keyLine;
     std::string_view k, v;
     KeyLine(text.substr(l.begin, l.end - l.begin), k, v);
     value.assign(v);
@@ -271,14 +318,13 @@ std::string IniWriteText(std::string_view text, std::string_view section, std::s
         eol = (nl > 0 && text[nl - 1] == '\r') ? "\r\n" : "\n";
     const std::string keyLine = std::string(key) + "=" + CleanValue(value);
 
-    auto lines = SplitLines(text);
-    Found f = Locate(text, lines, section, key);
+    const Found f = Locate(text, section, key);
     std::string out;
-    if (f.key >= 0) {
-        const Line& l = lines[std::size_t(f.key)];
+    if (f.key) {
+        const Line& l = f.keyLine;
         out.append(text.substr(0, l.begin)).append(keyLine).append(text.substr(l.end));
-    } else if (f.section >= 0) {
-        const Line& l = lines[std::size_t(f.lastLine)];
+    } else if (f.section) {
+        const Line& l = f.lastLine;
         out.append(text.substr(0, l.next));
         EndLastLine(out, eol);
         out.append(keyLine).append(eol).append(text.substr(l.next));

@@ -37,9 +37,14 @@ public:
     bool Empty() const { return m_lines.empty(); }
 
 private:
+    // A line the index points at (a section's header, a key, a section's
+    // last non-blank line), with the lines before it that nothing points at
+    // kept whole in its prefix, so blank and stray lines cost only their
+    // bytes. A section's run of stray lines is one entry.
     struct Line {
-        std::string text;  // without its line break
-        std::string brk;   // "\r\n", "\n", "\r" or "" (the last line)
+        std::string text;   // without its line break
+        std::string brk;    // "\r\n", "\n", "\r" or "" (the last line)
+        std::string prefix; // the lines before it, with their breaks
     };
     using LineRef = std::list<Line>::iterator;
     struct Section {

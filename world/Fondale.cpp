@@ -12,7 +12,6 @@
 
 #include <algorithm>
 #include <cstring>
-#include <fstream>
 #include <string>
 
 KARVELIN_GLOBAL(4) CFondale g_Fondale;
@@ -146,14 +145,13 @@ bool CFondale::LoadDepths(const char* venueId)
     const char* path = GetDepthFilePath(venueId);
     if (!path[0])
         return false;
-    std::ifstream in(plat::ResolvePath(path), std::ios::binary);
-    if (!in)
+    std::string head;
+    if (!plat::ReadFileHead(path, kFileBytes, head))
         return false;
-    unsigned char bytes[kFileBytes];
-    in.read(reinterpret_cast<char*>(bytes), kFileBytes);
+    const auto* bytes = reinterpret_cast<const unsigned char*>(head.data());
     // A short file would leave part of the grid at 0: the caller generates
     // a bottom instead, as for a missing file.
-    if (in.gcount() != kFileBytes) {
+    if (head.size() != std::size_t(kFileBytes)) {
         LogError(kLogSource, Concat2("Bottom file too short, ignored: ", path), __LINE__);
         Clear();
         return false;

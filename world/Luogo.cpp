@@ -222,6 +222,13 @@ void CLuogo::AddVenues(int typeFilter, int currentFilter, const char* folder, bo
                 LogError(kLogSource, Concat2("Venue name or folder too long, left out: ", name.c_str()), __LINE__);
                 continue;
             }
+            // A backslash reads as a folder separator when the venue's own
+            // files are opened: its bottom would be looked for, and made, in
+            // a subfolder, which may lead anywhere.
+            if (name.find('\\') != std::string::npos) {
+                LogError(kLogSource, Concat2("Venue name holds a backslash, left out: ", name.c_str()), __LINE__);
+                continue;
+            }
             plat::IniDocument file;
             CGestFile::OpenIni(plat::JoinPath(folder, name).c_str(), file);
             char venueName[kNameLimit + 1];
@@ -510,7 +517,9 @@ bool CLuogo::DepthFileExists()
     if (!m_record.id[0])
         return false;
     const char* path = g_Fondale.GetDepthFilePath(m_record.id);
-    return path[0] && g_GestFile.FileExists(path);
+    // Only a regular file is a bottom: a FIFO or a device under its name
+    // would never be read, and a folder cannot be.
+    return path[0] && plat::IsRegularFile(path);
 }
 
 bool CLuogo::IsNotUserVenue() const

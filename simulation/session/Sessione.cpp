@@ -79,7 +79,7 @@ std::FILE* OpenForReading(const char* folder, const char* fileName, std::uintmax
             *tooBig = true;
         return nullptr;
     }
-    return std::fopen(path.c_str(), "rb");
+    return plat::OpenForReading(path);
 }
 
 // Stored numbers are kept within what a catch can be, so every later sum and

@@ -120,11 +120,8 @@ bool CStatistiche::Load()
 {
     const std::string path = StatsPath();
     std::FILE* f = nullptr;
-    if (!path.empty()) {
-        const std::string resolved = plat::ResolvePath(path);
-        if (plat::IsRegularFile(resolved))
-            f = std::fopen(resolved.c_str(), "rb");
-    }
+    if (!path.empty())
+        f = plat::OpenForReading(path);
     if (!f) {
         Clear();
         CopyString(m_name, g_Opzioni.playerName, kNameMax);

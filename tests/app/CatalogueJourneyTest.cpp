@@ -19,6 +19,8 @@
 #include <filesystem>
 #include <fstream>
 #include <set>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -248,6 +250,48 @@ TEST_F(CatalogueJourney, HostileCatalogueFilesAreShownSafely)
     for (const auto& e : fs::directory_iterator(folders.Root()))
         top.insert(e.path().filename().string());
     EXPECT_EQ(top, (std::set<std::string>{"appdata", "outside.kvs", "program"}));
+}
+
+} // namespace
+
+namespace {
+
+// Links planted in the data folder (at the error log, at the settings'
+// temporary name, at a venue subfolder) and a FIFO as a venue's bottom:
+// the files outside stay as they were, and the venues screen never waits.
+TEST_F(CatalogueJourney, PlantedLinksAndAFifoCostNothingOutside)
+{
+    const std::string outside = folders.Root() + "/outside";
+    folders.Write("outside/log.txt", "log kept");
+    folders.Write("outside/ini.txt", "ini kept");
+    fs::create_directories(outside + "/venues");
+    const std::string luoghi = folders.Data() + "/Luoghi/";
+    folders.Write("appdata/Karvelin/Luoghi/sub\\Evil.kvl", "[LUOGO]\r\nNOME=Evil\r\nTIPO=0\r\n");
+    folders.Write("appdata/Karvelin/Luoghi/Pipe.kvl", "[LUOGO]\r\nNOME=Pipe\r\nTIPO=0\r\n");
+    fs::create_symlink(outside + "/venues", luoghi + "sub");
+    ASSERT_EQ(::mkfifo((luoghi + "Pipe.kvf").c_str(), 0600), 0);
+    fs::create_symlink(outside + "/log.txt", folders.Data() + "/norva_error.log");
+    fs::create_symlink(outside + "/ini.txt", folders.Data() + "/Karvelin.ini.tmp" + std::to_string(getpid()));
+    // A rig name that leaves its folder: refused, with a line for the log.
+    ASSERT_EQ(StartJourney({.settings = {{"MODOACQUE", "2"}, {"LENZA", "../escape"}}}), 0);
+
+    Open(CMenuPrincipale::kVenues, kScreenVenues);
+    EXPECT_LT(IndexOfKey(g_Luogo.VenueList(), "sub\\Evil.kvl"), 0) << "a backslash would lead into sub/";
+    const int pipe = IndexOfKey(g_Luogo.VenueList(), "Pipe.kvl");
+    ASSERT_GE(pipe, 0);
+    ClickRow(g_Luogo.VenueList(), kVenues, pipe);
+    ASSERT_STREQ(g_Luogo.Record().id, "Pipe.kvl");
+    ProbeFrame();
+    EXPECT_NE(Find("Set depth data"), nullptr) << "a FIFO is no bottom";
+    Click(kVenuesBackX, kVenuesBackY);
+    Open(CMenuPrincipale::kBaits, kScreenBaits);
+    Click(kBaitsBackX, kBaitsBackY); // writes the settings
+    ASSERT_EQ(Screen(), kScreenMainMenu);
+
+    EXPECT_EQ(folders.Read("outside/log.txt"), "log kept");
+    EXPECT_EQ(folders.Read("outside/ini.txt"), "ini kept");
+    EXPECT_TRUE(fs::is_empty(outside + "/venues"));
+    EXPECT_TRUE(fs::is_regular_file(fs::symlink_status(folders.Data() + "/Karvelin.ini")));
 }
 
 } // namespace

@@ -758,14 +758,26 @@ TEST_F(TackleBoxTest, SaveDialogTypingOverwriteAndFailures)
 
     // A save that fails keeps the dialog, the changes marked, and says so:
     // directly, and after the overwrite question.
-    // (A folder where the file's new copy would be written stops the write.)
+    // (A file where the configurations folder was stops a new one; a folder
+    // in place of an existing configuration stops its replacement.)
     for (const char* name : {"Locked", "Myrig2_b"}) {
         SCOPED_TRACE(name);
-        fs::create_directories(Kvz(name) + ".tmp" + std::to_string(getpid()));
         const bool existing = fs::exists(Kvz(name));
+        const std::string folder = fs::path(Kvz(name)).parent_path().string();
         OpenSaveDialog();
         ReplaceName(name);
+        if (existing) {
+            fs::remove(Kvz(name));
+            fs::create_directories(Kvz(name));
+        } else {
+            fs::rename(folder, folder + ".away");
+            std::ofstream(folder) << "not a folder";
+        }
         Click(kOkX, kDialogButtonY);
+        if (!existing) {
+            fs::remove(folder);
+            fs::rename(folder + ".away", folder);
+        }
         if (existing) {
             ASSERT_EQ(box.m_ask.GetTag(), CMenuConfigura::kAskOverwrite);
             Click(kYesX, kAskY);

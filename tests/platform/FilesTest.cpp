@@ -5,6 +5,9 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <filesystem>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <string>
 #include <vector>
 
@@ -159,6 +162,60 @@ TEST(Files, CaseInsensitiveLookUpsFollowTheGamesOwnChanges)
     EXPECT_FALSE(plat::PathExists(f + "/B.TXT"));
     ASSERT_TRUE(plat::AppendToFile(f + "/c.txt", "z"));
     EXPECT_TRUE(plat::PathExists(f + "/C.TXT"));
+}
+
+} // namespace
+
+namespace {
+
+// A player's data folder may hold links to files elsewhere and FIFOs under
+// the names the game reads and writes: no write follows a link out, no
+// open waits on a FIFO, and no failed save leaves its temporary file.
+TEST(Files, PlantedLinksAndFifosAreNeitherFollowedNorOpened)
+{
+    namespace fs = std::filesystem;
+    testing_support::TempFolders tmp;
+    const std::string d = tmp.Root() + "/data/";
+    for (const char* name : {"log", "tmp", "target"})
+        tmp.Write(std::string("outside/") + name, std::string("kept ") + name);
+    tmp.Write("data/settings.ini", "old");
+    fs::create_symlink(tmp.Root() + "/outside/log", d + "error.log");
+    fs::create_symlink(tmp.Root() + "/outside/tmp", d + "settings.ini.tmp" + std::to_string(getpid()));
+    fs::create_symlink(tmp.Root() + "/outside/target", d + "linked.ini");
+    ASSERT_EQ(::mkfifo((d + "pipe.kvf").c_str(), 0600), 0);
+
+    EXPECT_FALSE(plat::AppendToFile(d + "error.log", "line\n"));
+    EXPECT_FALSE(plat::AppendToFile(d + "pipe.kvf", "line\n"));
+    EXPECT_TRUE(plat::AppendToFile(d + "new.log", "a\n") && plat::AppendToFile(d + "new.log", "b\n"));
+    EXPECT_EQ(tmp.Read("data/new.log"), "a\nb\n");
+
+    EXPECT_TRUE(plat::WriteFileAtomic(d + "settings.ini", "new"));
+    EXPECT_EQ(tmp.Read("data/settings.ini"), "new");
+    // A save over a link replaces the link, not what it points to.
+    EXPECT_TRUE(plat::WriteFileAtomic(d + "linked.ini", "new"));
+    EXPECT_FALSE(fs::is_symlink(d + "linked.ini"));
+    // A failed save (a folder in the way) leaves nothing behind.
+    fs::create_directories(d + "folder.ini");
+    EXPECT_FALSE(plat::WriteFileAtomic(d + "folder.ini", "new"));
+    for (const char* name : {"log", "tmp", "target"})
+        EXPECT_EQ(tmp.Read(std::string("outside/") + name), std::string("kept ") + name) << name;
+    int temporaries = 0;
+    for (const auto& e : fs::directory_iterator(d))
+        temporaries += e.path().filename().string().find(".tmp") != std::string::npos;
+    EXPECT_EQ(temporaries, 1) << "only the planted link";
+
+    std::string bytes = "stale";
+    EXPECT_EQ(plat::OpenForReading(d + "pipe.kvf"), nullptr);
+    EXPECT_FALSE(plat::ReadWholeFile(d + "pipe.kvf", bytes));
+    EXPECT_FALSE(plat::ReadFileHead(d + "pipe.kvf", 10, bytes));
+    EXPECT_TRUE(bytes.empty());
+    // Reading a link to a regular file is allowed; a head is cut to its size.
+    EXPECT_TRUE(plat::ReadFileHead(d + "error.log", 4, bytes));
+    EXPECT_EQ(bytes, "kept");
+    EXPECT_TRUE(plat::ReadFileHead(d + "error.log", 100, bytes));
+    EXPECT_EQ(bytes, "kept log");
+    EXPECT_FALSE(plat::ReadFileUpTo(d + "error.log", 7, bytes));
+    EXPECT_TRUE(plat::ReadFileUpTo(d + "error.log", 8, bytes));
 }
 
 } // namespace

@@ -140,6 +140,12 @@ TEST(Ini, ParsedDocumentMatchesTheTextFunctions)
         "[A]\r\nK=1",
         " [ A ] \r\nX\r\n=5\r\n[A]\r\nK=9\r\n",
         "[A]\r\n\r\n\r\n",
+        // Stray lines and blank runs where new keys go: after the last
+        // non-blank line, before the blanks that follow it.
+        "[A]\r\nK=1\r\njunk\r\n\r\nmore\r\n  \r\n\r\n[B]\r\n\r\nstray\r\n",
+        "\n\nx\n[A]\n\nK=1\nK=2\n\n[A]\nJ=0\nj\n\n[B]\nK=3\n \t",
+        "[A]\nK=1\n\n \r",
+        "[A]\nK=1\n\n\n",
     };
     struct Edit {
         const char* section;
