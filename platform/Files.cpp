@@ -2,11 +2,13 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <fcntl.h>
 #include <pwd.h>
 #include <sys/stat.h>
 #include <time.h>
@@ -285,6 +287,39 @@ std::vector<std::string> ListFiles(const std::string& folder, std::string_view e
         return ua != ub ? ua < ub : a < b;
     });
     return names;
+}
+
+bool ReadFileHead(const std::string& path, std::size_t limit, std::string& bytes)
+{
+    bytes.clear();
+    const std::string p = ResolvePath(path);
+    if (p.empty())
+        return false;
+    // Opened without waiting, and read only when it is a regular file: a
+    // FIFO or a device planted under the name is never waited on.
+    const int fd = ::open(p.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    struct stat st{};
+    bool ok = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode);
+    if (ok) {
+        const std::size_t want = std::min<std::size_t>(limit, std::size_t(st.st_size));
+        bytes.resize(want);
+        std::size_t got = 0;
+        while (got < want) {
+            const ssize_t n = ::read(fd, bytes.data() + got, want - got);
+            if (n < 0 && errno == EINTR)
+                continue;
+            if (n <= 0) {
+                ok = n == 0;
+                break;
+            }
+            got += std::size_t(n);
+        }
+        bytes.resize(ok ? got : 0);
+    }
+    ::close(fd);
+    return ok;
 }
 
 bool ReadWholeFile(const std::string& path, std::string& bytes)

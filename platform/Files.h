@@ -56,6 +56,9 @@ bool CopyFile(const std::string& from, const std::string& to); // replaces the t
 // without regard to case, sorted by their upper-cased names.
 std::vector<std::string> ListFiles(const std::string& folder, std::string_view ext);
 
+// At most the first limit bytes of a regular file (the whole file when it
+// is shorter); false, nothing read, for anything else.
+bool ReadFileHead(const std::string& path, std::size_t limit, std::string& bytes);
 bool ReadWholeFile(const std::string& path, std::string& bytes);
 // The same, refusing (false, nothing read) a file longer than limit bytes,
 // so a huge file is never taken into memory.

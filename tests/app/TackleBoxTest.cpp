@@ -717,6 +717,66 @@ TEST_F(TackleBoxTest, LoadDialogLoadsByFileNameDeletesAndSurvivesDamagedFiles)
     EXPECT_TRUE(box.IsModified());
 }
 
+// The load dialog lists what it can load and delete, under any spelling
+// of the extension and up to the longest name the name box takes; the
+// save says why it failed; a rig the settings cannot remember says so.
+TEST_F(TackleBoxTest, LoadDialogRowsLoadAndDeleteAndFailuresSayWhy)
+{
+    Open();
+    CMenuConfigura& box = Box();
+    const std::string rig = ReadAll(Kvz("Boat_bottom"));
+    const std::string longest(128, 'L');
+    folders.Write("appdata/Karvelin/Lenze/Caps.KVZ", rig);
+    folders.Write("appdata/Karvelin/Lenze/" + longest + ".kvz", rig);
+    folders.Write("appdata/Karvelin/Lenze/..\\..\\up.kvz", rig);
+
+    Tool(CMenuConfigura::kToolLoad);
+    EXPECT_EQ(box.m_configurations.FindByKey("..\\..\\up.kvz"), nullptr);
+    Click(kCancelX, kDialogButtonY);
+    OpenLoadDialogOn("Caps.KVZ");
+    Click(kOkX, kDialogButtonY);
+    EXPECT_FALSE(box.m_ask.IsShown());
+    EXPECT_STREQ(Rig().m_name, "Caps");
+    EXPECT_EQ(Rig().m_canna.m_current.type, kRodBoat);
+    OpenLoadDialogOn(longest + ".kvz");
+    Click(kDeleteX, kDeleteY);
+    Click(kYesX, kAskY);
+    EXPECT_FALSE(fs::exists(Kvz(longest)));
+    EXPECT_EQ(box.m_configurations.FindByKey((longest + ".kvz").c_str()), nullptr);
+    Click(kCancelX, kDialogButtonY);
+
+    // Over a file too big to be read: nothing is written, and the reason.
+    const std::string big = "[CONFIGURAZIONE]\r\nNOME=Big\r\n" + std::string(CIniText::kMaxFile, '\n');
+    folders.Write("appdata/Karvelin/Lenze/Big.kvz", big);
+    OpenSaveDialog();
+    ReplaceName("Big");
+    Click(kOkX, kDialogButtonY);
+    ASSERT_EQ(box.m_ask.GetTag(), CMenuConfigura::kAskOverwrite);
+    Click(kYesX, kAskY);
+    ASSERT_TRUE(box.m_ask.IsShown());
+    EXPECT_STREQ(box.m_ask.m_text,
+                 "Configuration not saved: the existing file is too big to be read. The old file is kept.");
+    ExpectShownAndFitting({});
+    Click(kLoneOkX, kAskY);
+    EXPECT_TRUE(ReadAll(Kvz("Big")) == big);
+    Click(kCancelX, kDialogButtonY);
+
+    // The settings cannot be written: the rig is mounted, and the player
+    // learns the next start will not mount it.
+    fs::remove(folders.Data() + "/Karvelin.ini");
+    fs::create_directory(folders.Data() + "/Karvelin.ini");
+    box.m_tools.m_pending = 0;
+    OpenLoadDialogOn("Caps.KVZ");
+    Click(kOkX, kDialogButtonY);
+    EXPECT_STREQ(Rig().m_name, "Caps");
+    ASSERT_TRUE(box.m_ask.IsShown());
+    EXPECT_STREQ(box.m_ask.m_text,
+                 "The settings could not be written: this configuration will not be mounted at the next start.");
+    ExpectShownAndFitting({});
+    Click(kLoneOkX, kAskY);
+    fs::remove(folders.Data() + "/Karvelin.ini");
+}
+
 TEST_F(TackleBoxTest, EachReadyRigLoadsSavesUnderItsOwnNameAndReadsBackTheSame)
 {
     Open();
