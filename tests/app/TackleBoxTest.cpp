@@ -877,6 +877,24 @@ TEST_F(TackleBoxTest, FromAPausedSessionBackReturnsToTheGameMenuAndTheChangedRig
     EXPECT_EQ(Rig().m_bell, 1);
 }
 
+// The rig view draws the line in its own place; back in the paused session
+// the line still ends where the tackle box's new cast put the float.
+TEST_F(TackleBoxTest, AVisitFromAPausedSessionLeavesTheLineOnTheFloat)
+{
+    ASSERT_EQ(StartJourney(), 0);
+    Click(kMainMenuButtonX, MainMenuButtonY(CMenuPrincipale::kStartFishing));
+    Click(345, 350);
+    ASSERT_EQ(g_Gioco.GetState(), kSessionFishing);
+    Key('M');
+    Click(400, 157); // "Tackle box"
+    ASSERT_EQ(Screen(), kScreenTackleBox);
+    Frame();
+    Back();
+    ASSERT_EQ(Screen(), kScreenSession);
+    EXPECT_FLOAT_EQ(Rig().m_lenza.m_points[1][0], Rig().m_targetX);
+    EXPECT_FLOAT_EQ(Rig().m_lenza.m_points[1][1], Rig().m_targetY);
+}
+
 TEST_F(TackleBoxTest, EveryPageAndDialogDrawsAgainAfterALostDevice)
 {
     Open();
