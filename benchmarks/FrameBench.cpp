@@ -607,6 +607,7 @@ void Register(bool smoke, int frames)
 } // namespace
 
 void RegisterFilesBenchmarks(bool smoke); // FilesBench.cpp
+void RegisterTackleBenchmarks(bool smoke); // TackleBench.cpp
 
 int main(int argc, char** argv)
 {
@@ -631,6 +632,7 @@ int main(int argc, char** argv)
     int count = int(args.size());
     Register(smoke, frames);
     RegisterFilesBenchmarks(smoke);
+    RegisterTackleBenchmarks(smoke);
     benchmark::Initialize(&count, args.data());
     if (benchmark::ReportUnrecognizedArguments(count, args.data()))
         return 1;

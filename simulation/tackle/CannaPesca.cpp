@@ -2,6 +2,7 @@
 
 #include "gui/ListBox.h"
 #include "platform/Files.h"
+#include "platform/Ini.h"
 #include "shell/Globals.h"
 #include "shell/Graphics.h"
 #include "shell/Opzioni.h"
@@ -279,7 +280,7 @@ void CCannaPesca::ListConfigurations(CListBox& list, const char* folder) const
 {
     // The name and the description are written first in every file the game
     // writes afresh: a head of this size holds both whole.
-    constexpr std::size_t kHead = 16 * 1024;
+    constexpr std::size_t kHead = 4096;
     list.Clear();
     const char* generic = Tr("Configurazione generica", "Generic configuration");
     std::vector<std::string> names;
@@ -293,17 +294,21 @@ void CCannaPesca::ListConfigurations(CListBox& list, const char* folder) const
             continue;
         std::string head;
         // Each file is read from the folder it was found in.
-        const std::string path = plat::JoinPath(folder, fileName);
-        if (plat::ReadFileHead(path, kHead + 1, head) && head.size() > kHead) {
+        if (plat::ReadFileHead(plat::JoinPath(folder, fileName), kHead + 1, head) && head.size() > kHead) {
             // A line cut by the bound would give half a value.
             const std::size_t end = head.find_last_of("\r\n", kHead - 1);
             head.resize(end == std::string::npos ? 0 : end);
         }
-        CIniText file;
-        file.SetText(std::move(head));
+        // As the configuration reader reads a text key: a missing or empty
+        // value, or one that starts with a NUL, is the default.
+        const auto read = [&](const char* key, char* out) {
+            std::string value;
+            plat::IniReadText(head, "CONFIGURAZIONE", key, value);
+            CopyString(out, value.empty() || value[0] == '\0' ? generic : value.c_str(), 512);
+        };
         char name[513], text[513];
-        file.ReadString("CONFIGURAZIONE", "NOME", generic, name, 512);
-        file.ReadString("CONFIGURAZIONE", "DESCRIZIONE", generic, text, 512);
+        read("NOME", name);
+        read("DESCRIZIONE", text);
         if (current < 0 && stem == m_name)
             current = id;
         list.AddItem(id++, fileName.c_str(), name, text);
