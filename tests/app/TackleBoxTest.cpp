@@ -717,6 +717,21 @@ TEST_F(TackleBoxTest, LoadDialogLoadsByFileNameDeletesAndSurvivesDamagedFiles)
     EXPECT_TRUE(box.IsModified());
 }
 
+// Where the Load and Save tools meet, one click runs one of them: the save
+// dialog opens without the load question over it.
+TEST_F(TackleBoxTest, OneClickWhereTwoToolsMeetRunsOne)
+{
+    Open();
+    CMenuConfigura& box = Box();
+    box.SetModified();
+    ASSERT_EQ(box.ToolX(CMenuConfigura::kToolSave), 71);
+    Click(71, CMenuConfigura::ToolY() + 10);
+    EXPECT_EQ(box.m_dialog, CMenuConfigura::kSaveDialog);
+    EXPECT_FALSE(box.m_ask.IsShown());
+    Click(kCancelX, kDialogButtonY);
+    EXPECT_TRUE(box.IsModified());
+}
+
 // The load dialog lists what it can load and delete, under any spelling
 // of the extension and up to the longest name the name box takes; the
 // save says why it failed; a rig the settings cannot remember says so.
