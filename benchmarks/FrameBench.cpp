@@ -608,6 +608,7 @@ void Register(bool smoke, int frames)
 
 void RegisterFilesBenchmarks(bool smoke); // FilesBench.cpp
 void RegisterRecordsBenchmarks(bool smoke); // RecordsBench.cpp
+void RegisterTackleBenchmarks(bool smoke); // TackleBench.cpp
 
 int main(int argc, char** argv)
 {
@@ -633,6 +634,7 @@ int main(int argc, char** argv)
     Register(smoke, frames);
     RegisterFilesBenchmarks(smoke);
     RegisterRecordsBenchmarks(smoke);
+    RegisterTackleBenchmarks(smoke);
     benchmark::Initialize(&count, args.data());
     if (benchmark::ReportUnrecognizedArguments(count, args.data()))
         return 1;

@@ -92,7 +92,8 @@ bool CScroll::IsMouseInside() const
 {
     const int left = m_x + m_offsetX;
     const int top = m_y + m_offsetY;
-    return g_pointer.x >= left && g_pointer.x <= left + 20 && g_pointer.y >= top && g_pointer.y <= top + m_frameH;
+    // Its own pixels only: the arrows above and below start where it ends.
+    return g_pointer.x >= left && g_pointer.x < left + 20 && g_pointer.y >= top && g_pointer.y < top + m_frameH;
 }
 
 bool CScroll::OnMouseDown()

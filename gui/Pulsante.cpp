@@ -169,9 +169,12 @@ int CPulsante::DrawIcon(plat::Device* dev, int x, int y, int icon)
     return result;
 }
 
+// The pixels the button covers: x .. x + width - 1. Buttons side by side
+// (the tool bar's, 20 apart) meet without sharing a pixel, so one press
+// never arms two of them.
 bool CPulsante::IsMouseInside() const
 {
-    return g_pointer.x >= m_x && g_pointer.x <= m_x + m_frameW && g_pointer.y >= m_y && g_pointer.y <= m_y + m_frameH;
+    return g_pointer.x >= m_x && g_pointer.x < m_x + m_frameW && g_pointer.y >= m_y && g_pointer.y < m_y + m_frameH;
 }
 
 bool CPulsante::OnMouseDown()

@@ -208,6 +208,7 @@ private:
     void SaveAndClose();
     void LoadSelected();
     void Notify(const char* italian, const char* english);
+    void NotifyNotRemembered();
     void Ask(const char* italian, const char* english, std::uint32_t tag);
     void Wheel(bool down);
     void ScrollPageLists(bool down);

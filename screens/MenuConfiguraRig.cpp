@@ -318,13 +318,32 @@ void CMenuConfigura::HandleDialog()
 // stays for another name or Cancel.
 void CMenuConfigura::SaveAndClose()
 {
-    if (Rig().SaveConfiguration(m_nameBox.GetText(), m_descriptionBox.GetText())) {
+    CCannaPesca::SaveFault fault = CCannaPesca::kSaved;
+    if (Rig().SaveConfiguration(m_nameBox.GetText(), m_descriptionBox.GetText(), &fault)) {
         m_tools.m_pending = 0;
         m_dialog = kNoDialog;
+        if (!Rig().IsNameRemembered())
+            NotifyNotRemembered();
         return;
     }
     SetModified();
-    Notify("Impossibile salvare la configurazione.", "The configuration could not be saved.");
+    if (fault == CCannaPesca::kOldTooBig)
+        Notify("Configurazione non salvata: il file esistente \xE8 troppo grande per essere letto. "
+               "Il vecchio file \xE8 conservato.",
+               "Configuration not saved: the existing file is too big to be read. The old file is kept.");
+    else if (fault == CCannaPesca::kOldUnreadable)
+        Notify("Configurazione non salvata: il file esistente non pu\xF2 essere letto. Il vecchio file \xE8 conservato.",
+               "Configuration not saved: the existing file cannot be read. The old file is kept.");
+    else
+        Notify("Impossibile salvare la configurazione.", "The configuration could not be saved.");
+}
+
+// The rig is mounted, but the settings still name another configuration:
+// the next start would mount that one.
+void CMenuConfigura::NotifyNotRemembered()
+{
+    Notify("Impossibile scrivere le impostazioni: al prossimo avvio questa configurazione non sar\xE0 montata.",
+           "The settings could not be written: this configuration will not be mounted at the next start.");
 }
 
 // The row's key is the file name: the name written inside may differ from
@@ -334,9 +353,9 @@ void CMenuConfigura::LoadSelected()
     const char* key = m_configurations.GetSelectedKey();
     if (!key || m_configurations.GetSelectedIndex() < 0)
         return; // nothing chosen (an empty folder): the rig stays as it is
-    std::string name = key;
-    if (name.size() > 4 && name.compare(name.size() - 4, 4, ".kvz") == 0)
-        name.erase(name.size() - 4);
+    std::string name;
+    if (!CCannaPesca::ConfigurationName(ConfigurationsFolder(), key, &name))
+        name = key; // not one of the listed names: the load refuses it
     std::string description;
     const bool loaded = Rig().LoadConfiguration(name.c_str(), nullptr, &description);
     m_descriptionBox.SetText(description.c_str());
@@ -344,6 +363,8 @@ void CMenuConfigura::LoadSelected()
     m_dialog = kNoDialog;
     if (!loaded)
         Notify("Impossibile caricare la configurazione.", "The configuration could not be loaded.");
+    else if (!Rig().IsNameRemembered())
+        NotifyNotRemembered();
 }
 
 // ---- questions -------------------------------------------------------------------

@@ -96,6 +96,20 @@ COpzioni::COpzioni()
 // first-run check even when the data folder is unset (never the root).
 std::string COpzioni::Path() { return plat::JoinPath(g_GestFile.GetUserFolder(), "Karvelin.ini"); }
 
+std::string COpzioni::AsStored(const char* value)
+{
+    plat::IniDocument file;
+    file.Set(kMain, "LENZA", value ? value : "");
+    plat::IniDocument read;
+    read.Parse(file.Text());
+    std::string back;
+    read.Get(kMain, "LENZA", back);
+    back.resize(std::strlen(back.c_str()));
+    if (back.size() > 644)
+        back.resize(644);
+    return back;
+}
+
 void COpzioni::Load()
 {
     // The file is read and parsed once and every key looked up in it; a
@@ -210,11 +224,11 @@ bool COpzioni::SaveBaits()
     return WriteKeys(keys);
 }
 
-void COpzioni::SaveLine()
+bool COpzioni::SaveLine()
 {
     std::string name = TackleText(-1, line);
     CopyString(line, name.c_str(), 644);
-    WriteKeys({{"LENZA", name}});
+    return WriteKeys({{"LENZA", name}});
 }
 
 int COpzioni::GetLevelValueA() const

@@ -16,7 +16,8 @@ public:
     bool Save();
     // The three bait keys only; false when the file could not be written.
     bool SaveBaits();
-    void SaveLine();
+    // The "LENZA" key only; false when the file could not be written.
+    bool SaveLine();
 
     int GetLevelValueA() const;
     int GetLevelValueB() const;
@@ -35,6 +36,10 @@ public:
     void SetTackleSource(TackleSource source) { m_tackleSource = source; }
 
     static std::string Path(); // "Karvelin.ini" in the data folder
+    // What a text key of the settings gives back after a restart when this
+    // value is written: blanks at either end and line breaks do not survive.
+    static std::string AsStored(const char* value);
+    static bool HoldsWhole(const char* value) { return value && AsStored(value) == value; }
 
     // Fields, in the order of the settings file.
     int build;

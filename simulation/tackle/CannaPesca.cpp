@@ -2,12 +2,14 @@
 
 #include "gui/ListBox.h"
 #include "platform/Files.h"
+#include "platform/Ini.h"
 #include "shell/Globals.h"
 #include "shell/Graphics.h"
 #include "shell/Opzioni.h"
 #include "shell/Utility.h"
 #include "simulation/tackle/Esca.h"
 
+#include <cctype>
 #include <cmath>
 #include <cstring>
 
@@ -161,7 +163,7 @@ bool CCannaPesca::LoadConfiguration(const char* name, std::string* storedName, s
         if (!builtIn)
             LogTackleFallback(std::string("configuration ") + name + " cannot be loaded, the default rig is mounted");
         m_name[0] = '\0';
-        g_Opzioni.SaveLine();
+        m_nameRemembered = g_Opzioni.SaveLine();
         Reset(dev);
         return false;
     }
@@ -189,14 +191,17 @@ bool CCannaPesca::LoadConfiguration(const char* name, std::string* storedName, s
     // first reading held them to the rig loaded before.
     m_piombo.LoadConfiguration(file);
     SetFloatPosition(float(m_galleggiante.m_position));
-    g_Opzioni.SaveLine();
+    m_nameRemembered = g_Opzioni.SaveLine();
     return true;
 }
 
-bool CCannaPesca::SaveConfiguration(const char* name, const char* description)
+bool CCannaPesca::SaveConfiguration(const char* name, const char* description, SaveFault* fault)
 {
+    SaveFault ignored;
+    SaveFault& why = fault ? *fault : ignored;
+    why = kNameRefused;
     if (!name || !*name) {
-        g_Opzioni.SaveLine();
+        m_nameRemembered = g_Opzioni.SaveLine();
         return false;
     }
     if (!IsSafeName(name)) {
@@ -205,8 +210,15 @@ bool CCannaPesca::SaveConfiguration(const char* name, const char* description)
     }
     const std::string path = ConfigurationPath(name);
     CIniText file;
+    // A file that cannot be read is never replaced: what it holds beyond
+    // the rig would be lost with it.
     if (plat::PathExists(path) && !file.Open(path.c_str())) {
-        LogTackleFallback("configuration " + path + " cannot be read to be rewritten");
+        std::uintmax_t size = 0;
+        std::int64_t modified = 0;
+        const bool tooBig = plat::FileStamp(path, size, modified) && size > CIniText::kMaxFile;
+        why = tooBig ? kOldTooBig : kOldUnreadable;
+        LogTackleFallback("configuration " + path + (tooBig ? " too big" : " cannot be read") +
+                          " to be rewritten, kept as it is");
         return false;
     }
     auto writeRig = [&](CIniText& to) {
@@ -228,39 +240,89 @@ bool CCannaPesca::SaveConfiguration(const char* name, const char* description)
         writeRig(file);
     }
     if (!file.Save(path.c_str())) {
+        why = kNotWritten;
         LogTackleFallback("configuration " + path + " could not be written");
         return false;
     }
+    why = kSaved;
     CopyString(m_name, name, 128);
-    g_Opzioni.SaveLine();
+    m_nameRemembered = g_Opzioni.SaveLine();
+    return true;
+}
+
+bool CCannaPesca::ConfigurationName(const char* folder, const char* fileName, std::string* name)
+{
+    if (!folder || !fileName)
+        return false;
+    const std::string file = fileName;
+    if (file.size() <= 4 || file[file.size() - 4] != '.')
+        return false;
+    std::string extension = file.substr(file.size() - 3);
+    for (char& c : extension)
+        c = char(std::tolower(static_cast<unsigned char>(c)));
+    const std::string stem = file.substr(0, file.size() - 4);
+    if (extension != "kvz" || !IsSafeName(stem.c_str()) || !COpzioni::HoldsWhole(stem.c_str()))
+        return false;
+    // The game opens "<name>.kvz": another spelling of the extension is that
+    // file only when no file of the lower-case spelling stands beside it.
+    if (file.compare(file.size() - 3, 3, "kvz") != 0) {
+        const std::string opened = plat::ResolvePath(plat::JoinPath(folder, stem + ".kvz"));
+        if (opened.size() < file.size() + 1 || opened.compare(opened.size() - file.size() - 1, std::string::npos,
+                                                              "/" + file) != 0)
+            return false;
+    }
+    if (name)
+        *name = stem;
     return true;
 }
 
 void CCannaPesca::ListConfigurations(CListBox& list, const char* folder) const
 {
+    // The name and the description are written first in every file the game
+    // writes afresh: a head of this size holds both whole.
+    constexpr std::size_t kHead = 4096;
     list.Clear();
     const char* generic = Tr("Configurazione generica", "Generic configuration");
     std::vector<std::string> names;
     for (const char* n = g_GestFile.FindFirst(folder, "kvz"); n; n = g_GestFile.FindNext())
         names.emplace_back(n);
     int id = 0;
+    int current = -1;
     for (const std::string& fileName : names) {
-        CIniText file;
+        std::string stem;
+        if (!ConfigurationName(folder, fileName.c_str(), &stem))
+            continue;
+        std::string head;
         // Each file is read from the folder it was found in.
-        file.Open(plat::JoinPath(folder, fileName).c_str());
+        if (plat::ReadFileHead(plat::JoinPath(folder, fileName), kHead + 1, head) && head.size() > kHead) {
+            // A line cut by the bound would give half a value.
+            const std::size_t end = head.find_last_of("\r\n", kHead - 1);
+            head.resize(end == std::string::npos ? 0 : end);
+        }
+        // As the configuration reader reads a text key: a missing or empty
+        // value, or one that starts with a NUL, is the default.
+        const auto read = [&](const char* key, char* out) {
+            std::string value;
+            plat::IniReadText(head, "CONFIGURAZIONE", key, value);
+            CopyString(out, value.empty() || value[0] == '\0' ? generic : value.c_str(), 512);
+        };
         char name[513], text[513];
-        file.ReadString("CONFIGURAZIONE", "NOME", generic, name, 512);
-        file.ReadString("CONFIGURAZIONE", "DESCRIZIONE", generic, text, 512);
+        read("NOME", name);
+        read("DESCRIZIONE", text);
+        if (current < 0 && stem == m_name)
+            current = id;
         list.AddItem(id++, fileName.c_str(), name, text);
     }
-    list.SelectByKey((std::string(m_name) + ".kvz").c_str(), true);
+    if (current >= 0)
+        list.SelectById(current, true);
 }
 
 bool CCannaPesca::DeleteConfiguration(const char* fileName)
 {
-    if (!IsSafeName(fileName))
+    const char* folder = g_GestFile.GetDataSubfolder(CGestFile::D_LENZE);
+    if (!ConfigurationName(folder, fileName, nullptr))
         return false;
-    return g_GestFile.RemoveFile(plat::JoinPath(g_GestFile.GetDataSubfolder(CGestFile::D_LENZE), fileName).c_str());
+    return g_GestFile.RemoveFile(plat::JoinPath(folder, fileName).c_str());
 }
 
 const char* TackleSettingsSource(int slot)

@@ -44,11 +44,25 @@ public:
     // folder fails: the default rig, an empty name, false. storedName gets
     // the name written inside the file, description its description.
     bool LoadConfiguration(const char* name, std::string* storedName = nullptr, std::string* description = nullptr);
+    // Why a save wrote nothing.
+    enum SaveFault : int { kSaved = 0, kNameRefused, kOldTooBig, kOldUnreadable, kNotWritten };
     // True only when the whole file was written; on failure the rig keeps
-    // its name and the settings their "LENZA".
-    bool SaveConfiguration(const char* name, const char* description);
+    // its name, the settings their "LENZA" and any old file its bytes.
+    bool SaveConfiguration(const char* name, const char* description, SaveFault* fault = nullptr);
+    // Whether the last load or save could write the configuration's name
+    // into the settings, so that the next start mounts it again.
+    bool IsNameRemembered() const { return m_nameRemembered; }
+    // One row per configuration file of the folder the game can load,
+    // delete and remember; name and description come from the head of the
+    // file, so a big file costs no more to list than a small one.
     void ListConfigurations(CListBox& list, const char* folder) const;
+    // fileName as listed (extension included).
     bool DeleteConfiguration(const char* fileName);
+    // The name a configuration file of the folder loads and saves under, or
+    // false when the game could not load, delete or remember it by that
+    // name (a path in it, too long, blanks the settings would trim, or an
+    // extension in capitals beside a file of the same name in lower case).
+    static bool ConfigurationName(const char* folder, const char* fileName, std::string* name);
     static std::string ConfigurationPath(const char* name);
 
     // ---- in the scene ----
@@ -138,6 +152,7 @@ public:
     std::int32_t m_overLimitTicks;
     std::int32_t m_noStrikeTicks;
     std::uint8_t m_strike;
+    bool m_nameRemembered = true;
     float m_sinkDepth;
     std::int32_t m_hookInUse;
     std::int32_t m_lossReason;

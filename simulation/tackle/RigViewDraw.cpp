@@ -109,15 +109,12 @@ int CFinale::DrawRigView(plat::Device* dev, int x, int width, bool segment, cons
 
 int CLenza::DrawRigView(plat::Device* dev, int x, const CRigView& view)
 {
-    m_sagX = m_sagY = 0.0f;
-    m_points[0][0] = float(x);
-    m_points[0][1] = float(view.m_top);
-    m_points[1][0] = float(x);
-    m_points[1][1] = float(view.m_top + view.DrawnHeight());
+    // The line's own points are where it lies in the session's water: a
+    // paused session goes on from them, so the view draws from its own.
     const float opaque[4] = {m_colour[0], m_colour[1], m_colour[2], 1.0f};
     int result = 0;
     if (m_drawer && m_drawer->IsLive()) {
-        const plat::Vec2 pts[2] = {{m_points[0][0], m_points[0][1]}, {m_points[1][0], m_points[1][1]}};
+        const plat::Vec2 pts[2] = {{float(x), float(view.m_top)}, {float(x), float(view.m_top + view.DrawnHeight())}};
         m_drawer->SetWidth(1.0f);
         m_drawer->Begin();
         result = m_drawer->Draw(pts, 2, LineColour(opaque));

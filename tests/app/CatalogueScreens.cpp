@@ -6,8 +6,11 @@ void CatalogueTest::ClickArrow(const ListPlace& at, int height, bool down)
 {
     // The arrows stand right of the panel, which is drawn 5 pixels narrower
     // than the list (rounded down to a multiple of 5).
+    // The list keeps whole rows of 15 pixels; the down arrow's 20 pixels
+    // end on the panel's last row.
     const int x = at.x + (at.width / 5 * 5 - 5) + 10;
-    const int panelH = height / 5 * 5 - 5;
+    const int rows = height - height % 15;
+    const int panelH = rows / 5 * 5 - 5;
     Click(x, down ? at.y + panelH - 10 : at.y + 10);
 }
 

@@ -876,6 +876,66 @@ TEST_F(TackleBoxTest, LoadDialogLoadsByFileNameDeletesAndSurvivesDamagedFiles)
     EXPECT_TRUE(box.IsModified());
 }
 
+// Where the Load and Save tools meet, one click runs one of them: the save
+// dialog opens without the load question over it.
+TEST_F(TackleBoxTest, OneClickWhereTwoToolsMeetRunsOne)
+{
+    Open();
+    CMenuConfigura& box = Box();
+    box.SetModified();
+    ASSERT_EQ(box.ToolX(CMenuConfigura::kToolSave), 71);
+    Click(71, CMenuConfigura::ToolY() + 10);
+    EXPECT_EQ(box.m_dialog, CMenuConfigura::kSaveDialog);
+    EXPECT_FALSE(box.m_ask.IsShown());
+    Click(kCancelX, kDialogButtonY);
+    EXPECT_TRUE(box.IsModified());
+}
+
+// A row whose extension is in capitals loads; the save says why it failed;
+// a rig the settings cannot remember says so.
+TEST_F(TackleBoxTest, CapitalExtensionsLoadAndFailuresSayWhy)
+{
+    Open();
+    CMenuConfigura& box = Box();
+    folders.Write("appdata/Karvelin/Lenze/Caps.KVZ", ReadAll(Kvz("Boat_bottom")));
+    OpenLoadDialogOn("Caps.KVZ");
+    Click(kOkX, kDialogButtonY);
+    EXPECT_FALSE(box.m_ask.IsShown());
+    EXPECT_STREQ(Rig().m_name, "Caps");
+    EXPECT_EQ(Rig().m_canna.m_current.type, kRodBoat);
+
+    // Over a file too big to be read: nothing is written, and the reason.
+    const std::string big = "[CONFIGURAZIONE]\r\nNOME=Big\r\n" + std::string(CIniText::kMaxFile, '\n');
+    folders.Write("appdata/Karvelin/Lenze/Big.kvz", big);
+    OpenSaveDialog();
+    ReplaceName("Big");
+    Click(kOkX, kDialogButtonY);
+    ASSERT_EQ(box.m_ask.GetTag(), CMenuConfigura::kAskOverwrite);
+    Click(kYesX, kAskY);
+    ASSERT_TRUE(box.m_ask.IsShown());
+    EXPECT_STREQ(box.m_ask.m_text,
+                 "Configuration not saved: the existing file is too big to be read. The old file is kept.");
+    ExpectShownAndFitting({});
+    Click(kLoneOkX, kAskY);
+    EXPECT_TRUE(ReadAll(Kvz("Big")) == big);
+    Click(kCancelX, kDialogButtonY);
+
+    // The settings cannot be written: the rig is mounted, and the player
+    // learns the next start will not mount it.
+    fs::remove(folders.Data() + "/Karvelin.ini");
+    fs::create_directory(folders.Data() + "/Karvelin.ini");
+    box.m_tools.m_pending = 0;
+    OpenLoadDialogOn("Caps.KVZ");
+    Click(kOkX, kDialogButtonY);
+    EXPECT_STREQ(Rig().m_name, "Caps");
+    ASSERT_TRUE(box.m_ask.IsShown());
+    EXPECT_STREQ(box.m_ask.m_text,
+                 "The settings could not be written: this configuration will not be mounted at the next start.");
+    ExpectShownAndFitting({});
+    Click(kLoneOkX, kAskY);
+    fs::remove(folders.Data() + "/Karvelin.ini");
+}
+
 TEST_F(TackleBoxTest, EachReadyRigLoadsSavesUnderItsOwnNameAndReadsBackTheSame)
 {
     Open();
@@ -974,6 +1034,24 @@ TEST_F(TackleBoxTest, FromAPausedSessionBackReturnsToTheGameMenuAndTheChangedRig
     Click(400, 312); // "Start fishing"
     EXPECT_EQ(g_Gioco.GetState(), kSessionFishing);
     EXPECT_EQ(Rig().m_bell, 1);
+}
+
+// The rig view draws the line in its own place; back in the paused session
+// the line still ends where the tackle box's new cast put the float.
+TEST_F(TackleBoxTest, AVisitFromAPausedSessionLeavesTheLineOnTheFloat)
+{
+    ASSERT_EQ(StartJourney(), 0);
+    Click(kMainMenuButtonX, MainMenuButtonY(CMenuPrincipale::kStartFishing));
+    Click(345, 350);
+    ASSERT_EQ(g_Gioco.GetState(), kSessionFishing);
+    Key('M');
+    Click(400, 157); // "Tackle box"
+    ASSERT_EQ(Screen(), kScreenTackleBox);
+    Frame();
+    Back();
+    ASSERT_EQ(Screen(), kScreenSession);
+    EXPECT_FLOAT_EQ(Rig().m_lenza.m_points[1][0], Rig().m_targetX);
+    EXPECT_FLOAT_EQ(Rig().m_lenza.m_points[1][1], Rig().m_targetY);
 }
 
 TEST_F(TackleBoxTest, EveryPageAndDialogDrawsAgainAfterALostDevice)

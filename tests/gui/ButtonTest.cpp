@@ -26,10 +26,11 @@ TEST_F(ButtonTest, OnlyAPressAndAReleaseOnTheButtonClick)
         bool armed, click;
     } cases[] = {
         {110, 60, 120, 70, true, true},     // inside, inside
-        {100, 50, 230, 75, true, true},     // the edges are part of the button
+        {100, 50, 229, 74, true, true},     // its first and last pixels are part of it
         {110, 60, 300, 300, true, false},   // pressed, moved away, released outside
         {300, 300, 110, 60, false, false},  // pressed outside, released inside
-        {231, 60, 231, 60, false, false},   // one pixel right of the edge
+        {230, 60, 230, 60, false, false},   // the pixel right of its last column
+        {110, 75, 110, 75, false, false},   // the pixel below its last row
     };
     for (const auto& c : cases) {
         EXPECT_EQ(Press(button, c.pressX, c.pressY), c.armed) << c.pressX << "," << c.pressY;
@@ -106,8 +107,8 @@ TEST_F(ButtonTest, IconButtonsAreTwentyPixelsAndFollowTheLayoutOffset)
     EXPECT_FALSE(Press(icon, 15, 15)); // layout coordinates are not screen coordinates
     Release(icon, 15, 15);
     EXPECT_TRUE(Click(icon, 112 + 10, 84 + 10));
-    EXPECT_TRUE(Click(icon, 112 + 30, 84 + 30));
-    EXPECT_FALSE(Click(icon, 112 + 31, 84 + 30));
+    EXPECT_TRUE(Click(icon, 112 + 29, 84 + 29));
+    EXPECT_FALSE(Click(icon, 112 + 30, 84 + 29));
 }
 
 TEST_F(ButtonTest, ToolBarPendingButton)
@@ -116,8 +117,16 @@ TEST_F(ButtonTest, ToolBarPendingButton)
     ASSERT_EQ(bar.Create(dev.get()), 0);
     EXPECT_EQ(bar.m_pending, 0);
     bar.Draw(dev.get(), 10, 500);
-    // Buttons sit 20 pixels apart; button 2 spans x 50..70.
+    // Buttons sit 20 pixels apart; button 2 spans x 50..69.
     EXPECT_EQ(bar.m_buttons[2].GetX(), 50);
+    // Where two buttons meet, a press arms only the one whose pixel it is.
+    for (int x : {29, 30}) {
+        EXPECT_TRUE(Press(bar, x, 510));
+        EXPECT_EQ(bar.m_buttons[0].m_state, x == 29 ? CPulsante::kPressed : CPulsante::kNormal) << x;
+        EXPECT_EQ(bar.m_buttons[1].m_state, x == 30 ? CPulsante::kPressed : CPulsante::kNormal) << x;
+        bar.m_buttons[0].OnMouseUp();
+        bar.m_buttons[1].OnMouseUp();
+    }
     EXPECT_EQ(CToolBox::IconOf(2, false), 3);
     EXPECT_EQ(CToolBox::IconOf(2, true), 2);
 

@@ -85,6 +85,9 @@ TEST_F(ListBoxTest, ScrollingStopsWhereTheLastRowsShow)
     EXPECT_EQ(list.m_firstVisible, 0);
     EXPECT_EQ(Click(list, 405, 121), CListBox::kPage);
     EXPECT_EQ(list.m_firstVisible, 0);
+    // The down arrow's first row, where the bar ends: one row, not a page too.
+    EXPECT_EQ(Click(list, 405, 180), CListBox::kArrowDown);
+    EXPECT_EQ(list.m_firstVisible, 1);
 }
 
 TEST_F(ListBoxTest, APressOnTheThumbPagesTowardsWhereItIsReleased)

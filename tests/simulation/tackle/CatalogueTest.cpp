@@ -286,6 +286,20 @@ TEST_F(TackleTest, BaitsFromSettingsKeepThePlayersBaits)
     EXPECT_STREQ(baits.GetSlot(1).id, "corn.kve");
     baits.SelectByName(nullptr, &list, "", 1);
     EXPECT_STREQ(baits.GetSlot(1).id, "corn.kve");
+
+    // A file name with blanks the settings trim: the bait is known by the
+    // name they give back, so it is on the hook again after a restart.
+    Program("Esche", "  spaced.kve", "[ESCA]\nNOME=Spaced\nTIPO=6\n");
+    CEsca again;
+    again.Load(nullptr);
+    again.Select(nullptr, 2, again.FindById("spaced.kve"));
+    ASSERT_STREQ(again.GetSlot(2).name, "Spaced");
+    CopyString(g_Opzioni.baitLeader, again.GetSlot(2).id, 644);
+    ASSERT_TRUE(g_Opzioni.SaveBaits());
+    g_Opzioni.Load();
+    again.Select(nullptr, 2, 0);
+    again.SelectFromSettings(nullptr, nullptr);
+    EXPECT_STREQ(again.GetSlot(2).name, "Spaced");
 }
 
 TEST_F(TackleTest, FloatFilesAndTheDefaultFloat)

@@ -246,6 +246,25 @@ TEST_F(ConfigurationTest, FailedSaveKeepsTheName)
     EXPECT_NE(folders.Read("appdata/Karvelin/norva_error.log").find("could not be written"), std::string::npos);
 }
 
+// A load or a save whose name the settings cannot take is done all the
+// same, and tells it.
+TEST_F(ConfigurationTest, NamesTheSettingsCannotKeepAreReported)
+{
+    CCannaPesca::SaveFault fault = CCannaPesca::kNotWritten;
+    EXPECT_TRUE(rig.SaveConfiguration("Small", "", &fault));
+    EXPECT_EQ(fault, CCannaPesca::kSaved);
+    EXPECT_TRUE(rig.IsNameRemembered());
+    std::filesystem::remove(folders.Data() + "/Karvelin.ini");
+    std::filesystem::create_directory(folders.Data() + "/Karvelin.ini");
+    EXPECT_TRUE(rig.LoadConfiguration("Small"));
+    EXPECT_FALSE(rig.IsNameRemembered());
+    EXPECT_TRUE(rig.SaveConfiguration("Other", "", &fault));
+    EXPECT_FALSE(rig.IsNameRemembered());
+    std::filesystem::remove(folders.Data() + "/Karvelin.ini");
+    EXPECT_TRUE(rig.LoadConfiguration("Small"));
+    EXPECT_TRUE(rig.IsNameRemembered());
+}
+
 TEST_F(ConfigurationTest, ListShowsEveryConfiguration)
 {
     Data("Lenze", "A.kvz", "[CONFIGURAZIONE]\nNOME=Alpha\nDESCRIZIONE=First\n");
@@ -264,6 +283,57 @@ TEST_F(ConfigurationTest, ListShowsEveryConfiguration)
     ASSERT_EQ(list.GetCount(), 1);
     EXPECT_STREQ(list.GetItem(0)->col0, "Program alpha");
     EXPECT_STREQ(list.GetItem(0)->col1, "Shipped");
+}
+
+// Every row listed loads by its name, is mounted again at the next start
+// and deletes by its key; a file the game could not treat so is left out.
+TEST_F(ConfigurationTest, ListedRowsLoadAreRememberedAndDelete)
+{
+    const struct {
+        std::string file;
+        std::string name; // empty: not listed
+    } files[] = {
+        {std::string(128, 'L') + ".kvz", std::string(128, 'L')}, // the longest name the box takes
+        {std::string(125, 'm') + ".kvz", std::string(125, 'm')},
+        {"Caps.KVZ", "Caps"},
+        {"Twice.kvz", "Twice"},
+        {"Twice.KVZ", ""}, // "Twice" opens the other one
+        {"a\\b.kvz", ""},
+        {"..\\..\\up.kvz", ""},
+        {" Spaced .kvz", ""}, // the settings would give back "Spaced"
+        {"Tab\t.kvz", ""},
+        {".kvz", ""},
+    };
+    for (const auto& f : files)
+        Data("Lenze", f.file, "[CONFIGURAZIONE]\nNOME=Inside\n[CANNA]\nFILE=bolo.kvn\n");
+    CListBox list;
+    rig.ListConfigurations(list, g_GestFile.GetDataSubfolder(CGestFile::D_LENZE));
+    int listed = 0;
+    for (const auto& f : files) {
+        SCOPED_TRACE(f.file);
+        listed += f.name.empty() ? 0 : 1;
+        EXPECT_EQ(list.FindByKey(f.file.c_str()) != nullptr, !f.name.empty());
+        if (f.name.empty()) {
+            EXPECT_FALSE(rig.DeleteConfiguration(f.file.c_str()));
+        }
+    }
+    for (const auto& f : files) {
+        const ListItem* row = list.FindByKey(f.file.c_str());
+        if (!row)
+            continue;
+        SCOPED_TRACE(f.file);
+        std::string name;
+        ASSERT_TRUE(CCannaPesca::ConfigurationName(g_GestFile.GetDataSubfolder(CGestFile::D_LENZE), row->key, &name));
+        EXPECT_EQ(name, f.name);
+        rig.Reset(nullptr);
+        ASSERT_TRUE(rig.LoadConfiguration(name.c_str()));
+        EXPECT_STREQ(rig.m_canna.m_current.id, "bolo.kvn");
+        g_Opzioni.Load();
+        EXPECT_EQ(std::string(g_Opzioni.line), f.name);
+        EXPECT_TRUE(rig.DeleteConfiguration(row->key));
+        EXPECT_FALSE(std::filesystem::exists(folders.Data() + "/Lenze/" + f.file));
+    }
+    EXPECT_EQ(list.GetCount(), listed);
 }
 
 // A lost device reads the rod and reel catalogues again; files added
