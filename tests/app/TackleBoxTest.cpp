@@ -783,7 +783,8 @@ TEST_F(TackleBoxTest, SaveDialogTypingOverwriteAndFailures)
             Click(kYesX, kAskY);
         }
         ASSERT_TRUE(box.m_ask.IsShown());
-        EXPECT_STREQ(box.m_ask.m_text, "The configuration could not be saved.");
+        EXPECT_STREQ(box.m_ask.m_text, existing ? "Configuration not saved: the existing file cannot be read. The old file is kept."
+                                                : "The configuration could not be saved.");
         Click(kLoneOkX, kAskY);
         EXPECT_EQ(box.m_dialog, CMenuConfigura::kSaveDialog);
         EXPECT_TRUE(box.IsModified());
