@@ -13,13 +13,13 @@ frames=${FRAMES:-10}
 out=$(mktemp -d)
 trap 'rm -rf "$out"' EXIT
 printf '%-40s %14s %14s %7s\n' scene game/frame twin/frame ratio
-"$bench" --benchmark_list_tests --benchmark_filter="$filter" | grep -E '/(800x600|1440x900)$' |
+"$bench" --benchmark_list_tests --benchmark_filter="$filter" | grep -E '/(800x600|1440x900)/manual_time$' | sed 's,/manual_time$,,' |
     grep -v -e StartUp -e FishOn |
 while read -r name; do
     valgrind --tool=callgrind --callgrind-out-file="$out/cg" --collect-atstart=no \
         --toggle-collect='(anonymous namespace)::GameFrame(*' \
         --toggle-collect='(anonymous namespace)::BareTwin::Frame(*' \
-        "$bench" --frames="$frames" --benchmark_filter="^$name\$" >/dev/null 2>&1 || {
+        "$bench" --frames="$frames" --benchmark_filter="^$name/" >/dev/null 2>&1 || {
         printf '%-40s failed\n' "$name"
         continue
     }
