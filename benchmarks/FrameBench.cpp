@@ -566,15 +566,33 @@ long ResidentKb()
     return -1;
 }
 
-// The child: starts the game, draws the first main-menu frame, reports the
-// resident memory on the pipe and ends.
-int StartUpChild(int resolutionSetting, int reportFd)
+// The child: starts the game, draws the first main-menu frame (with tour,
+// after a pass through every screen and a session, back at the main menu),
+// reports the resident memory on the pipe and ends.
+int StartUpChild(int resolutionSetting, int reportFd, bool tour)
 {
     long kb = -1;
     {
         RunningGame game(resolutionSetting);
         if (game.Ok() && g_pApp->GetCurrentScreen() == kScreenMainMenu) {
             g_pApp->Render();
+            if (tour) {
+                auto frames = [] {
+                    for (int i = 0; i < 5; ++i)
+                        g_pApp->Render();
+                };
+                for (int screen : {kScreenTackleBox, kScreenOptions, kScreenVenues, kScreenFishes, kScreenBaits,
+                                   kScreenRecords, kScreenTournament}) {
+                    g_pApp->SwitchToScreen(screen);
+                    frames();
+                    g_pApp->SwitchToScreen(kScreenMainMenu);
+                    frames();
+                }
+                StartSessionInRain();
+                frames();
+                g_pApp->SwitchToScreen(kScreenMainMenu);
+                frames();
+            }
             kb = ResidentKb();
         }
     }
@@ -585,7 +603,7 @@ int StartUpChild(int resolutionSetting, int reportFd)
 
 // Process start to the first main-menu frame: the time from spawning a fresh
 // process of this program until it reports that frame drawn.
-void BM_StartUpToMainMenu(benchmark::State& state, Size size)
+void BM_StartUpToMainMenu(benchmark::State& state, Size size, bool tour)
 {
     double kb = 0;
     std::vector<double> times;
@@ -596,7 +614,8 @@ void BM_StartUpToMainMenu(benchmark::State& state, Size size)
             return;
         }
         std::string res = std::to_string(size.resolutionSetting), fd = std::to_string(fds[1]);
-        char* argv[] = {g_self.data(), const_cast<char*>("--startup-child"), res.data(), fd.data(), nullptr};
+        char* argv[] = {g_self.data(), const_cast<char*>(tour ? "--tour-child" : "--startup-child"), res.data(),
+                        fd.data(), nullptr};
         auto t0 = Clock::now();
         pid_t pid = 0;
         if (posix_spawn(&pid, g_self.c_str(), nullptr, nullptr, argv, environ) != 0) {
@@ -666,8 +685,12 @@ void Register(bool smoke, int frames)
         }
     for (const Size& size : kSizes) {
         std::string name = "BM_StartUpToMainMenu/" + std::to_string(size.width) + "x" + std::to_string(size.height);
-        auto* b = benchmark::RegisterBenchmark(name.c_str(), BM_StartUpToMainMenu, size);
-        b->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(smoke ? 1 : 5);
+        auto* b = benchmark::RegisterBenchmark(name.c_str(), BM_StartUpToMainMenu, size, false);
+        b->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(smoke ? 1 : 9);
+        // Resident memory back at the main menu after every screen.
+        name = "BM_MainMenuAfterEveryScreen/" + std::to_string(size.width) + "x" + std::to_string(size.height);
+        b = benchmark::RegisterBenchmark(name.c_str(), BM_StartUpToMainMenu, size, true);
+        b->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(1);
     }
 }
 
@@ -681,7 +704,9 @@ int main(int argc, char** argv)
     SDL_SetHint(SDL_HINT_AUDIODRIVER, "dummy");
     SDL_SetHint(SDL_HINT_RENDER_DRIVER, "software");
     if (argc == 4 && std::strcmp(argv[1], "--startup-child") == 0)
-        return StartUpChild(std::atoi(argv[2]), std::atoi(argv[3]));
+        return StartUpChild(std::atoi(argv[2]), std::atoi(argv[3]), false);
+    if (argc == 4 && std::strcmp(argv[1], "--tour-child") == 0)
+        return StartUpChild(std::atoi(argv[2]), std::atoi(argv[3]), true);
 
     g_self = std::filesystem::canonical("/proc/self/exe").string();
     bool smoke = false;
