@@ -2,7 +2,9 @@
 
 #include "app/AppFish.h"
 #include "app/Program.h"
+#include "platform/Clock.h"
 #include "platform/Files.h"
+#include "platform/Random.h"
 #include "shell/Graphics.h"
 #include "shell/Sprite.h"
 #include "simulation/session/Gioco.h"
@@ -20,10 +22,15 @@ RunningGame::RunningGame(int resolutionSetting)
         return;
     m_root = tmpl;
     plat::SetDataRootForTests(m_root);
-    plat::SetProgramFolderForTests(m_root);
+    // The catalogues, venues and pictures the game ships with.
+    plat::SetProgramFolderForTests(KARVELIN_SOURCE_DIR "/data");
     std::filesystem::create_directories(m_root + "/Karvelin");
     std::ofstream(m_root + "/Karvelin/Karvelin.ini") << "[KARVELIN]\nRISOLUZIONE=" << resolutionSetting << "\n";
     m_ok = StartProgram() == 0 && g_pApp && g_pDevice;
+    // Every run draws the same scenes: the weather, the rain and the bottom
+    // are drawn from the generator and the game clock.
+    plat::SetGameClock(kBenchClock);
+    plat::SeedRandom(kBenchSeed);
 }
 
 RunningGame::~RunningGame()

@@ -1,23 +1,24 @@
-// How long a frame takes on the software renderer, against a bare-SDL twin
-// of the same frame measured in the same run, and how long the game takes
-// to reach its first main-menu frame with how much memory.
+// How long a frame takes on the software renderer, against a plain SDL
+// twin of the same frame measured in the same run, and how long the game
+// takes to reach its first main-menu frame with how much memory.
 //
-// Each frame scene runs in the real game (started in temporary folders on
-// SDL's dummy video driver, windowed, so every frame is presented). Once the
-// scene is warm, the device hands over one frame's draws as it executed them;
-// the twin copies every picture into its own software renderer, tinted once,
-// and replays the same draws with SDL calls alone into a window of the same
-// size. Every iteration times one game frame and one twin frame, so both
+// Each frame scene runs in the real game (started on the shipped data in
+// temporary folders, on a fixed game clock and seed, on SDL's dummy video
+// driver, windowed, so every frame is presented). The device hands over
+// every timed frame's draws as it executed them; the twin, a plain SDL
+// program, copies every picture into its own software renderer, tinted once,
+// copies opaque pictures rather than blending them, and replays the same
+// draws with SDL calls alone into a window of the same size. Game frame and
+// twin frame are timed in turn, alternating which goes first, so both
 // figures and their ratio come from the same machine load. The twin's
 // picture is checked against the game's back buffer (within 2 per channel).
 //
 //   karvelin_bench                 full run
 //   karvelin_bench --smoke         a few iterations of each (the suite runs this)
 //   KARVELIN_BENCH_SHOTS=<folder>  also saves each frame scene's picture there
-//   karvelin_bench --frames=N      N timed frames of each frame scene: two runs
-//                                  under callgrind with different N give the
-//                                  instructions of one warm game frame and one
-//                                  twin frame, where the wall clock is noisy
+//   karvelin_bench --frames=N      N timed frames of each frame scene
+//   benchmarks/instructions.sh     instructions per frame, game against twin,
+//                                  under callgrind, where the wall clock is noisy
 #include "app/AppFish.h"
 #include "app/Program.h"
 #include "benchmarks/BenchGame.h"
@@ -254,18 +255,36 @@ struct FightNearTheNetScene : FishingScene {
 
 // ---------------------------------------------------------------- the twin
 
-// The same frame drawn with SDL alone: a software renderer on its own window,
-// every picture already tinted, every draw replayed as the device executed it.
+// The same frame drawn by a plain SDL program: a software renderer on its
+// own window, every picture already tinted, opaque ones copied rather than
+// blended (decided from the twin's own copy of the pixels), every draw
+// replayed as the device executed it.
 class BareTwin {
 public:
-    BareTwin(const plat::FrameCapture& scene, int width, int height) : m_clear(scene.clearColour)
+    BareTwin(int width, int height)
     {
         m_window = SDL_CreateWindow("bare", 0, 0, width, height, SDL_WINDOW_HIDDEN);
-        if (!m_window)
-            return;
-        m_renderer = SDL_CreateRenderer(m_window, -1, SDL_RENDERER_SOFTWARE);
+        if (m_window)
+            m_renderer = SDL_CreateRenderer(m_window, -1, SDL_RENDERER_SOFTWARE);
+    }
+    ~BareTwin()
+    {
+        for (auto& [key, t] : m_pictures)
+            SDL_DestroyTexture(t.texture);
+        if (m_renderer)
+            SDL_DestroyRenderer(m_renderer);
+        if (m_window)
+            SDL_DestroyWindow(m_window);
+    }
+
+    // Takes one captured frame's draws; false when a picture could not be
+    // copied.
+    bool Load(const plat::FrameCapture& scene)
+    {
         if (!m_renderer)
-            return;
+            return false;
+        m_clear = scene.clearColour;
+        m_draws.clear();
         for (const plat::DrawCommand& c : scene.draws) {
             Draw d;
             d.kind = c.kind;
@@ -284,29 +303,68 @@ public:
                 // Triangles carry their colours in the vertices: their
                 // picture is copied untinted.
                 plat::Argb tint = c.kind == plat::DrawCommand::Kind::Geometry ? 0xFFFFFFFF : c.colour;
-                d.texture = Picture(c.texture, tint, c.smooth);
-                if (!d.texture) {
+                const Copy* copy = Picture(c.texture, tint, c.smooth);
+                if (!copy) {
                     std::fprintf(stderr, "bare twin: a picture could not be copied: %s\n", SDL_GetError());
-                    return;
+                    return false;
                 }
+                d.texture = copy->texture;
+                d.blend = c.kind == plat::DrawCommand::Kind::Geometry || !copy->opaque || d.angle != 0 ||
+                                  d.flip != SDL_FLIP_NONE
+                              ? SDL_BLENDMODE_BLEND
+                              : SDL_BLENDMODE_NONE;
             }
             m_draws.push_back(std::move(d));
         }
-        m_ok = true;
+        return true;
     }
-    ~BareTwin()
-    {
-        for (auto& [key, t] : m_pictures)
-            SDL_DestroyTexture(t);
-        if (m_renderer)
-            SDL_DestroyRenderer(m_renderer);
-        if (m_window)
-            SDL_DestroyWindow(m_window);
-    }
-    bool Ok() const { return m_ok; }
 
     // Not inlined, so that profilers can set its cost beside the game's.
-    [[gnu::noinline]] void Frame(bool present)
+    [[gnu::noinline]] void Frame()
+    {
+        Replay();
+        SDL_RenderPresent(m_renderer);
+    }
+
+    // The largest difference of a colour channel between the twin's picture
+    // (drawn, not presented) and the game's back buffer.
+    int MaxDifference(plat::Device& game)
+    {
+        plat::Image ours, theirs;
+        int w = 0, h = 0;
+        SDL_GetRendererOutputSize(m_renderer, &w, &h);
+        ours = plat::Image(w, h);
+        Replay();
+        if (SDL_RenderReadPixels(m_renderer, nullptr, SDL_PIXELFORMAT_ARGB8888, ours.pixels.data(), w * 4) != 0 ||
+            !game.ReadPixels(theirs) || theirs.width != w || theirs.height != h)
+            return 256;
+        int worst = 0;
+        for (std::size_t i = 0; i < ours.pixels.size(); ++i)
+            for (int s : {16, 8, 0})
+                worst = std::max(worst, std::abs(int((ours.pixels[i] >> s) & 0xFF) - int((theirs.pixels[i] >> s) & 0xFF)));
+        return worst;
+    }
+
+private:
+    struct Draw {
+        plat::DrawCommand::Kind kind;
+        SDL_Texture* texture = nullptr;
+        SDL_BlendMode blend = SDL_BLENDMODE_BLEND;
+        SDL_Rect src, clipRect, rect;
+        SDL_FRect dst;
+        double angle;
+        SDL_FPoint centre;
+        SDL_RendererFlip flip;
+        bool clip;
+        plat::Argb colour;
+        std::vector<SDL_Vertex> vertices;
+    };
+    struct Copy {
+        SDL_Texture* texture;
+        bool opaque;
+    };
+
+    void Replay()
     {
         SDL_Renderer* r = m_renderer;
         SDL_SetRenderDrawBlendMode(r, SDL_BLENDMODE_NONE);
@@ -318,6 +376,7 @@ public:
             case plat::DrawCommand::Kind::Texture:
                 if (d.clip)
                     SDL_RenderSetClipRect(r, &d.clipRect);
+                SDL_SetTextureBlendMode(d.texture, d.blend);
                 if (d.angle == 0 && d.flip == SDL_FLIP_NONE)
                     SDL_RenderCopyF(r, d.texture, &d.src, &d.dst);
                 else
@@ -333,54 +392,21 @@ public:
                 break;
             case plat::DrawCommand::Kind::Geometry:
                 SDL_SetRenderDrawBlendMode(r, SDL_BLENDMODE_BLEND);
+                if (d.texture)
+                    SDL_SetTextureBlendMode(d.texture, SDL_BLENDMODE_BLEND);
                 SDL_RenderGeometry(r, d.texture, d.vertices.data(), int(d.vertices.size()), nullptr, 0);
                 break;
             }
         }
-        if (present)
-            SDL_RenderPresent(r);
     }
-
-    // The largest difference of a colour channel between the twin's picture
-    // (drawn, not presented) and the game's back buffer.
-    int MaxDifference(plat::Device& game)
-    {
-        plat::Image ours, theirs;
-        int w = 0, h = 0;
-        SDL_GetRendererOutputSize(m_renderer, &w, &h);
-        ours = plat::Image(w, h);
-        Frame(false);
-        if (SDL_RenderReadPixels(m_renderer, nullptr, SDL_PIXELFORMAT_ARGB8888, ours.pixels.data(), w * 4) != 0 ||
-            !game.ReadPixels(theirs) || theirs.width != w || theirs.height != h)
-            return 256;
-        int worst = 0;
-        for (std::size_t i = 0; i < ours.pixels.size(); ++i)
-            for (int s : {16, 8, 0})
-                worst = std::max(worst, std::abs(int((ours.pixels[i] >> s) & 0xFF) - int((theirs.pixels[i] >> s) & 0xFF)));
-        return worst;
-    }
-
-private:
-    struct Draw {
-        plat::DrawCommand::Kind kind;
-        SDL_Texture* texture = nullptr;
-        SDL_Rect src, clipRect, rect;
-        SDL_FRect dst;
-        double angle;
-        SDL_FPoint centre;
-        SDL_RendererFlip flip;
-        bool clip;
-        plat::Argb colour;
-        std::vector<SDL_Vertex> vertices;
-    };
 
     // The game's picture read from its texture (streaming on the software
     // renderer), tinted once: each channel times the tint / 255.
-    SDL_Texture* Picture(SDL_Texture* source, plat::Argb tint, bool smooth)
+    const Copy* Picture(SDL_Texture* source, plat::Argb tint, bool smooth)
     {
         auto key = std::make_tuple(source, tint, smooth);
         if (auto it = m_pictures.find(key); it != m_pictures.end())
-            return it->second;
+            return &it->second;
         int w = 0, h = 0;
         void* pixels = nullptr;
         int pitch = 0;
@@ -388,6 +414,7 @@ private:
             SDL_LockTexture(source, nullptr, &pixels, &pitch) != 0)
             return nullptr;
         std::vector<std::uint32_t> tinted(std::size_t(w) * h);
+        bool opaque = true;
         for (int y = 0; y < h; ++y) {
             const auto* row = reinterpret_cast<const std::uint32_t*>(static_cast<const std::uint8_t*>(pixels) + y * pitch);
             for (int x = 0; x < w; ++x) {
@@ -395,6 +422,7 @@ private:
                 for (int s : {24, 16, 8, 0})
                     out |= (((p >> s) & 0xFF) * ((tint >> s) & 0xFF) / 255) << s;
                 tinted[std::size_t(y) * w + x] = out;
+                opaque = opaque && (out >> 24) == 0xFF;
             }
         }
         SDL_UnlockTexture(source);
@@ -404,19 +432,25 @@ private:
         SDL_UpdateTexture(t, nullptr, tinted.data(), w * 4);
         SDL_SetTextureBlendMode(t, SDL_BLENDMODE_BLEND);
         SDL_SetTextureScaleMode(t, smooth ? SDL_ScaleModeLinear : SDL_ScaleModeNearest);
-        m_pictures[key] = t;
-        return t;
+        return &(m_pictures[key] = Copy{t, opaque});
     }
 
-    plat::Argb m_clear;
+    plat::Argb m_clear = 0;
     SDL_Window* m_window = nullptr;
     SDL_Renderer* m_renderer = nullptr;
-    std::map<std::tuple<SDL_Texture*, plat::Argb, bool>, SDL_Texture*> m_pictures;
+    std::map<std::tuple<SDL_Texture*, plat::Argb, bool>, Copy> m_pictures;
     std::vector<Draw> m_draws;
-    bool m_ok = false;
 };
 
 // ---------------------------------------------------------------- frames
+
+// One game frame, its draws handed over as executed. Not inlined, so that
+// profilers can set its cost beside the twin's.
+[[gnu::noinline]] void GameFrame(const std::function<void()>& frame, plat::FrameCapture& capture)
+{
+    g_pDevice->CaptureNextScene(&capture);
+    frame();
+}
 
 void RunFrameBenchmark(benchmark::State& state, const std::function<std::unique_ptr<Scene>()>& makeScene,
                        const Size& size, const std::string& shotName)
@@ -449,8 +483,8 @@ void RunFrameBenchmark(benchmark::State& state, const std::function<std::unique_
     plat::FrameCapture capture;
     g_pDevice->CaptureNextScene(&capture);
     frame();
-    BareTwin twin(capture, size.width, size.height);
-    if (!twin.Ok()) {
+    BareTwin twin(size.width, size.height);
+    if (!twin.Load(capture)) {
         state.SkipWithError("the bare twin could not be made");
         return;
     }
@@ -467,16 +501,49 @@ void RunFrameBenchmark(benchmark::State& state, const std::function<std::unique_
         return;
     }
 
+    // Every game frame's draws are replayed by the twin right beside it (a
+    // scene that changes is compared frame by frame), the two timed in turn
+    // game first, then twin first, so that neither always runs on the
+    // caches the other warmed.
     double gameMs = 0, bareMs = 0;
+    bool gameFirst = true;
     for (auto _ : state) {
-        auto t0 = Clock::now();
-        frame();
-        auto t1 = Clock::now();
-        twin.Frame(true);
-        auto t2 = Clock::now();
-        state.SetIterationTime(std::chrono::duration<double>(t1 - t0).count());
-        gameMs += Ms(t1 - t0);
-        bareMs += Ms(t2 - t1);
+        double g = 0, b = 0;
+        auto timeGame = [&] {
+            auto t0 = Clock::now();
+            GameFrame(frame, capture);
+            g = Ms(Clock::now() - t0);
+        };
+        auto timeTwin = [&] {
+            auto t0 = Clock::now();
+            twin.Frame();
+            b = Ms(Clock::now() - t0);
+        };
+        auto load = [&] {
+            state.PauseTiming();
+            const bool loaded = twin.Load(capture);
+            state.ResumeTiming();
+            return loaded;
+        };
+        bool loaded = true;
+        if (gameFirst) {
+            timeGame();
+            loaded = load();
+            if (loaded)
+                timeTwin();
+        } else {
+            timeTwin(); // the frame the game drew last
+            timeGame();
+            loaded = load();
+        }
+        if (!loaded) {
+            state.SkipWithError("the bare twin could not be made");
+            return;
+        }
+        gameFirst = !gameFirst;
+        state.SetIterationTime(g / 1000.0);
+        gameMs += g;
+        bareMs += b;
     }
     state.counters["game_ms"] = benchmark::Counter(gameMs, benchmark::Counter::kAvgIterations);
     state.counters["bare_ms"] = benchmark::Counter(bareMs, benchmark::Counter::kAvgIterations);
@@ -499,15 +566,33 @@ long ResidentKb()
     return -1;
 }
 
-// The child: starts the game, draws the first main-menu frame, reports the
-// resident memory on the pipe and ends.
-int StartUpChild(int resolutionSetting, int reportFd)
+// The child: starts the game, draws the first main-menu frame (with tour,
+// after a pass through every screen and a session, back at the main menu),
+// reports the resident memory on the pipe and ends.
+int StartUpChild(int resolutionSetting, int reportFd, bool tour)
 {
     long kb = -1;
     {
         RunningGame game(resolutionSetting);
         if (game.Ok() && g_pApp->GetCurrentScreen() == kScreenMainMenu) {
             g_pApp->Render();
+            if (tour) {
+                auto frames = [] {
+                    for (int i = 0; i < 5; ++i)
+                        g_pApp->Render();
+                };
+                for (int screen : {kScreenTackleBox, kScreenOptions, kScreenVenues, kScreenFishes, kScreenBaits,
+                                   kScreenRecords, kScreenTournament}) {
+                    g_pApp->SwitchToScreen(screen);
+                    frames();
+                    g_pApp->SwitchToScreen(kScreenMainMenu);
+                    frames();
+                }
+                StartSessionInRain();
+                frames();
+                g_pApp->SwitchToScreen(kScreenMainMenu);
+                frames();
+            }
             kb = ResidentKb();
         }
     }
@@ -518,7 +603,7 @@ int StartUpChild(int resolutionSetting, int reportFd)
 
 // Process start to the first main-menu frame: the time from spawning a fresh
 // process of this program until it reports that frame drawn.
-void BM_StartUpToMainMenu(benchmark::State& state, Size size)
+void BM_StartUpToMainMenu(benchmark::State& state, Size size, bool tour)
 {
     double kb = 0;
     std::vector<double> times;
@@ -529,7 +614,8 @@ void BM_StartUpToMainMenu(benchmark::State& state, Size size)
             return;
         }
         std::string res = std::to_string(size.resolutionSetting), fd = std::to_string(fds[1]);
-        char* argv[] = {g_self.data(), const_cast<char*>("--startup-child"), res.data(), fd.data(), nullptr};
+        char* argv[] = {g_self.data(), const_cast<char*>(tour ? "--tour-child" : "--startup-child"), res.data(),
+                        fd.data(), nullptr};
         auto t0 = Clock::now();
         pid_t pid = 0;
         if (posix_spawn(&pid, g_self.c_str(), nullptr, nullptr, argv, environ) != 0) {
@@ -599,8 +685,12 @@ void Register(bool smoke, int frames)
         }
     for (const Size& size : kSizes) {
         std::string name = "BM_StartUpToMainMenu/" + std::to_string(size.width) + "x" + std::to_string(size.height);
-        auto* b = benchmark::RegisterBenchmark(name.c_str(), BM_StartUpToMainMenu, size);
-        b->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(smoke ? 1 : 5);
+        auto* b = benchmark::RegisterBenchmark(name.c_str(), BM_StartUpToMainMenu, size, false);
+        b->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(smoke ? 1 : 9);
+        // Resident memory back at the main menu after every screen.
+        name = "BM_MainMenuAfterEveryScreen/" + std::to_string(size.width) + "x" + std::to_string(size.height);
+        b = benchmark::RegisterBenchmark(name.c_str(), BM_StartUpToMainMenu, size, true);
+        b->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(1);
     }
 }
 
@@ -616,7 +706,9 @@ int main(int argc, char** argv)
     SDL_SetHint(SDL_HINT_AUDIODRIVER, "dummy");
     SDL_SetHint(SDL_HINT_RENDER_DRIVER, "software");
     if (argc == 4 && std::strcmp(argv[1], "--startup-child") == 0)
-        return StartUpChild(std::atoi(argv[2]), std::atoi(argv[3]));
+        return StartUpChild(std::atoi(argv[2]), std::atoi(argv[3]), false);
+    if (argc == 4 && std::strcmp(argv[1], "--tour-child") == 0)
+        return StartUpChild(std::atoi(argv[2]), std::atoi(argv[3]), true);
 
     g_self = std::filesystem::canonical("/proc/self/exe").string();
     bool smoke = false;

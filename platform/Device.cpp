@@ -170,6 +170,7 @@ SDL_Texture* BakedCopies::Find(SDL_Renderer* renderer, const Texture* texture, S
     const Key key{texture, colour};
     if (auto it = m_index.find(key); it != m_index.end()) {
         m_order.splice(m_order.begin(), m_order, it->second);
+        it->second->lastFrame = m_frame;
         return it->second->copy;
     }
     m_askedNow.insert(key);
@@ -179,7 +180,7 @@ SDL_Texture* BakedCopies::Find(SDL_Renderer* renderer, const Texture* texture, S
     SDL_Texture* copy = Bake(renderer, source, colour, &bytes);
     if (!copy)
         return nullptr;
-    m_order.push_front(Entry{key, copy, bytes});
+    m_order.push_front(Entry{key, copy, bytes, m_frame});
     m_index[key] = m_order.begin();
     m_bytes += bytes;
     // Never the copy just made: it is about to be drawn.
@@ -192,6 +193,10 @@ void BakedCopies::EndFrame()
 {
     m_askedBefore.swap(m_askedNow);
     m_askedNow.clear();
+    // The list runs from the most to the least recently drawn.
+    while (m_bytes > kKeepBytes && !m_order.empty() && m_order.back().lastFrame + 1 < m_frame)
+        Drop(std::prev(m_order.end()));
+    ++m_frame;
 }
 
 void BakedCopies::Drop(std::list<Entry>::iterator it)
@@ -240,9 +245,12 @@ int SpriteDrawer::Draw(const Texture* texture, const Rect* source, const Vec3& p
 
     const Matrix& m = m_transform;
     const float a = m.m[0][0], b = m.m[0][1], c = m.m[1][0], d = m.m[1][1];
-    const float sx = std::hypot(a, b), sy = std::hypot(c, d);
-    const float angle = std::atan2(b, a);
-    const float cosA = std::cos(angle), sinA = std::sin(angle);
+    // Most sprites are only moved and scaled: the turn's trigonometry is
+    // for the few that are turned (the same numbers either way).
+    const bool turned = b != 0 || c != 0 || a < 0;
+    const float sx = turned ? std::hypot(a, b) : a, sy = turned ? std::hypot(c, d) : std::fabs(d);
+    const float angle = turned ? std::atan2(b, a) : 0.0f;
+    const float cosA = turned ? std::cos(angle) : 1.0f, sinA = turned ? std::sin(angle) : 0.0f;
     double degrees = angle * 180.0 / kPi;
     if (std::fabs(degrees) < 1e-4)
         degrees = 0;
@@ -280,6 +288,7 @@ int SpriteDrawer::Draw(const Texture* texture, const Rect* source, const Vec3& p
             cmd.keep = keep;
             cmd.texture = static_cast<SDL_Texture*>(texture->m_texture);
             cmd.textureSerial = texture->m_serial;
+            cmd.opaque = texture->m_opaque;
             cmd.colour = colour;
             cmd.src = {xs[i].srcStart, ys[j].srcStart, xs[i].srcLength, ys[j].srcLength};
             // Where the piece's top-left lands on screen.
@@ -1026,7 +1035,12 @@ void Device::Execute(const DrawCommand& c, const SDL_Vertex* vertices)
             SDL_SetTextureAlphaMod(t, ca);
         }
         SDL_SetTextureScaleMode(t, c.smooth ? SDL_ScaleModeLinear : SDL_ScaleModeNearest);
-        if (c.angle == 0 && c.flip == SDL_FLIP_NONE)
+        // An opaque picture at full opacity covers what is below it: copied,
+        // not blended, the same pixels at half the cost. Turned or flipped
+        // it is blended, as the turned copy has transparent corners.
+        const bool plain = c.angle == 0 && c.flip == SDL_FLIP_NONE;
+        SDL_SetTextureBlendMode(t, c.opaque && ca == 255 && plain ? SDL_BLENDMODE_NONE : SDL_BLENDMODE_BLEND);
+        if (plain)
             SDL_RenderCopyF(r, t, &c.src, &c.dst);
         else
             SDL_RenderCopyExF(r, t, &c.src, &c.dst, c.angle, &c.centre, c.flip);
@@ -1041,8 +1055,11 @@ void Device::Execute(const DrawCommand& c, const SDL_Vertex* vertices)
         break;
     case DrawCommand::Kind::Geometry:
         SDL_SetRenderDrawBlendMode(r, SDL_BLENDMODE_BLEND);
-        if (c.texture)
-            SDL_SetTextureColorMod(c.texture, 255, 255, 255), SDL_SetTextureAlphaMod(c.texture, 255);
+        if (c.texture) {
+            SDL_SetTextureColorMod(c.texture, 255, 255, 255);
+            SDL_SetTextureAlphaMod(c.texture, 255);
+            SDL_SetTextureBlendMode(c.texture, SDL_BLENDMODE_BLEND); // the vertices may fade it
+        }
         if (vertices && c.count > 0)
             SDL_RenderGeometry(r, c.texture, vertices, int(c.count), nullptr, 0);
         break;
@@ -1220,6 +1237,7 @@ TexturePtr Device::MakeTexture(const Image& img, int* status)
     tex->m_core = m_core;
     tex->m_width = img.width;
     tex->m_height = img.height;
+    tex->m_opaque = std::all_of(img.pixels.begin(), img.pixels.end(), [](Argb p) { return (p >> 24) == 0xFF; });
     *status = kOk;
     return tex;
 }

@@ -148,6 +148,10 @@ private:
     void* m_texture = nullptr; // SDL_Texture
     std::weak_ptr<RendererCore> m_core;
     int m_width = 0, m_height = 0;
+    // Every pixel fully opaque, decided when the picture is made: drawn at
+    // full opacity it needs no blending, which costs the software blitter
+    // twice a plain copy.
+    bool m_opaque = false;
     // Never reused within a process: tells a picture from one made later at
     // the same address.
     std::uint64_t m_serial = 0;

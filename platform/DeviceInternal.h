@@ -78,11 +78,15 @@ using LineCache = LruCache<CachedLine>;
 // A copy is made the second frame in a row that asks for the same texture
 // and colour, so a fade (a new colour every frame) never pays for copies it
 // would use once. Least recently used copies go first beyond the bounds; a
-// texture's copies go with it; a lost device drops them all.
+// texture's copies go with it; a lost device drops them all. Beyond
+// kKeepBytes, copies that neither of the last two frames drew go too: what
+// earlier screens baked (full-screen pictures in their tints) is not kept
+// for a return that may not come.
 class BakedCopies {
 public:
     static constexpr std::size_t kMaxCount = 512;
     static constexpr std::size_t kMaxBytes = std::size_t(48) << 20;
+    static constexpr std::size_t kKeepBytes = std::size_t(16) << 20;
 
     // The copy of the texture tinted by colour, or null: draw it modulated.
     SDL_Texture* Find(SDL_Renderer* renderer, const Texture* texture, SDL_Texture* source, Argb colour);
@@ -114,6 +118,7 @@ private:
         Key key;
         SDL_Texture* copy;
         std::size_t bytes;
+        std::uint64_t lastFrame; // the frame that drew it last
     };
     void Drop(std::list<Entry>::iterator it);
 
@@ -121,6 +126,7 @@ private:
     std::unordered_map<Key, std::list<Entry>::iterator, KeyHash> m_index;
     std::unordered_set<Key, KeyHash> m_askedNow, m_askedBefore;
     std::size_t m_bytes = 0;
+    std::uint64_t m_frame = 0;
 };
 
 struct RendererCore {
@@ -166,6 +172,7 @@ struct DrawCommand {
     SDL_FPoint centre{};
     SDL_RendererFlip flip = SDL_FLIP_NONE; // a half turn is drawn as a flip: exact on every renderer
     bool smooth = false; // magnified with the linear filter, else nearest texels
+    bool opaque = false; // the picture has no transparent or translucent pixel
     bool clip = false;
     SDL_Rect clipRect{};
     // Rect: a filled rectangle of pixels.

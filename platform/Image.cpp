@@ -9,6 +9,8 @@
 #include <cmath>
 #include <cstring>
 #include <memory>
+#include <system_error>
+#include <thread>
 
 namespace plat {
 namespace {
@@ -275,6 +277,34 @@ Weights MakeWeights(int src, int dst)
     return ws;
 }
 
+// Runs rows(first, end) over [0, count) in a few bands at once when there
+// is enough work: every row is worked out alone, so the result is the same.
+template <class Rows>
+void InBands(int count, std::size_t work, const Rows& rows)
+{
+    const unsigned cores = std::thread::hardware_concurrency();
+    const int bands = work < (std::size_t(1) << 18) ? 1 : int(std::clamp(cores, 1u, 4u));
+    if (bands <= 1 || count < bands) {
+        rows(0, count);
+        return;
+    }
+    std::vector<std::thread> helpers;
+    const int step = (count + bands - 1) / bands;
+    for (int b = 1; b < bands; ++b) {
+        const int first = b * step, end = std::min(count, first + step);
+        if (first < end) {
+            try {
+                helpers.emplace_back([&rows, first, end] { rows(first, end); });
+            } catch (const std::system_error&) {
+                rows(first, end); // no thread to be had: this one does it
+            }
+        }
+    }
+    rows(0, std::min(count, step));
+    for (std::thread& t : helpers)
+        t.join();
+}
+
 Image Resample(const Image& src, int w, int h)
 {
     struct P {
@@ -287,46 +317,51 @@ Image Resample(const Image& src, int w, int h)
         Premultiply(src.pixels[i], pre[i].a, pre[i].r, pre[i].g, pre[i].b);
     Weights wx = MakeWeights(src.width, w), wy = MakeWeights(src.height, h);
     std::unique_ptr<P[]> mid(new P[std::size_t(w) * src.height]);
-    for (int y = 0; y < src.height; ++y)
-        for (int x = 0; x < w; ++x) {
-            P s{0, 0, 0, 0};
-            for (int k = 0; k < wx.count[x]; ++k) {
-                float f = wx.w[std::size_t(x) * wx.maxTaps + k];
-                const P& p = pre[std::size_t(y) * src.width + wx.first[x] + k];
-                s.a += p.a * f;
-                s.r += p.r * f;
-                s.g += p.g * f;
-                s.b += p.b * f;
+    const std::size_t work = std::size_t(w) * std::size_t(std::max(h, src.height));
+    InBands(src.height, work, [&](int first, int end) {
+        for (int y = first; y < end; ++y)
+            for (int x = 0; x < w; ++x) {
+                P s{0, 0, 0, 0};
+                for (int k = 0; k < wx.count[x]; ++k) {
+                    float f = wx.w[std::size_t(x) * wx.maxTaps + k];
+                    const P& p = pre[std::size_t(y) * src.width + wx.first[x] + k];
+                    s.a += p.a * f;
+                    s.r += p.r * f;
+                    s.g += p.g * f;
+                    s.b += p.b * f;
+                }
+                mid[std::size_t(y) * w + x] = s;
             }
-            mid[std::size_t(y) * w + x] = s;
-        }
+    });
     Image out(w, h);
     // A row at a time, the source rows added in the same order as a pixel
     // at a time would (so the same sums), but running along memory.
-    std::vector<P> row(static_cast<std::size_t>(w));
-    for (int y = 0; y < h; ++y) {
-        std::fill(row.begin(), row.end(), P{0, 0, 0, 0});
-        for (int k = 0; k < wy.count[y]; ++k) {
-            const float f = wy.w[std::size_t(y) * wy.maxTaps + k];
-            const P* in = &mid[std::size_t(wy.first[y] + k) * w];
+    InBands(h, work, [&](int first, int end) {
+        std::vector<P> row(static_cast<std::size_t>(w));
+        for (int y = first; y < end; ++y) {
+            std::fill(row.begin(), row.end(), P{0, 0, 0, 0});
+            for (int k = 0; k < wy.count[y]; ++k) {
+                const float f = wy.w[std::size_t(y) * wy.maxTaps + k];
+                const P* in = &mid[std::size_t(wy.first[y] + k) * w];
+                for (int x = 0; x < w; ++x) {
+                    row[x].a += in[x].a * f;
+                    row[x].r += in[x].r * f;
+                    row[x].g += in[x].g * f;
+                    row[x].b += in[x].b * f;
+                }
+            }
             for (int x = 0; x < w; ++x) {
-                row[x].a += in[x].a * f;
-                row[x].r += in[x].r * f;
-                row[x].g += in[x].g * f;
-                row[x].b += in[x].b * f;
+                const P& s = row[x];
+                if (s.a <= 1e-4f) {
+                    out.At(x, y) = 0;
+                    continue;
+                }
+                auto c = [&](float v) { return std::uint32_t(std::clamp(v / s.a + 0.5f, 0.0f, 255.0f)); };
+                std::uint32_t a = std::uint32_t(std::clamp(s.a * 255.0f + 0.5f, 0.0f, 255.0f));
+                out.At(x, y) = a << 24 | c(s.r) << 16 | c(s.g) << 8 | c(s.b);
             }
         }
-        for (int x = 0; x < w; ++x) {
-            const P& s = row[x];
-            if (s.a <= 1e-4f) {
-                out.At(x, y) = 0;
-                continue;
-            }
-            auto c = [&](float v) { return std::uint32_t(std::clamp(v / s.a + 0.5f, 0.0f, 255.0f)); };
-            std::uint32_t a = std::uint32_t(std::clamp(s.a * 255.0f + 0.5f, 0.0f, 255.0f));
-            out.At(x, y) = a << 24 | c(s.r) << 16 | c(s.g) << 8 | c(s.b);
-        }
-    }
+    });
     return out;
 }
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 #include <vector>
 
 namespace plat {
@@ -114,9 +115,89 @@ private:
     Vec3 m_toLight;
 };
 
+static_assert(sizeof(MeshVertex) == 9 * sizeof(float) && sizeof(MeshFace) == 16 && sizeof(Viewport) == 24,
+              "compared byte for byte: no padding");
+
+template <class T>
+bool SameBytes(const T& a, const T& b)
+{
+    return std::memcmp(&a, &b, sizeof(T)) == 0;
+}
+
+template <class T>
+bool SameBytes(const std::vector<T>& a, const std::vector<T>& b)
+{
+    return a.size() == b.size() && (a.empty() || std::memcmp(a.data(), b.data(), a.size() * sizeof(T)) == 0);
+}
+
+// Everything of the scene state the triangles are built from.
+bool SameBuildState(const SceneState& a, const SceneState& b)
+{
+    return a.lighting == b.lighting && a.cullNone == b.cullNone && a.blendWeights == b.blendWeights &&
+           a.ambient == b.ambient && a.light0.enabled == b.light0.enabled &&
+           SameBytes(a.light0.diffuse, b.light0.diffuse) && SameBytes(a.light0.direction, b.light0.direction) &&
+           SameBytes(a.material, b.material) && SameBytes(a.world, b.world) && SameBytes(a.view, b.view) &&
+           SameBytes(a.projection, b.projection);
+}
+
+// A subset's triangles with what they were built from: a rig at rest draws
+// the same meshes under the same matrices frame after frame, and the same
+// inputs give the same triangles. The mesh's own data is compared too, as
+// an owner may change its vertices in place.
+struct BuiltSubset {
+    const Mesh* mesh = nullptr;
+    int material = -1;
+    std::vector<MeshVertex> vertices;
+    std::vector<MeshFace> faces;
+    SceneState scene;
+    Viewport vp;
+    std::vector<ScreenVertex> tris;
+    int made = 0;
+};
+
+int BuildSubsetTrianglesOnce(const SceneState& scene, const Viewport& vp, const Mesh& mesh, int material,
+                             std::vector<ScreenVertex>& out);
+
 } // namespace
 
 int BuildSubsetTriangles(const SceneState& scene, const Viewport& vp, const Mesh& mesh, int material,
+                         std::vector<ScreenVertex>& out)
+{
+    constexpr std::size_t kKept = 32; // subsets a frame draws, with room
+    thread_local std::vector<BuiltSubset> built;
+    thread_local std::size_t next = 0;
+    BuiltSubset* slot = nullptr;
+    for (BuiltSubset& b : built)
+        if (b.mesh == &mesh && b.material == material) {
+            slot = &b;
+            break;
+        }
+    if (slot && SameBuildState(slot->scene, scene) && SameBytes(slot->vp, vp) &&
+        SameBytes(slot->vertices, mesh.vertices) && SameBytes(slot->faces, mesh.faces)) {
+        out.insert(out.end(), slot->tris.begin(), slot->tris.end());
+        return slot->made;
+    }
+    if (!slot) {
+        if (built.size() < kKept)
+            slot = &built.emplace_back();
+        else
+            slot = &built[next++ % kKept];
+    }
+    slot->mesh = &mesh;
+    slot->material = material;
+    slot->vertices = mesh.vertices;
+    slot->faces = mesh.faces;
+    slot->scene = scene;
+    slot->vp = vp;
+    slot->tris.clear();
+    slot->made = BuildSubsetTrianglesOnce(scene, vp, mesh, material, slot->tris);
+    out.insert(out.end(), slot->tris.begin(), slot->tris.end());
+    return slot->made;
+}
+
+namespace {
+
+int BuildSubsetTrianglesOnce(const SceneState& scene, const Viewport& vp, const Mesh& mesh, int material,
                          std::vector<ScreenVertex>& out)
 {
     VertexStage stage(scene, vp, mesh.vertices.size());
@@ -148,6 +229,8 @@ int BuildSubsetTriangles(const SceneState& scene, const Viewport& vp, const Mesh
     }
     return made;
 }
+
+} // namespace
 
 int DrawMeshSubset(Device& device, const Mesh& mesh, int material, const Texture* texture, float depthBias)
 {

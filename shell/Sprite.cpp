@@ -136,6 +136,9 @@ int CSprite::LoadTextureFromResource(plat::Device* dev, std::uint32_t bitmapId, 
 
 int CSprite::TryCreateFromFile(plat::Device* dev, const char* path, int width, int height)
 {
+    // Held until the new picture is made: the same picture asked for again
+    // at the same size is then the one already made, not read afresh.
+    const plat::TexturePtr previous = m_texture;
     Release();
     m_fromResource = 0;
     // A path that does not fit would be cut into the name of another file:
@@ -172,6 +175,7 @@ int CSprite::CreateFromFile(plat::Device* dev, const char* path, int width, int 
 
 int CSprite::CreateFromResource(plat::Device* dev, std::uint32_t bitmapId, int width, int height)
 {
+    const plat::TexturePtr previous = m_texture; // as in TryCreateFromFile
     Release();
     m_bitmapId = bitmapId;
     m_fromResource = 1;

@@ -72,13 +72,21 @@ void CMeteo::Init(plat::Device* dev)
     m_drop.m_frameH = 5;
     m_drop.m_alpha = 0.6f;
     m_drop.m_depth = 0.99f;
+    // The fog, a full-screen picture, is made when fog is first drawn: a
+    // start-up that shows the menus has no need of it.
     m_fog.Reset(dev);
+    m_fogToMake = true;
+    m_timer[0].interval = 100;
+}
+
+void CMeteo::MakeFog(plat::Device* dev)
+{
+    m_fogToMake = false;
     m_fog.CreateFromResource(dev, kBitmapFog, std::max(1, m_screenW), std::max(1, m_screenH));
     m_fog.m_anchorX = 0;
     m_fog.m_anchorY = 0;
     m_fog.m_alpha = 0.7f;
     m_fog.m_depth = 0.99f;
-    m_timer[0].interval = 100;
 }
 
 int CMeteo::WeatherSetting()
@@ -181,8 +189,11 @@ void CMeteo::Draw(plat::Device* dev)
 {
     if (WeatherSetting() == -2)
         return;
-    if (m_state == kWeatherFog)
+    if (m_state == kWeatherFog) {
+        if (m_fogToMake)
+            MakeFog(dev);
         m_fog.DrawAt(dev, 0, 0);
+    }
     else if (m_state == kWeatherRain || m_state == kWeatherSnow)
         DrawParticles(dev);
     RunTimer0();

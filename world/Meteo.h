@@ -74,7 +74,9 @@ public:
     CSprite m_fog;
 
 private:
+    void MakeFog(plat::Device* dev);
     bool m_loggedBadSetting = false;
+    bool m_fogToMake = false;
 };
 
 extern CMeteo g_Meteo;

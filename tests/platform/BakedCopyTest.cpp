@@ -1,7 +1,7 @@
 // Tinted and faded draws on the software renderer come from baked copies
 // from their second frame on: the picture stays the same within rounding,
-// through a lost device too, and the copies stay bounded and never outlive
-// their texture.
+// through a lost device too, and the copies stay bounded (those no recent
+// frame drew first) and never outlive their texture.
 #include "platform/Device.h"
 #include "platform/DeviceInternal.h"
 #include "platform/Font.h"
@@ -148,7 +148,21 @@ TEST_F(BakedCopyTest, CopiesStayWithinTheirBoundsAndTheNewestIsRight)
                 EXPECT_TRUE(SameWithin(img, expected, 2)) << tint;
         }
     }
+    // Tints no frame draws any more are not kept beyond the smaller bound.
     EXPECT_GT(dev->BakedCopyCount(), 0u);
+    EXPECT_LE(dev->BakedCopyBytes(), plat::BakedCopies::kKeepBytes);
+
+    // What one frame draws is kept also beyond it: no copy made again.
+    for (int frame = 0; frame < 4; ++frame) {
+        dev->BeginScene();
+        for (int tint = 0; tint < 6; ++tint)
+            sprite->Draw(big.get(), nullptr, {-500, -500, 0}, plat::PackArgb(0.9f, tint / 6.0f, 0.2f, 1.0f));
+        dev->EndScene();
+        if (frame > 0) {
+            EXPECT_EQ(dev->BakedCopyCount(), 6u) << frame;
+        }
+    }
+    EXPECT_GT(dev->BakedCopyBytes(), plat::BakedCopies::kKeepBytes);
 
     // Many small pictures: the count is bounded too.
     std::vector<plat::TexturePtr> many;

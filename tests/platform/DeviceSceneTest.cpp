@@ -1,7 +1,8 @@
 // What the device does with a scene's draws and the pictures made on it:
 // triangles batched by texture come out exactly as drawn one at a time in
 // depth order, and a picture asked for again at the same size is the one
-// already made, for as long as something holds it.
+// already made, for as long as something holds it; a picture without a
+// clear pixel covers what is below it exactly, any other one still blends.
 #include "platform/Device.h"
 #include "platform/Image.h"
 #include "platform/Resources.h"
@@ -81,6 +82,47 @@ TEST_F(DeviceSceneTest, BatchedTrianglesDrawAsOneByOneFarToNear)
     for (std::size_t i : order)
         dev->DrawTriangles(tris[i].texture, tris[i].v, 3);
     EXPECT_TRUE(picture().pixels == batched.pixels);
+}
+
+TEST_F(DeviceSceneTest, OnlyAWhollyOpaquePictureAtFullOpacityCoversWhatIsBelow)
+{
+    // One clear pixel anywhere, the last one too, or one of the colour key,
+    // keeps a picture blended; a fade or a turn blends an opaque one.
+    constexpr plat::Argb kBelow = 0xFF102030, kPicture = 0xFFC08040;
+    plat::Image opaque(8, 8, kPicture), lastClear = opaque, keyed = opaque, translucent = opaque;
+    lastClear.At(7, 7) = 0x00C08040;
+    keyed.At(3, 3) = plat::kColourKey;
+    translucent.At(5, 2) = 0x80C08040;
+    auto sprite = dev->CreateSpriteDrawer(nullptr);
+    plat::TexturePtr pictures[] = {dev->CreateTextureFromImage(opaque, 0, 0, nullptr),
+                                   dev->CreateTextureFromImage(lastClear, 0, 0, nullptr),
+                                   dev->CreateTextureFromImage(keyed, 0, 0, nullptr),
+                                   dev->CreateTextureFromImage(translucent, 0, 0, nullptr)};
+    for (auto& p : pictures)
+        ASSERT_TRUE(p);
+    dev->Clear(kBelow);
+    dev->BeginScene();
+    for (int i = 0; i < 4; ++i)
+        sprite->Draw(pictures[i].get(), nullptr, {float(10 * i), 0, 0}, 0xFFFFFFFF);
+    sprite->Draw(pictures[0].get(), nullptr, {0, 20, 0}, plat::PackArgb(0.5f, 1, 1, 1));
+    sprite->Draw(pictures[0].get(), nullptr, {20, 20, 0}, 0xFF808080); // tinted, not faded
+    sprite->SetTransform(plat::MatrixTransformation2D({4, 4}, {16, 16}, 0.5f, {60, 50}));
+    sprite->Draw(pictures[0].get(), nullptr, {0, 0, 0}, 0xFFFFFFFF);
+    dev->EndScene();
+
+    EXPECT_EQ(dev->ReadPixel(0, 0) & 0xFFFFFF, kPicture & 0xFFFFFF);
+    EXPECT_EQ(dev->ReadPixel(7, 7) & 0xFFFFFF, kPicture & 0xFFFFFF);
+    EXPECT_EQ(dev->ReadPixel(17, 7) & 0xFFFFFF, kBelow & 0xFFFFFF);
+    EXPECT_EQ(dev->ReadPixel(23, 3) & 0xFFFFFF, kBelow & 0xFFFFFF);
+    const plat::Argb half = dev->ReadPixel(35, 2);
+    EXPECT_NEAR(int((half >> 16) & 0xFF), (0xC0 + 0x10) / 2, 2);
+    const plat::Argb faded = dev->ReadPixel(3, 23);
+    EXPECT_NEAR(int((faded >> 16) & 0xFF), (0xC0 + 0x10) / 2, 2);
+    EXPECT_NEAR(int((faded >> 8) & 0xFF), (0x80 + 0x20) / 2, 2);
+    EXPECT_NEAR(int(dev->ReadPixel(23, 23) >> 16 & 0xFF), 0xC0 / 2, 1);
+    // The turned picture's bounding box has corners it does not cover.
+    EXPECT_EQ(dev->ReadPixel(61, 51) & 0xFFFFFF, kBelow & 0xFFFFFF);
+    EXPECT_EQ(dev->ReadPixel(75, 65) & 0xFFFFFF, kPicture & 0xFFFFFF);
 }
 
 TEST_F(DeviceSceneTest, APictureIsMadeOncePerSizeWhileItIsHeld)

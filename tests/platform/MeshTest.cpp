@@ -298,6 +298,17 @@ TEST(MeshDraw, CornersAndDepthThroughKnownMatrices)
     EXPECT_EQ(1.0f, out[0].u);
     EXPECT_EQ(0.0f, out[0].v);
     EXPECT_EQ(0.25f, out[1].u);
+    // The same mesh again, changed in place or seen through another matrix,
+    // gives its new triangles, not those it gave last time.
+    t.vertices[1].position.x = 2;
+    plat::BuildSubsetTriangles(s, vp, t, 0, out);
+    s.view = plat::MatrixTranslation(0, 0, 10);
+    plat::BuildSubsetTriangles(s, vp, t, 0, out);
+    ASSERT_EQ(9u, out.size());
+    EXPECT_NEAR(470.0f, out[1].x, 1e-3);
+    EXPECT_NEAR(530.0f, out[4].x, 1e-3);
+    EXPECT_NEAR(470.0f, out[7].x, 1e-3);
+    EXPECT_EQ(1.0f, out[6].u);
 }
 
 TEST(MeshDraw, TrianglesReachingBehindTheNearPlaneOrSeenFromBehindAreDropped)

@@ -1,6 +1,7 @@
 #include "tests/shell/GfxFixture.h"
 
 #include "platform/Dialog.h"
+#include "shell/Bordo.h"
 #include "shell/Utility.h"
 #include "tests/support/TempFolders.h"
 
@@ -279,6 +280,25 @@ TEST_F(SpriteTest, EmptyPathRestoresTheDefaultLookAndDrawsNothing)
     EXPECT_FALSE(s.HasDrawer());
     s.DrawAt(dev.get(), 50, 50);
     EXPECT_FALSE(AnyInk(0, 0, 100, 100));
+}
+
+TEST_F(SpriteTest, LoadingThePictureItHoldsAgainKeepsTheOneMade)
+{
+    // A venue's picture is loaded again on every selection: the same file or
+    // bitmap at the same size is not read and stretched afresh.
+    CSprite s;
+    MakeSheet(s, 2, 1, 10, 10);
+    const std::weak_ptr<plat::Texture> file = s.m_texture;
+    const std::string path = s.m_path;
+    EXPECT_EQ(0, s.CreateFromFile(dev.get(), path.c_str(), 20, 10));
+    ASSERT_TRUE(s.m_texture);
+    EXPECT_EQ(s.m_texture, file.lock());
+    EXPECT_EQ(0, s.CreateFromResource(dev.get(), kBitmapFrameStrip, 800, 15));
+    EXPECT_TRUE(file.expired()); // the one it no longer shows goes
+    const std::weak_ptr<plat::Texture> bitmap = s.m_texture;
+    EXPECT_EQ(0, s.CreateFromResource(dev.get(), kBitmapFrameStrip, 800, 15));
+    ASSERT_TRUE(s.m_texture);
+    EXPECT_EQ(s.m_texture, bitmap.lock());
 }
 
 TEST_F(SpriteTest, DepthOrderKeepsANearPanelInFrontOfAFarSprite)

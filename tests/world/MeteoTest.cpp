@@ -108,6 +108,16 @@ TEST_F(MeteoTest, WeatherSwitchedOff)
     g_Meteo.Draw(dev.get());
     dev->EndScene();
     EXPECT_FALSE(AnyInk(0, 0, 800, 600));
+
+    // Switched on, the fog (made when first drawn) covers the whole screen.
+    g_Opzioni.weather = -1;
+    g_Meteo.SetState(kWeatherFog);
+    dev->Clear(kBlack);
+    dev->BeginScene();
+    g_Meteo.Draw(dev.get());
+    dev->EndScene();
+    EXPECT_TRUE(AnyInk(0, 0, 10, 10));
+    EXPECT_TRUE(AnyInk(790, 590, 800, 600));
 }
 
 TEST_F(MeteoTest, LightCapsByState)
