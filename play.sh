@@ -7,7 +7,7 @@ cd "$(dirname "$0")"
 source scripts/steps.sh
 steps_begin play build/release
 bash scripts/ensure-deps.sh play
-build_step "Building Karvelin (the first build takes a few minutes)..." build/release \
+build_step --first "the first build takes a few minutes" "Building Karvelin..." build/release \
   -DCMAKE_BUILD_TYPE=Release -DKARVELIN_TESTS=OFF -- --target karvelin
 # The program folder is the working directory: the shipped data lives in data/.
 cd data

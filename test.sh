@@ -11,11 +11,13 @@ steps_begin test build/test build/fuzz
 bash scripts/ensure-deps.sh test
 export SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy SDL_RENDER_DRIVER=software
 jobs=$(nproc)
-build_step "Building the game with its tests and benchmarks (the first build takes several minutes)..." build/test \
+build_step --first "the first build takes several minutes" \
+  "Building the game with its tests and benchmarks..." build/test \
   -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKARVELIN_TESTS=ON -DKARVELIN_BENCHMARKS=ON -- -j "$jobs"
 # A fixed seed keeps the CI run repeatable; scripts/fuzz.sh alone explores anew each time.
 # A slow input is only reported there: the machine running CI may be busy.
 KARVELIN_FUZZ_SLOW=report KARVELIN_FUZZ_SEED=1 FUZZ_RESOURCES_FROM=build/test bash scripts/fuzz.sh 20
 # Every test program runs whole, in its own order and shuffled (label
-# "whole"); the entries of single tests (label "each") are for picking one.
+# "whole"; the longest in parts, side by side); the entries of single tests
+# (label "each") are for picking one.
 ctest --test-dir build/test --output-on-failure -j "$jobs" --timeout 300 -LE each

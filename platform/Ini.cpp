@@ -253,7 +253,9 @@ void IniDocument::Set(std::string_view section, std::string_view key, std::strin
     // written and parsed again, so the index always says what a reader
     // of the text would find.
     std::string_view readKey, readValue, readSection;
-    const std::string header = "[" + std::string(section) + "]";
+    std::string header;
+    header.reserve(section.size() + 2);
+    header.append("[").append(section).append("]");
     const bool plain = section.find_first_of("\r\n") == std::string_view::npos &&
                        key.find_first_of("\r\n") == std::string_view::npos && KeyLine(keyLine, readKey, readValue) &&
                        readKey == key && !SectionName(keyLine, readSection) && SectionName(header, readSection) &&

@@ -38,16 +38,27 @@ echo "    ${missing[*]}"
 
 # One line that works as pasted: sudo in front of "a && b" would cover only a.
 install_line="apt-get update && apt-get install -y ${missing[*]}"
+# Where there is no sudo, the root shell's line is the one that works: it comes first.
 advise() {
   {
     echo "$1"
-    echo "An administrator of this machine can install them by pasting this line:"
-    echo
-    echo "    sudo sh -c '$install_line'"
-    echo
-    echo "or this one in a root shell:"
-    echo
-    echo "    $install_line"
+    if command -v sudo >/dev/null 2>&1; then
+      echo "An administrator of this machine can install them by pasting this line:"
+      echo
+      echo "    sudo sh -c '$install_line'"
+      echo
+      echo "or this one in a root shell:"
+      echo
+      echo "    $install_line"
+    else
+      echo "An administrator of this machine can install them by pasting this line in a root shell:"
+      echo
+      echo "    $install_line"
+      echo
+      echo "or, where sudo is installed, this one:"
+      echo
+      echo "    sudo sh -c '$install_line'"
+    fi
     echo
     echo "Then run ./$profile.sh again as yourself, not as root, so that build/ stays yours."
   } >&2

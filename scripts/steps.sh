@@ -79,17 +79,26 @@ step() {
   [ "$status" -eq 0 ] || steps_fail "$from" "$title" "$status"
 }
 
-# build_step <line> <build folder> <cmake option...> [-- <cmake --build option...>]
+# build_step [--first <note>] <line> <build folder> <cmake option...> [-- <cmake --build option...>]
 # Configures the folder the first time, then builds. The line is printed
 # only when there is something to build, so a start with everything up to
-# date says nothing. Compiler warnings are shown even when the build passes.
+# date says nothing; the note joins it only on the folder's first build.
+# Compiler warnings are shown even when the build passes.
 build_step() {
+  local note=
+  if [ "$1" = --first ]; then
+    note=$2
+    shift 2
+  fi
   local title=$1 dir=$2 from status=0 said=
   shift 2
   local options=() args=()
   while [ $# -gt 0 ] && [ "$1" != -- ]; do options+=("$1"); shift; done
   [ $# -gt 0 ] && shift
   args=("$@")
+  if [ -n "$note" ] && [ ! -f "$dir/build.ninja" ]; then
+    title="${title%...} ($note)..."
+  fi
   from=$(stat -c %s "$log")
   if steps_configure_needed "$dir" "${options[@]}"; then
     steps_say "$title"
@@ -100,8 +109,44 @@ build_step() {
   [ "$status" -eq 0 ] || steps_fail "$from" "$title" "$status"
   if grep -q ': warning: ' <(tail -c +"$((from + 1))" "$log"); then
     echo "Compiler warnings (in full in $log):"
-    tail -c +"$((from + 1))" "$log" | grep ': warning: ' | sort -u
+    tail -c +"$((from + 1))" "$log" | steps_warnings
   fi
+}
+
+# Each compiler warning once, paths in this tree shown from its top. A
+# warning raised inside a system header (inlined there from our code) is
+# followed by the line of ours it came from, which the compiler names in
+# the lines before it.
+steps_warnings() {
+  awk -v top="$PWD/" '
+    # The last "file:line" of this tree on a line (absolute, or relative to
+    # the build folder when a compiler cache rewrote the paths).
+    function ours(line,   n, f, i) {
+      n = split(relative(line), f, " ")
+      for (i = n; i > 0; i--)
+        if (f[i] ~ /^[A-Za-z0-9_.+-][A-Za-z0-9_.\/+-]*:[0-9]+(:[0-9]+)?[:,]?$/) {
+          sub(/[:,]$/, "", f[i])
+          return f[i]
+        }
+      return ""
+    }
+    function relative(line,   i) {
+      while ((i = index(line, top)) > 0)
+        line = substr(line, 1, i - 1) substr(line, i + length(top))
+      return line
+    }
+    /: (error|note): / { where = ""; next }
+    /: warning: / {
+      text = relative($0)
+      if (substr(text, 1, 1) == "/" && where != "")
+        text = text "\n    (from " where ")"
+      if (!(text in seen)) { seen[text] = 1; print text }
+      where = ""
+      next
+    }
+    /^\[[0-9]+\/[0-9]+\] / { where = ""; next }
+    { o = ours($0); if (o != "") where = o }
+  '
 }
 
 # True when the folder is new, its last configure failed (CMake writes

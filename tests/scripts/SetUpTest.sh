@@ -15,7 +15,7 @@ fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 
 bin=$work/bin
 mkdir -p "$bin"
-for tool in bash sh grep env cat find stat tail head mkdir rm sort tr sed dirname nproc sleep touch chmod wc cp ls cut true basename; do
+for tool in bash sh grep env cat find stat tail head mkdir rm sort tr sed dirname nproc sleep touch chmod wc cp ls cut true basename awk; do
   ln -s "$(type -P $tool)" "$bin/$tool"
 done
 stub() { cat >"$bin/$1"; chmod +x "$bin/$1"; }
@@ -54,8 +54,9 @@ exit 1
 EOF
 }
 # cmake configures (a build.ninja and the cache) and builds: noisily the first
-# time, then only ninja's re-check of the globbed folders. FAKE_BUILD_FAIL
-# breaks the build.
+# time, with a warning of ours and one a system header raises where our code
+# was inlined, then only ninja's re-check of the globbed folders unless
+# FAKE_CHANGED says a file changed. FAKE_BUILD_FAIL breaks the build.
 stub cmake <<EOF
 #!/bin/bash
 echo "cmake \$*" >>"$work/cmake.log"
@@ -67,9 +68,18 @@ fi
 dir=\$2
 echo "[0/2] Re-checking globbed directories..."
 if [ -n "\${FAKE_BUILD_FAIL:-}" ]; then echo "[1/9] Building CXX object a.o"; echo "a.cpp:1: error: boom"; exit 1; fi
-[ -e "\$dir/built" ] && { echo "ninja: no work to do."; exit 0; }
+if [ -e "\$dir/built" ]; then
+  [ -n "\${FAKE_CHANGED:-}" ] && echo "[1/1] Building CXX object changed.o" || echo "ninja: no work to do."
+  exit 0
+fi
 for i in 1 2 3 4 5 6 7 8 9; do echo "[\$i/9] Building CXX object \$i.o"; done
 echo "w.cpp:2:5: warning: unused variable 'x'"
+echo "[9/9] Building CXX object platform/Ini.cpp.o"
+echo "In file included from /usr/include/c++/12/string:40,"
+echo "                 from \$PWD/platform/Ini.cpp:1:"
+echo "In static member function 'copy',"
+echo "    inlined from 'void plat::IniDocument::Set(std::string_view, std::string_view)' at \$PWD/platform/Ini.cpp:208:36:"
+echo "/usr/include/c++/12/bits/char_traits.h:431:56: warning: 'memcpy' may overlap [-Wrestrict]"
 mkdir -p "\$dir/app" "\$dir/fuzz" "\$dir/tests"; touch "\$dir/built"
 printf '#!/bin/sh\necho "GAME STARTED in \$PWD"\n' >"\$dir/app/karvelin"
 printf '#!/bin/sh\necho "[  PASSED  ] 1 test."\n' >"\$dir/tests/test_fake"
@@ -113,8 +123,10 @@ for kind in root sudo; do
   [ "$(own_lines)" -lt 20 ] || fail "$kind: first play prints $(own_lines) lines"
   has "libsdl2-mixer-dev" || fail "$kind: the missing packages are not named"
   has "build/play.log" || fail "$kind: the log is not named"
-  has "Building Karvelin" || fail "$kind: no line for the build"
+  has "Building Karvelin (the first build takes a few minutes)..." || fail "$kind: no line for the first build"
   has "w.cpp:2:5: warning: unused variable" || fail "$kind: a compiler warning is hidden"
+  grep -A1 -F "char_traits.h:431:56: warning:" "$work/out" | grep -qxF "    (from platform/Ini.cpp:208:36)" ||
+    fail "$kind: a warning from a system header does not name our line: $(cat "$work/out")"
   ! has "Unpacking" && ! has "[1/9]" && ! has "Re-checking" || fail "$kind: routine output shown: $(cat "$work/out")"
   grep -q "Unpacking" "$work/tree/build/play.log" || fail "$kind: apt's output is not in the log"
   [ "$(head -n 1 "$work/apt.log")" = update ] || fail "$kind: apt-get update did not come first"
@@ -128,6 +140,9 @@ for kind in root sudo; do
   run $uid ./play.sh
   [ "$status" -eq 0 ] && [ "$(cat "$work/out")" = "GAME STARTED in $work/tree/data" ] ||
     fail "$kind: second play, status $status, printed: $(cat "$work/out")"
+  FAKE_CHANGED=1 run $uid ./play.sh
+  [ "$status" -eq 0 ] && has "Building Karvelin..." && ! has "first build" ||
+    fail "$kind: a rebuild, status $status, printed: $(cat "$work/out")"
 
   run $uid ./test.sh
   [ "$status" -eq 0 ] || fail "$kind: first test, status $status: $(cat "$work/out")"
@@ -157,6 +172,8 @@ for kind in refused nosudo; do
         fail "refused: sudo asked before it was said why"
     else
       ! has "sudo may ask" || fail "nosudo: promises a sudo that is not there"
+      [ "$(line_of "    apt-get update && ")" -lt "$(line_of "    sudo sh -c ")" ] ||
+        fail "nosudo $script: the line for a root shell is not offered first: $(cat "$work/out")"
     fi
     if [ "$script" = play ]; then
       ! has "clang" || fail "$kind play: names the test tools"

@@ -7,10 +7,12 @@
 #include "simulation/tackle/CannaPesca.h"
 #include "simulation/tackle/Pastura.h"
 #include "tests/simulation/tackle/SceneFixture.h"
+#include "tests/support/HeldAudio.h"
 #include "world/Luogo.h"
 #include "world/SceneLinks.h"
 
 #include <cstring>
+#include <optional>
 #include <vector>
 
 namespace {
@@ -302,12 +304,17 @@ protected:
             GTEST_SKIP() << "the sounds are not embedded in this build";
         ASSERT_TRUE(plat::OpenAudio());
         ASSERT_TRUE(g_SndPlayer.Init());
+        // What the game started is still playing when the test looks, however
+        // long a busy machine makes it wait.
+        held.emplace();
+        ASSERT_TRUE(held->Holds());
         g_Luogo.Record().TIPO = 1;
         g_Luogo.Record().GEOGRAFIA = 2;
     }
     void TearDown() override
     {
         g_SndPlayer.StopAll();
+        held.reset();
         g_SndPlayer.Release();
         plat::CloseAudio();
         g_Luogo.Record() = savedVenue;
@@ -321,6 +328,7 @@ protected:
         return false;
     }
     LuogoRecord savedVenue;
+    std::optional<HeldAudio> held;
 };
 
 TEST_F(AmbientTest, NightFreshWaterCallsOnlyOnADrawOfAtMostOne)
