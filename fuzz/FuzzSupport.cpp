@@ -20,10 +20,23 @@
 
 namespace fuzz {
 
+namespace {
+// Whether opens are being watched: only while an input runs, so the
+// fuzzer's own corpus and artifact files are not.
+bool g_watching = false;
+// Where libFuzzer saves a failing input (its -artifact_prefix, or the exact
+// path it was given): that write comes from its crash handler, possibly
+// while an input is still being watched, and must never be refused, or the
+// finding is lost.
+std::string g_artifactPrefix, g_exactArtifact;
+} // namespace
+
 void Check(bool holds, const char* property, std::string_view detail)
 {
     if (holds)
         return;
+    // The crash handler is about to save the input: nothing may stop it.
+    g_watching = false;
     std::fprintf(stderr, "PROPERTY BROKEN: %s\n", property);
     if (!detail.empty()) {
         // Text as it is, other bytes as \xNN, so a file's lines can be read.
@@ -101,9 +114,6 @@ void WatchPath(const std::string& path)
     Check(inside && path.find("/../") == std::string::npos, "nothing is opened outside the game's folders", path);
 }
 
-// Whether opens are being watched: only while an input runs, so the
-// fuzzer's own corpus and artifact files are not.
-bool g_watching = false;
 // The scratch folder as the system names it (links resolved), and the
 // folder outside the game's folders that the planted links point into.
 std::string g_realScratch, g_outside;
@@ -118,10 +128,26 @@ std::string RealFolderOf(const char* path)
     return ::realpath(folder.c_str(), real) ? std::string(real) : std::string();
 }
 
+// A file libFuzzer writes when an input fails (crash-, timeout-, oom-,
+// leak-...): its name is the artifact prefix and a kind, a dash and a hash.
+bool IsArtifact(const char* path)
+{
+    const std::string p = path;
+    if (!g_exactArtifact.empty())
+        return p == g_exactArtifact;
+    if (!StartsWith(p, g_artifactPrefix))
+        return false;
+    const std::string name = p.substr(g_artifactPrefix.size());
+    for (const char* kind : {"crash-", "timeout-", "oom-", "leak-", "slow-unit-", "minimized-from-"})
+        if (StartsWith(name, kind) && name.find('/') == std::string::npos)
+            return true;
+    return false;
+}
+
 // Called before every open while an input runs.
 void WatchOpen(const char* path, bool writes, bool followsLink)
 {
-    if (!g_watching || !path)
+    if (!g_watching || !path || IsArtifact(path))
         return;
     g_watching = false; // the checks below must not watch themselves
     const std::string folder = RealFolderOf(path);
@@ -299,8 +325,15 @@ extern "C" FILE* fopen64(const char* path, const char* mode)
 }
 
 // Headless, whatever the environment: no window and no sound card are needed.
-extern "C" int LLVMFuzzerInitialize(int*, char***)
+extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
 {
+    for (int i = 1; argc && argv && i < *argc; ++i) {
+        const std::string_view arg = (*argv)[i];
+        for (auto [flag, value] : {std::pair {"-artifact_prefix=", &fuzz::g_artifactPrefix},
+                                   std::pair {"-exact_artifact_path=", &fuzz::g_exactArtifact}})
+            if (arg.substr(0, std::strlen(flag)) == flag)
+                *value = arg.substr(std::strlen(flag));
+    }
     SDL_SetHint(SDL_HINT_VIDEODRIVER, "dummy");
     SDL_SetHint(SDL_HINT_AUDIODRIVER, "dummy");
     plat::SetPathObserverForTests(fuzz::WatchPath);

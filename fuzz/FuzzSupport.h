@@ -9,7 +9,9 @@
 namespace fuzz {
 
 // A property that must hold for every input; abort() makes libFuzzer keep
-// the input as a finding.
+// the input as a finding. The watch on opens (see TimeBound) is lifted
+// first, and never covers libFuzzer's own saving of a failing input, so a
+// finding is always saved.
 void Check(bool holds, const char* property, std::string_view detail = {});
 
 // A fresh folder for this process, made on first use and kept for the run.

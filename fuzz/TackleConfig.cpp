@@ -85,15 +85,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     rig.Reset(nullptr);
     std::string description2;
     fuzz::Check(rig.LoadConfiguration("out", nullptr, &description2), "a saved rig loads");
-    std::string second = Saved(rig, description2);
-    if (second != first) {
-        // A sliding float that rests right on a shot is set above it when
-        // the rig is mounted, once; from then on the rig must stay as saved.
-        rig.Reset(nullptr);
-        rig.m_galleggiante.m_stopper = 0;
-        fuzz::Check(rig.LoadConfiguration("out"), "a saved rig loads");
-        const std::string third = Saved(rig, description2);
-        fuzz::Check(third == second, "a rig survives a save and a load", FromDifference(third, second));
-    }
+    const std::string second = Saved(rig, description2);
+    // Mounting settles a sliding float and the shots under it together, so
+    // the rig saved is the rig that loads back.
+    fuzz::Check(second == first, "a rig survives a save and a load", FromDifference(second, first));
     return 0;
 }

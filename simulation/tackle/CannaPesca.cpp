@@ -79,6 +79,31 @@ void CCannaPesca::SetLineLength(float length)
 void CCannaPesca::SetFloatPosition(float position)
 {
     CGalleggiante& g = m_galleggiante;
+    // A sliding float comes to rest on the shot or knot under it, and a
+    // torpille on whatever is under it, the float included: placing one can
+    // move the other, so both are placed again until neither moves. A rig
+    // left half-settled would move once more at every load of its file.
+    PlaceFloat(position);
+    m_piombo.Recalculate();
+    for (int round = 0; g.IsSliding() && round < kShotSlots + 1; ++round) {
+        int shots[kShotSlots];
+        for (int i = 0; i < kShotSlots; ++i)
+            shots[i] = m_piombo.GetSlotPosition(i);
+        const int placed = g.m_position;
+        PlaceFloat(float(placed));
+        m_piombo.Recalculate();
+        bool moved = g.m_position != placed;
+        for (int i = 0; i < kShotSlots; ++i)
+            moved = moved || shots[i] != m_piombo.GetSlotPosition(i);
+        if (!moved)
+            break;
+    }
+    UpdateExposedHeight();
+}
+
+void CCannaPesca::PlaceFloat(float position)
+{
+    CGalleggiante& g = m_galleggiante;
     float depth = position - 45.0f;
     if (m_lenza.m_leader.m_length > depth || !g.HasFloat())
         depth = m_lenza.m_leader.m_length;
@@ -97,8 +122,6 @@ void CCannaPesca::SetFloatPosition(float position)
     g.m_position = int(depth) + 45;
     g.m_lineAbove = int(std::trunc(lineOut - float(g.m_position)));
     g.ClampStopper(m_canna.HasReel(), lineOut);
-    m_piombo.Recalculate();
-    UpdateExposedHeight();
 }
 
 void CCannaPesca::UpdateExposedHeight()

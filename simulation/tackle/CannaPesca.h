@@ -30,7 +30,8 @@ public:
     void OnLostDevice();
     void OnResetDevice(plat::Device* dev);
 
-    void SetFloatPosition(float position); // wanted depth + 45
+    void SetFloatPosition(float position); // wanted depth + 45, shots settled with it
+    void PlaceFloat(float position);       // the float alone, against the shots as they are
     void UpdateExposedHeight();
     void SetLineLength(float length);
     bool IsSpinningRig() const;

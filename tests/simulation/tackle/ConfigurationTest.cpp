@@ -383,6 +383,38 @@ TEST_F(ConfigurationTest, HugeLengthsAndPositionsAreKeptWithinTheLine)
     EXPECT_LE(rig.m_lenza.m_length, float(rig.m_mulinello.GetCapacity()));
 }
 
+// A sliding float rests on what lies under it, and a torpille on what lies
+// under it, the float included: mounting settles both together, so the rig
+// saved is the rig that loads, not one that creeps at every load.
+TEST_F(ConfigurationTest, ASlidingFloatOnShotsLoadsAsSaved)
+{
+    const struct {
+        int depth, shot0, shot1;
+        const char* shot1Id;
+        int settledDepth, settledShot1;
+    } rigs[] = {
+        {50, 50, 60, "INTERNAL_1", 62, 52}, // the torpille drops off the float onto the shot
+        {60, 55, 64, "INTERNAL_0", 74, 64}, // raised off one shot onto the next
+    };
+    for (const auto& r : rigs) {
+        SCOPED_TRACE(r.depth);
+        Data("Lenze", "Slide.kvz",
+             "[CONFIGURAZIONE]\nNOME=Slide\n[CANNA]\nFILE=bolo.kvn\nTIPO=1\n[MULINELLO]\nFILE=reel.kvm\n"
+             "[GALLEGGIANTE]\nFILE=slider.kvg\nPOSIZIONE=" + std::to_string(r.depth) +
+                 "\nSTOPPER=320\n[LENZA]\nLUNGHEZZA=320\nLUNGHEZZA_FINALE=40\n[PIOMBATURA]\nPIOMBO_0=INTERNAL_0\n"
+                 "POSIZIONE_0=" + std::to_string(r.shot0) + "\nPIOMBO_1=" + r.shot1Id +
+                 "\nPOSIZIONE_1=" + std::to_string(r.shot1) + "\n");
+        ASSERT_TRUE(rig.LoadConfiguration("Slide"));
+        EXPECT_EQ(rig.m_galleggiante.m_position - 45, r.settledDepth);
+        EXPECT_EQ(rig.m_piombo.GetSlotPosition(1), r.settledShot1);
+        ASSERT_TRUE(rig.SaveConfiguration("Slide", ""));
+        const std::string once = Saved("Slide");
+        ASSERT_TRUE(rig.LoadConfiguration("Slide"));
+        ASSERT_TRUE(rig.SaveConfiguration("Slide", ""));
+        EXPECT_EQ(Saved("Slide"), once);
+    }
+}
+
 // Saving over a player's file of nearly the reader's limit keeps what the
 // file held only while the result stays readable; else the rig is written
 // afresh, and loads back either way.
