@@ -1238,15 +1238,24 @@ int Device::DrawTriangles(const Texture* texture, const ScreenVertex* vertices, 
     };
     SDL_Texture* sdlTexture = texture ? static_cast<SDL_Texture*>(texture->m_texture) : nullptr;
     const std::uint64_t serial = texture ? texture->m_serial : 0;
-    for (int i = 0; i + 2 < count; i += 3) {
-        const SDL_Vertex tri[3] = {toSdl(vertices[i]), toSdl(vertices[i + 1]), toSdl(vertices[i + 2])};
-        if (!m_inScene) {
+    if (!m_inScene) {
+        for (int i = 0; i + 2 < count; i += 3) {
+            const SDL_Vertex tri[3] = {toSdl(vertices[i]), toSdl(vertices[i + 1]), toSdl(vertices[i + 2])};
             DrawCommand cmd;
             cmd.texture = sdlTexture;
             SubmitTriangles(std::move(cmd), tri, 3);
-            continue;
         }
-        // Straight into the scene: a mesh submits thousands of these.
+        return kOk;
+    }
+    // Straight into the scene: a mesh submits thousands of these. The
+    // vertices go in at once, each triangle's command then names its three.
+    const std::size_t base = m_vertices.size();
+    m_vertices.resize(base + std::size_t(count / 3) * 3);
+    SDL_Vertex* out = m_vertices.data() + base;
+    for (int i = 0; i + 2 < count; i += 3) {
+        out[i] = toSdl(vertices[i]);
+        out[i + 1] = toSdl(vertices[i + 1]);
+        out[i + 2] = toSdl(vertices[i + 2]);
         DrawCommand& cmd = m_queue.emplace_back();
         cmd.kind = DrawCommand::Kind::Geometry;
         cmd.depth = (vertices[i].z + vertices[i + 1].z + vertices[i + 2].z) / 3;
@@ -1256,9 +1265,8 @@ int Device::DrawTriangles(const Texture* texture, const ScreenVertex* vertices, 
             cmd.keep = texture->shared_from_this();
         cmd.texture = sdlTexture;
         cmd.textureSerial = serial;
-        cmd.first = std::uint32_t(m_vertices.size());
+        cmd.first = std::uint32_t(base + std::size_t(i));
         cmd.count = 3;
-        m_vertices.insert(m_vertices.end(), tri, tri + 3);
     }
     return kOk;
 }
