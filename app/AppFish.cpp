@@ -280,6 +280,11 @@ int CAppFish::Render() { return GameFrame(true); }
 
 int CAppFish::Step() { return GameFrame(false); }
 
+int CAppFish::FramesPerShown() const
+{
+    return m_currentScreen == kScreenSession && g_Gioco.GetState() == kSessionResults ? 4 : 1;
+}
+
 int CAppFish::GameFrame(bool present)
 {
     plat::Device* dev = m_device.get();

@@ -43,6 +43,12 @@ public:
     // machine catching up. A lost device holds game time still.
     int Render();
     int Step();
+    // How many game frames go to one presented frame while the machine keeps
+    // up: 1, but 4 while a finished session's results cover the session. The
+    // session goes on animating under the results panel, and drawing that
+    // panel over it costs about three times the session's own frame, so its
+    // picture changes 25 times a second rather than 100.
+    int FramesPerShown() const;
     void OnLostDevice();
     void OnResetDevice();
 

@@ -234,7 +234,7 @@ int StartProgram()
     return 0;
 }
 
-CFramePacer::Decision CFramePacer::Next(std::uint32_t now)
+CFramePacer::Decision CFramePacer::Next(std::uint32_t now, int framesPerShown)
 {
     if (!m_started) {
         m_started = true;
@@ -251,7 +251,8 @@ CFramePacer::Decision CFramePacer::Next(std::uint32_t now)
     }
     const std::uint32_t due = late / kFrameIntervalMs + 1; // this one included
     m_due += kFrameIntervalMs;
-    if (due > 1 && m_sinceShown + 1 < kMaxFramesPerShown) {
+    const bool held = m_sinceShown + 1 < framesPerShown;
+    if ((due > 1 || held) && m_sinceShown + 1 < kMaxFramesPerShown) {
         ++m_sinceShown;
         return {FrameAction::Step, 0};
     }
@@ -284,7 +285,7 @@ bool RunMessageLoopTurn(int& exitCode, CFramePacer* pacer)
         return true;
     }
     const CFramePacer::Decision next =
-        pacer ? pacer->Next(plat::WallMs()) : CFramePacer::Decision{FrameAction::Present, 0};
+        pacer ? pacer->Next(plat::WallMs(), g_pApp->FramesPerShown()) : CFramePacer::Decision{FrameAction::Present, 0};
     if (next.action == FrameAction::Wait) {
         plat::WaitWindowMessage(next.waitMs);
         return true;

@@ -47,7 +47,11 @@ public:
         std::uint32_t waitMs; // for Wait: until the next game frame is due
     };
     // What the loop does at wall time now. A Step or Present counts as run.
-    Decision Next(std::uint32_t now);
+    // With framesPerShown above 1 (at most kMaxFramesPerShown) only every
+    // framesPerShown-th game frame is presented also when the machine keeps
+    // up, the others stepped: game time and what happens stay the same, the
+    // picture changes less often.
+    Decision Next(std::uint32_t now, int framesPerShown = 1);
 
 private:
     bool m_started = false;

@@ -167,6 +167,17 @@ struct SessionScene : Scene {
     void Frame() override { g_pApp->Render(); }
 };
 
+// The session's end panel (the catches and the session's figures) over the
+// session in rain, which goes on animating under it.
+struct ResultsPanelScene : Scene {
+    ResultsPanelScene()
+    {
+        StartSessionInRain();
+        g_Gioco.EndSession();
+    }
+    void Frame() override { g_pApp->Render(); }
+};
+
 // A menu screen entered as the player enters it, through the application's
 // own frame: the options (nineteen spinners, two text boxes and their
 // labels), the venues, the fishes, the baits and groundbaits.
@@ -660,6 +671,7 @@ void Register(bool smoke, int frames)
         {"SpeciesListWithPhoto", [] { return std::make_unique<SpeciesListScene>(); }},
         {"Rig3DAtTheLake", [] { return std::make_unique<Rig3DScene>(); }},
         {"SessionFishingInRain", [] { return std::make_unique<SessionScene>(); }},
+        {"ResultsPanel", [] { return std::make_unique<ResultsPanelScene>(); }},
         {"OptionsScreen", [] { return std::make_unique<ScreenScene>(kScreenOptions); }},
         {"VenuesScreen", [] { return std::make_unique<ScreenScene>(kScreenVenues); }},
         {"FishesScreen", [] { return std::make_unique<ScreenScene>(kScreenFishes); }},

@@ -10,7 +10,9 @@ to the first grab of the screen (xwd) that shows the main menu as it stands
 once settled (every row but a few equal to a reference grab taken first);
 the screen is grabbed back to back, so the figure is late by at most one
 grab. Then the CPU time the game takes over 10 s at the still main menu,
-read from /proc. Median and spread are printed. At 800 x 600 also the CPU
+read from /proc. Median and spread are printed. Last, at both sizes, the CPU
+of a finished session's results panel (KARVELIN_WINDOW_ONLY=results: that
+alone). At 800 x 600 also the CPU
 of each still screen a main-menu button opens (clicked with xdotool), and
 with KARVELIN_WINDOW_SHOTS=<folder> a picture of each. Installs xvfb,
 x11-apps and xdotool with apt when Xvfb, xwd or xdotool is missing.
@@ -134,6 +136,38 @@ def still_screens(build, display):
         print("800x600: still %s %.1f %% of a core" % (name, idle * 100))
 
 
+def results_panel(build, display):
+    """The CPU of a finished session's results panel, the session animating
+    under it: start fishing, OK on the start panel, Esc and Yes."""
+    shots = os.environ.get("KARVELIN_WINDOW_SHOTS")
+    env = dict(os.environ, DISPLAY=display)
+    for width, height, setting in SIZES:
+        ox, oy = max(0, (width - 800) // 2), max(0, (height - 600) // 2)
+        work = prepare(setting)
+        game = start_game(build, work, display)
+        time.sleep(4.0)
+        window = subprocess.run(["xdotool", "search", "--name", "Karvelin"], env=env, stdout=subprocess.PIPE,
+                                text=True).stdout.split()[0]
+        for x, y in [(135, 152), (400, 352)]:
+            subprocess.run(["xdotool", "mousemove", "--window", window, str(x + ox), str(y + oy), "click", "1"],
+                           env=env, check=True)
+            time.sleep(1.0)
+        subprocess.run(["xdotool", "key", "--window", window, "Escape"], env=env, check=True)
+        time.sleep(0.5)
+        subprocess.run(["xdotool", "mousemove", "--window", window, str(325 + ox), str(362 + oy), "click", "1"],
+                       env=env, check=True)
+        time.sleep(2.0)
+        c0 = cpu_seconds(game.pid)
+        time.sleep(10.0)
+        busy = (cpu_seconds(game.pid) - c0) / 10.0
+        if shots:
+            save_png(os.path.join(shots, "results_%dx%d.png" % (width, height)), grab_rows(display, width, height),
+                     width)
+        stop(game)
+        shutil.rmtree(work)
+        print("%dx%d: results panel %.1f %% of a core" % (width, height, busy * 100))
+
+
 def main():
     build = os.path.abspath(sys.argv[1])
     runs = int(sys.argv[2]) if len(sys.argv) > 2 else 9
@@ -143,6 +177,9 @@ def main():
                             stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
     time.sleep(1.0)
     try:
+        if os.environ.get("KARVELIN_WINDOW_ONLY") == "results":
+            results_panel(build, display)
+            return
         for width, height, setting in SIZES:
             # The settled main menu, for reference.
             work = prepare(setting)
@@ -177,6 +214,7 @@ def main():
                       "still main menu %.1f %% of a core" % (width, height, statistics.median(times), len(times),
                                                              min(times), max(times), idle * 100))
         still_screens(build, display)
+        results_panel(build, display)
     finally:
         xvfb.terminate()
         xvfb.wait()

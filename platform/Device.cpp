@@ -248,9 +248,33 @@ int SpriteDrawer::Draw(const Texture* texture, const Rect* source, const Vec3& p
     // Most sprites are only moved and scaled: the turn's trigonometry is
     // for the few that are turned (the same numbers either way).
     const bool turned = b != 0 || c != 0 || a < 0;
-    const float sx = turned ? std::hypot(a, b) : a, sy = turned ? std::hypot(c, d) : std::fabs(d);
-    const float angle = turned ? std::atan2(b, a) : 0.0f;
-    const float cosA = turned ? std::cos(angle) : 1.0f, sinA = turned ? std::sin(angle) : 0.0f;
+    float sx = a, sy = std::fabs(d), angle = 0.0f, cosA = 1.0f, sinA = 0.0f;
+    if (turned) {
+        // The turned ones are mostly frame edges at a quarter or half turn,
+        // the same few matrices over and over: their trigonometry is kept,
+        // keyed by the four numbers' bits.
+        struct Turn {
+            float key[4];
+            float sx, sy, angle, cosA, sinA;
+            bool used = false;
+        };
+        static thread_local Turn turns[16];
+        const float key[4] = {a, b, c, d};
+        std::uint32_t bits[4];
+        std::memcpy(bits, key, sizeof bits);
+        const std::uint32_t h = (bits[0] * 0x9E3779B1u) ^ (bits[1] * 0x85EBCA77u) ^ (bits[2] * 0xC2B2AE3Du) ^ bits[3];
+        Turn& t = turns[(h ^ (h >> 16)) & 15];
+        if (!t.used || std::memcmp(t.key, key, sizeof key) != 0) {
+            std::memcpy(t.key, key, sizeof key);
+            t.sx = std::hypot(a, b);
+            t.sy = std::hypot(c, d);
+            t.angle = std::atan2(b, a);
+            t.cosA = std::cos(t.angle);
+            t.sinA = std::sin(t.angle);
+            t.used = true;
+        }
+        sx = t.sx, sy = t.sy, angle = t.angle, cosA = t.cosA, sinA = t.sinA;
+    }
     double degrees = angle * 180.0 / kPi;
     if (std::fabs(degrees) < 1e-4)
         degrees = 0;
@@ -857,11 +881,18 @@ std::uint64_t OrderKey(float depth, std::uint32_t place)
 void SortByDepth(std::vector<std::uint64_t>& keys, std::vector<std::uint64_t>& spare)
 {
     spare.resize(keys.size());
+    // The four bytes' counts in one reading of the keys.
+    std::size_t counts[4][257] = {};
+    for (std::uint64_t k : keys) {
+        ++counts[0][((k >> 32) & 0xFF) + 1];
+        ++counts[1][((k >> 40) & 0xFF) + 1];
+        ++counts[2][((k >> 48) & 0xFF) + 1];
+        ++counts[3][((k >> 56) & 0xFF) + 1];
+    }
+    const std::uint64_t first = keys.empty() ? 0 : keys[0];
     for (int shift = 32; shift < 64; shift += 8) {
-        std::size_t count[257] = {};
-        for (std::uint64_t k : keys)
-            ++count[((k >> shift) & 0xFF) + 1];
-        if (count[((keys.empty() ? 0 : keys[0]) >> shift & 0xFF) + 1] == keys.size())
+        std::size_t* count = counts[(shift - 32) / 8];
+        if (count[(first >> shift & 0xFF) + 1] == keys.size())
             continue; // every key has this byte: the order stands
         for (int b = 0; b < 256; ++b)
             count[b + 1] += count[b];
@@ -961,24 +992,33 @@ void Device::ExecuteQueue()
         }
         // Triangles of one texture that follow each other in the sorted
         // order go to the renderer together, still in that order.
-        m_batch.clear();
-        std::size_t end = k;
+        std::size_t end = k, total = 0;
         for (; end < m_order.size(); ++end) {
             const DrawCommand& t = m_queue[std::uint32_t(m_order[end])];
             if (t.kind != DrawCommand::Kind::Geometry || t.texture != c.texture)
                 break;
-            m_batch.insert(m_batch.end(), m_vertices.begin() + t.first, m_vertices.begin() + t.first + t.count);
+            total += t.count;
+        }
+        // The batch buffer only grows: its first total vertices are this
+        // batch's, copied without a growth check per triangle.
+        if (m_batch.size() < total)
+            m_batch.resize(total);
+        SDL_Vertex* out = m_batch.data();
+        for (std::size_t i = k; i < end; ++i) {
+            const DrawCommand& t = m_queue[std::uint32_t(m_order[i])];
+            std::copy_n(m_vertices.data() + t.first, t.count, out);
+            out += t.count;
         }
         DrawCommand batch;
         batch.kind = DrawCommand::Kind::Geometry;
         batch.depth = c.depth;
         batch.texture = c.texture;
         batch.textureSerial = c.textureSerial;
-        batch.count = std::uint32_t(m_batch.size());
+        batch.count = std::uint32_t(total);
         Execute(batch, m_batch.data());
         if (m_capture) {
             batch.first = std::uint32_t(m_capture->vertices.size());
-            m_capture->vertices.insert(m_capture->vertices.end(), m_batch.begin(), m_batch.end());
+            m_capture->vertices.insert(m_capture->vertices.end(), m_batch.begin(), m_batch.begin() + std::ptrdiff_t(total));
             m_capture->draws.push_back(batch);
         }
         k = end;
@@ -1198,15 +1238,24 @@ int Device::DrawTriangles(const Texture* texture, const ScreenVertex* vertices, 
     };
     SDL_Texture* sdlTexture = texture ? static_cast<SDL_Texture*>(texture->m_texture) : nullptr;
     const std::uint64_t serial = texture ? texture->m_serial : 0;
-    for (int i = 0; i + 2 < count; i += 3) {
-        const SDL_Vertex tri[3] = {toSdl(vertices[i]), toSdl(vertices[i + 1]), toSdl(vertices[i + 2])};
-        if (!m_inScene) {
+    if (!m_inScene) {
+        for (int i = 0; i + 2 < count; i += 3) {
+            const SDL_Vertex tri[3] = {toSdl(vertices[i]), toSdl(vertices[i + 1]), toSdl(vertices[i + 2])};
             DrawCommand cmd;
             cmd.texture = sdlTexture;
             SubmitTriangles(std::move(cmd), tri, 3);
-            continue;
         }
-        // Straight into the scene: a mesh submits thousands of these.
+        return kOk;
+    }
+    // Straight into the scene: a mesh submits thousands of these. The
+    // vertices go in at once, each triangle's command then names its three.
+    const std::size_t base = m_vertices.size();
+    m_vertices.resize(base + std::size_t(count / 3) * 3);
+    SDL_Vertex* out = m_vertices.data() + base;
+    for (int i = 0; i + 2 < count; i += 3) {
+        out[i] = toSdl(vertices[i]);
+        out[i + 1] = toSdl(vertices[i + 1]);
+        out[i + 2] = toSdl(vertices[i + 2]);
         DrawCommand& cmd = m_queue.emplace_back();
         cmd.kind = DrawCommand::Kind::Geometry;
         cmd.depth = (vertices[i].z + vertices[i + 1].z + vertices[i + 2].z) / 3;
@@ -1216,9 +1265,8 @@ int Device::DrawTriangles(const Texture* texture, const ScreenVertex* vertices, 
             cmd.keep = texture->shared_from_this();
         cmd.texture = sdlTexture;
         cmd.textureSerial = serial;
-        cmd.first = std::uint32_t(m_vertices.size());
+        cmd.first = std::uint32_t(base + std::size_t(i));
         cmd.count = 3;
-        m_vertices.insert(m_vertices.end(), tri, tri + 3);
     }
     return kOk;
 }

@@ -27,6 +27,9 @@ struct FontFace {
     // Texts already broken into lines, keyed by how they were laid out, so
     // that a text drawn every frame is measured once.
     LruCache<Layout> layouts{256};
+    // Widths of texts measured, for the same reason: a screen that decides
+    // a face or a cut by measuring does it every frame.
+    LruCache<int> widths{256};
     ~FontFace()
     {
         if (font && TTF_WasInit())
@@ -245,7 +248,9 @@ int Font::MeasureWidth(const char* text, int count) const
     if (!text || !m_face)
         return 0;
     std::string s = count < 0 ? std::string(text) : std::string(text, std::size_t(count));
-    return Width(m_face->font, Untabbed(Cp1252ToUtf8(s)));
+    if (const int* known = m_face->widths.Find(s))
+        return *known;
+    return *m_face->widths.Insert(s, Width(m_face->font, Untabbed(Cp1252ToUtf8(s))));
 }
 
 int Font::MeasureWrappedHeight(const char* text, int width) const

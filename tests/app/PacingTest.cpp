@@ -5,7 +5,10 @@
 #include "platform/Clock.h"
 #include "platform/Window.h"
 #include "shell/Graphics.h"
+#include "screens/MenuPrincipale.h"
+#include "simulation/session/Gioco.h"
 #include "tests/app/AppHarness.h"
+#include "tests/app/GameJourney.h"
 
 #include <cstdint>
 #include <string>
@@ -30,6 +33,7 @@ TEST(FramePacer, OneGameFramePerStepOfWallTimeTheBacklogSteppedThenPresented)
         const char* name;
         std::uint32_t start;
         std::vector<Turn> turns;
+        int framesPerShown = 1;
     };
     const Case cases[] = {
         {"keeping up: the first frame at once, then one every 10 ms",
@@ -60,12 +64,25 @@ TEST(FramePacer, OneGameFramePerStepOfWallTimeTheBacklogSteppedThenPresented)
         {"across the wall clock's wrap",
          0xFFFFFFFAu,
          {{0xFFFFFFFAu, 'P'}, {2, 'W', 2}, {4, 'P'}, {30, 'S'}, {30, 'P'}, {31, 'W', 3}}},
+        {"every fourth frame shown: three stepped on time, then one presented",
+         500,
+         {{500, 'S'}, {500, 'W', 10}, {510, 'S'}, {520, 'S'}, {530, 'P'}, {535, 'W', 5}, {540, 'S'}},
+         4},
+        {"every fourth frame shown, behind: the backlog counts toward the four",
+         500,
+         {{500, 'S'}, {500, 'W', 10}, {535, 'S'}, {535, 'S'}, {535, 'P'}, {535, 'W', 5}},
+         4},
+        {"every fourth frame shown, far behind: still at most eight per presented frame",
+         500,
+         {{500, 'S'}, {700, 'S'}, {700, 'S'}, {700, 'S'}, {700, 'S'}, {700, 'S'}, {700, 'S'}, {700, 'P'},
+          {700, 'W', 10}},
+         4},
     };
     for (const Case& c : cases) {
         CFramePacer pacer;
         for (std::size_t i = 0; i < c.turns.size(); ++i) {
             const Turn& t = c.turns[i];
-            const CFramePacer::Decision d = pacer.Next(t.now);
+            const CFramePacer::Decision d = pacer.Next(t.now, c.framesPerShown);
             EXPECT_EQ(Letter(d.action), t.action) << c.name << ", turn " << i;
             if (t.action == 'W') {
                 EXPECT_EQ(d.waitMs, t.wait) << c.name << ", turn " << i;
@@ -113,6 +130,41 @@ TEST_F(AppTest, MessageLoopStepsGameTimeAndHandlesMessagesBetweenGameFrames)
     ASSERT_EQ(pointerX.size(), 8u);
     EXPECT_NE(pointerX[2], 10);
     EXPECT_EQ(pointerX[3], 10) << "the move arrived before the fourth game frame";
+}
+
+// The session animates on under its results panel, shown every fourth game
+// frame; leaving the panel shows every frame again.
+TEST_F(GameJourney, ResultsPanelPresentedEveryFourthGameFrame)
+{
+    ASSERT_EQ(StartJourney(), 0);
+    ClickMainMenu(CMenuPrincipale::kStartFishing);
+    Click(kStartOkX, kStartOkY);
+    EndSessionByEsc();
+    plat::SetFakeWallClock(5000);
+    std::vector<std::uint32_t> presentedAt; // game time of each presented frame
+    SetPresentedFrameHook([&] {
+        presentedAt.push_back(plat::NowMs());
+        if (presentedAt.size() == 3) // OK on the results
+            for (plat::MessageKind kind :
+                 {plat::MessageKind::MouseMove, plat::MessageKind::LButtonDown, plat::MessageKind::LButtonUp}) {
+                plat::WindowMessage m = MakeMessage(kind);
+                m.x = kResultsOkX + OffsetX();
+                m.y = kResultsY + OffsetY();
+                m.leftHeld = kind == plat::MessageKind::LButtonDown;
+                plat::PostWindowMessage(m);
+            }
+        if (presentedAt.size() == 6)
+            plat::PostQuitMessage(0);
+    });
+    RunMessageLoop();
+    SetPresentedFrameHook(nullptr);
+    plat::ClearFakeWallClock();
+    EXPECT_EQ(Screen(), kScreenMainMenu);
+    ASSERT_EQ(presentedAt.size(), 6u);
+    std::vector<std::uint32_t> gaps;
+    for (std::size_t i = 1; i < presentedAt.size(); ++i)
+        gaps.push_back(presentedAt[i] - presentedAt[i - 1]);
+    EXPECT_EQ(gaps, (std::vector<std::uint32_t>{40, 40, 10, 10, 10}));
 }
 
 TEST(WindowMessages, WaitReturnsAtOnceWhenAMessageWaitsAndElseSpendsTheTimeout)

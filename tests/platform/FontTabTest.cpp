@@ -16,6 +16,9 @@ TEST(FontTab, ATabIsAGapLikeASpace)
     auto font = dev->CreateFont("Arial", 14, 0, 400, nullptr);
     ASSERT_TRUE(font);
     EXPECT_EQ(font->MeasureWidth("Pane o\t polenta"), font->MeasureWidth("Pane o  polenta"));
+    // Widths are kept per text: a part measured by count is that part's.
+    EXPECT_EQ(font->MeasureWidth("Pane o  polenta", 4), font->MeasureWidth("Pane"));
+    EXPECT_LT(font->MeasureWidth("Pane o  polenta", 4), font->MeasureWidth("Pane o  polenta"));
 
     auto draw = [&](const char* text) {
         dev->Clear(0xFF000000);

@@ -198,17 +198,23 @@ TEST(MathTest, MatricesAndProjection)
     v = plat::Vec3TransformCoord({10, 5, 0}, t2); // (20, 10) scaled, then a quarter turn about (10, 10)
     EXPECT_NEAR(15, v.x, 1e-4);
     EXPECT_NEAR(20, v.y, 1e-4);
-    // Unturned, the very numbers of the full product (sprites land on the
-    // same pixels), odd scales and centres whose sums round included.
-    for (auto [s, c, t] : {std::tuple{1.0f, 0.0f, 0.0f}, {1.7f, 33.3f, -0.1f}, {0.37f, 0.1f, 1e7f}, {3.0f, -5.5f, 123.45f}}) {
-        const plat::Matrix quick = plat::MatrixTransformation2D({s, s * 2}, {c, c * 3}, 0, {t, -t});
-        plat::Matrix full = plat::MatrixMultiply(plat::MatrixScaling(s, s * 2, 1), plat::MatrixTranslation(-c, -c * 3, 0));
-        full = plat::MatrixMultiply(full, plat::MatrixRotationZ(0));
-        full = plat::MatrixMultiply(full, plat::MatrixTranslation(c + t, c * 3 - t, 0));
-        for (int i = 0; i < 4; ++i)
-            for (int j = 0; j < 4; ++j)
-                EXPECT_EQ(quick.m[i][j], full.m[i][j]) << s << " " << c << " " << t << " [" << i << "][" << j << "]";
-    }
+    // Unturned or turned, asked once or again, the very numbers of the full
+    // product (sprites land on the same pixels), odd scales and centres
+    // whose sums round included, one turn at two places.
+    for (float r : {0.0f, 1.5707964f, 3.1415927f, 4.712389f, 0.3f})
+        for (int again = 0; again < 2; ++again)
+            for (auto [s, c, t] : {std::tuple{1.0f, 0.0f, 0.0f}, {1.7f, 33.3f, -0.1f}, {1.7f, 33.3f, 40.0f},
+                                   {0.37f, 0.1f, 1e7f}, {3.0f, -5.5f, 123.45f}}) {
+                const plat::Matrix quick = plat::MatrixTransformation2D({s, s * 2}, {c, c * 3}, r, {t, -t});
+                plat::Matrix full =
+                    plat::MatrixMultiply(plat::MatrixScaling(s, s * 2, 1), plat::MatrixTranslation(-c, -c * 3, 0));
+                full = plat::MatrixMultiply(full, plat::MatrixRotationZ(r));
+                full = plat::MatrixMultiply(full, plat::MatrixTranslation(c + t, c * 3 - t, 0));
+                for (int i = 0; i < 4; ++i)
+                    for (int j = 0; j < 4; ++j)
+                        EXPECT_EQ(quick.m[i][j], full.m[i][j])
+                            << r << " " << s << " " << c << " " << t << " [" << i << "][" << j << "]";
+            }
 
     const plat::Viewport vp{0, 0, 800, 600, 0, 1};
     const plat::Matrix view = plat::MatrixLookAtLH({0, 2.8f, 6}, {0, 2.6f, 0}, {0, 1, 0});
