@@ -250,30 +250,11 @@ int SpriteDrawer::Draw(const Texture* texture, const Rect* source, const Vec3& p
     const bool turned = b != 0 || c != 0 || a < 0;
     float sx = a, sy = std::fabs(d), angle = 0.0f, cosA = 1.0f, sinA = 0.0f;
     if (turned) {
-        // The turned ones are mostly frame edges at a quarter or half turn,
-        // the same few matrices over and over: their trigonometry is kept,
-        // keyed by the four numbers' bits.
-        struct Turn {
-            float key[4];
-            float sx, sy, angle, cosA, sinA;
-            bool used = false;
-        };
-        static thread_local Turn turns[16];
-        const float key[4] = {a, b, c, d};
-        std::uint32_t bits[4];
-        std::memcpy(bits, key, sizeof bits);
-        const std::uint32_t h = (bits[0] * 0x9E3779B1u) ^ (bits[1] * 0x85EBCA77u) ^ (bits[2] * 0xC2B2AE3Du) ^ bits[3];
-        Turn& t = turns[(h ^ (h >> 16)) & 15];
-        if (!t.used || std::memcmp(t.key, key, sizeof key) != 0) {
-            std::memcpy(t.key, key, sizeof key);
-            t.sx = std::hypot(a, b);
-            t.sy = std::hypot(c, d);
-            t.angle = std::atan2(b, a);
-            t.cosA = std::cos(t.angle);
-            t.sinA = std::sin(t.angle);
-            t.used = true;
-        }
-        sx = t.sx, sy = t.sy, angle = t.angle, cosA = t.cosA, sinA = t.sinA;
+        sx = std::hypot(a, b);
+        sy = std::hypot(c, d);
+        angle = std::atan2(b, a);
+        cosA = std::cos(angle);
+        sinA = std::sin(angle);
     }
     double degrees = angle * 180.0 / kPi;
     if (std::fabs(degrees) < 1e-4)

@@ -1,8 +1,6 @@
 #include "platform/Math3D.h"
 
 #include <cmath>
-#include <cstdint>
-#include <cstring>
 
 namespace plat {
 
@@ -132,31 +130,10 @@ Matrix MatrixTransformation2D(const Vec2& scaling, const Vec2& centre, float rad
         r.m[3][1] = -centre.y + (centre.y + translation.y);
         return r;
     }
-    // Turned sprites are mostly frames' edges at a quarter or half turn,
-    // the same few sizes over and over: the scaled turn about the centre is
-    // kept, keyed by its arguments' bits, so it is the product worked out
-    // before; only the move to the sprite's place is multiplied again.
-    struct Turn {
-        float key[5];
-        Matrix turn;
-        bool used = false;
-    };
-    static thread_local Turn turns[64];
-    const float key[5] = {scaling.x, scaling.y, centre.x, centre.y, radians};
-    std::uint32_t bits[5];
-    std::memcpy(bits, key, sizeof bits);
-    std::uint32_t h = 2166136261u;
-    for (std::uint32_t b : bits)
-        h = (h ^ b) * 16777619u;
-    Turn& t = turns[(h ^ (h >> 16)) & 63];
-    if (!t.used || std::memcmp(t.key, key, sizeof key) != 0) {
-        Matrix r = MatrixScaling(scaling.x, scaling.y, 1.0f);
-        r = MatrixMultiply(r, MatrixTranslation(-centre.x, -centre.y, 0));
-        t.turn = MatrixMultiply(r, MatrixRotationZ(radians));
-        std::memcpy(t.key, key, sizeof key);
-        t.used = true;
-    }
-    return MatrixMultiply(t.turn, MatrixTranslation(centre.x + translation.x, centre.y + translation.y, 0));
+    Matrix r = MatrixScaling(scaling.x, scaling.y, 1.0f);
+    r = MatrixMultiply(r, MatrixTranslation(-centre.x, -centre.y, 0));
+    r = MatrixMultiply(r, MatrixRotationZ(radians));
+    return MatrixMultiply(r, MatrixTranslation(centre.x + translation.x, centre.y + translation.y, 0));
 }
 
 bool MatrixInverse(const Matrix& in, Matrix& out)
