@@ -8,6 +8,7 @@
 #include "platform/Image.h"
 #include "platform/Ini.h"
 #include "platform/Locale.h"
+#include "gui/ListBox.h"
 #include "platform/Mesh.h"
 #include "shell/GestFile.h"
 #include "shell/SoundPlayer.h"
@@ -29,6 +30,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
+#include <fstream>
 #include <random>
 #include <string>
 #include <vector>
@@ -191,6 +193,18 @@ void SavedRecords()
     CSessione::ReadHeader("m.kvc", player, venue, date);
     if (std::strcmp(player, g_Sessione.m_player) != 0 || std::strcmp(date, g_Sessione.m_date) != 0)
         Fail("catch log: header differs from the load", player);
+    // Now and then a log longer than any session makes: refused whole, its
+    // header still read so the row can be listed and deleted.
+    if (g_rng() % 16 == 0) {
+        std::string big = g_validLog;
+        big.resize(std::size_t(CSessione::kMaxFileSize) + 1 + g_rng() % 64, char(g_rng() & 0xFF));
+        plat::WriteFileAtomic(plat::JoinPath(g_GestFile.GetDataSubfolder(CGestFile::D_CATTURE), "big.kvc"), big);
+        g_Sessione.Load("big.kvc");
+        if (g_Sessione.GetCount() != 0)
+            Fail("catch log: a log past the bound was taken", std::to_string(g_Sessione.GetCount()));
+        if (!CSessione::ReadHeader("big.kvc", player, venue, date) || std::strcmp(venue, "Soak") != 0)
+            Fail("catch log: the header of a log past the bound cannot be read", venue);
+    }
 
     plat::WriteFileAtomic(plat::JoinPath(g_GestFile.GetUserFolder(), CStatistiche::FileName()), Mutated(g_validStats));
     const bool accepted = g_Statistiche.Load();
@@ -278,6 +292,32 @@ void TackleFiles(const std::string& root)
         rig.m_lenza.m_material.m_colour > 12 || rig.m_galleggiante.m_stopper < 0 || rig.m_galleggiante.m_stopper > 10000)
         Fail("tackle: configuration value out of its table", "Soak");
     rig.SaveConfiguration("Soak", "");
+
+    // The load dialog's listing over names the game can and cannot keep:
+    // every row listed must be a configuration it can load and delete.
+    const std::string lenze = root + "/Karvelin/Lenze";
+    const char* odd[] = {"Caps.KVZ", " blank.kvz", "blank .kvz", "a\\b.kvz", "x.kvz.kvz", ".kvz"};
+    // Written as named (the file layer would read a backslash as a folder).
+    std::ofstream(lenze + "/" + odd[g_rng() % std::size(odd)], std::ios::binary)
+        << (g_rng() % 2 ? RandomTackleFile() : std::string(6000, '\n') + RandomTackleFile());
+    static CListBox list;
+    rig.ListConfigurations(list, lenze.c_str());
+    for (std::int32_t i = 0; i < list.GetCount(); ++i) {
+        const ListItem* row = list.GetItem(i);
+        if (!row || !CCannaPesca::ConfigurationName(lenze.c_str(), row->key, nullptr))
+            Fail("tackle: a configuration listed that cannot be loaded", row ? row->key : "");
+    }
+    // A file too big to be read is never saved over.
+    if (g_rng() % 4 == 0) {
+        const std::string big(std::size_t(CIniText::kMaxFile) + 1 + g_rng() % 64, '\n');
+        plat::WriteFileAtomic(lenze + "/Big.kvz", big);
+        std::string after;
+        if (rig.SaveConfiguration("Big", "") || !plat::ReadWholeFile(lenze + "/Big.kvz", after) || after != big)
+            Fail("tackle: a configuration too big to read was saved over", "Big");
+    }
+    for (const auto& entry : std::filesystem::directory_iterator(lenze))
+        if (entry.path().filename() != "Soak.kvz")
+            std::filesystem::remove(entry.path());
 }
 
 // Photos come from the data folders: a small valid PNG, mutated, through the
@@ -375,6 +415,13 @@ void VenueFiles()
     plat::WriteFileAtomic(plat::JoinPath(folder, "soak.kvs"), presence);
     plat::WriteFileAtomic(plat::JoinPath(folder, "soak.kvf"), Mutated(g_validBottom));
     g_Luogo.LoadVenue(folder.c_str(), "soak.kvl");
+    if (g_rng() % 8 == 0) {
+        std::ofstream(folder + "/sub\\soak.kvl", std::ios::binary) << venue;
+        g_Luogo.AddVenues(-1, -1, folder.c_str(), false);
+        if (g_Luogo.VenueList().FindByKey("sub\\soak.kvl"))
+            Fail("venue: a name with a backslash was listed", "sub\\soak.kvl");
+        std::filesystem::remove(folder + "/sub\\soak.kvl");
+    }
     const LuogoRecord& r = g_Luogo.Record();
     if (r.PROFONDITA < 50 || r.PROFONDITA > 10000 || r.PENDENZA < 5 || r.PENDENZA > 50 || r.MAX_METRI < 20 ||
         r.MAX_METRI > 70)

@@ -124,7 +124,10 @@ void CFondale::MoveFishCell()
 const char* CFondale::GetDepthFilePath(const char* venueId)
 {
     m_path[0] = 0;
-    if (!venueId || !*venueId)
+    // A venue's id is a file name of its folder: one holding a separator
+    // (a backslash reads as one) would put its bottom in a subfolder, which
+    // may lead anywhere.
+    if (!venueId || !*venueId || std::strpbrk(venueId, "/\\"))
         return m_path;
     std::string base = venueId;
     const std::size_t dot = base.rfind('.');

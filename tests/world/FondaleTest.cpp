@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <filesystem>
 #include <string>
 
 namespace {
@@ -159,6 +160,12 @@ TEST_F(FondaleTest, SavedBottomIsTheFileLayoutAndLoadsBack)
     EXPECT_EQ(std::memcmp(other.m_depths, bottom.m_depths, sizeof bottom.m_depths), 0);
     ASSERT_TRUE(other.SaveDepths("my.venue.kvl"));
     EXPECT_TRUE(tmp.Read("appdata/Karvelin/Luoghi/my.venue.kvf") == bytes);
+    // An id with a folder in it names no bottom: nothing is made there.
+    for (const char* id : {"sub\\Evil.kvl", "sub/Evil.kvl"}) {
+        EXPECT_STREQ(other.GetDepthFilePath(id), "") << id;
+        EXPECT_FALSE(other.SaveDepths(id)) << id;
+    }
+    EXPECT_FALSE(std::filesystem::exists(UserVenueFolder() + "/sub"));
     // No id: nothing to read or write, and that is not a failure.
     EXPECT_TRUE(other.LoadDepths(""));
     EXPECT_TRUE(other.SaveDepths(nullptr));
