@@ -267,6 +267,7 @@ TEST_F(SoundDevice, BusyOneBufferSoundIsNotRestartedAndReplaysAfterItEnds)
     }
     ASSERT_TRUE(WaitUntilSilent(bell));
     HeldAudio held;
+    ASSERT_TRUE(held.Holds());
     EXPECT_TRUE(PlaySoundObject(bell, 0));
     EXPECT_TRUE(IsSoundPlaying(bell));
 
@@ -287,6 +288,7 @@ TEST_F(SoundDevice, ThreeBuffersPlayedFourTimesGoRoundAndCutTheOldestCopy)
 
     const int expectedCurrent[] = {0, 1, 2, 0};
     HeldAudio held;
+    ASSERT_TRUE(held.Holds());
     for (int i = 0; i < 4; ++i) {
         EXPECT_TRUE(PlaySoundObject(splash, 0)) << "play " << i;
         EXPECT_EQ(splash->current, expectedCurrent[i]) << "play " << i;
@@ -393,6 +395,7 @@ TEST_F(SoundDevice, ManyBuffersEachGetTheirOwnChannel)
     const Bytes wave = Tone(1000);
     std::vector<SoundObject*> sounds;
     HeldAudio held;
+    ASSERT_TRUE(held.Holds());
     for (int i = 0; i < 40; ++i) {
         sounds.push_back(CreateSoundObjectFromWave(wave.data(), wave.size(), 3));
         ASSERT_NE(sounds.back(), nullptr);
@@ -507,6 +510,7 @@ TEST(SoundBank, DisabledSlotIsNotPlayedButCanStillBeStoppedAndTested)
     EXPECT_EQ(bank.loads, 1);
     ASSERT_NE(bank.slot.sound, nullptr);
     HeldAudio held;
+    ASSERT_TRUE(held.Holds());
 
     bank.slot.enabled = 0;
     EXPECT_FALSE(bank.slot.Play());
@@ -605,6 +609,7 @@ TEST(SoundBank, AllThirtyOneSoundsLoadFromTheEmbeddedResources)
 
     // The bite bell is not restarted while it rings.
     HeldAudio held;
+    ASSERT_TRUE(held.Holds());
     ASSERT_TRUE(player.campanello.Play());
     EXPECT_TRUE(player.campanello.IsPlaying());
     EXPECT_FALSE(player.campanello.Play());

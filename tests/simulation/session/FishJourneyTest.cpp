@@ -24,10 +24,14 @@ protected:
         g_Pesci.Load(dev.get());
         g_Opzioni.level = 0;
         g_Opzioni.netMode = 1;
-        // A June late morning, whatever day an earlier test left: the
-        // journey failed to land its fish when run alone, at the calendar's start.
+        // The 15th of June at 11:00, whatever an earlier test left: the
+        // journey failed to land its fish when run alone, at the calendar's
+        // start. Put back afterwards, so no later test inherits it.
+        savedClock = g_Calendario;
         g_Calendario.SetMonth(5);
+        g_Calendario.SetDayOfMonth(15);
         g_Calendario.SetHour(11);
+        g_Calendario.SetMinute(0);
         g_Gioco.m_state = kSessionFishing;
         rig.NewCast();
         rig.Cast();
@@ -36,8 +40,10 @@ protected:
     void TearDown() override
     {
         g_Gioco.m_state = kSessionIdle;
+        g_Calendario = savedClock;
         RigSceneTest::TearDown();
     }
+    CCalendario savedClock;
     // The species the lake holds.
     static std::vector<int> LakeSpecies()
     {
