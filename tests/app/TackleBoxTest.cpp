@@ -883,7 +883,10 @@ TEST_F(TackleBoxTest, OneClickWhereTwoToolsMeetRunsOne)
 {
     Open();
     CMenuConfigura& box = Box();
-    box.SetModified();
+    // A changed rig, changed as a player changes it: another line colour.
+    Page(1);
+    ClickRow(box.m_lineColours, 350, 50, 4);
+    ASSERT_TRUE(box.IsModified());
     ASSERT_EQ(box.ToolX(CMenuConfigura::kToolSave), 71);
     Click(71, CMenuConfigura::ToolY() + 10);
     EXPECT_EQ(box.m_dialog, CMenuConfigura::kSaveDialog);
