@@ -478,7 +478,7 @@ int WatchWindow(void* userdata, SDL_Event* e)
 
 Device::~Device()
 {
-    m_queue.clear();
+    DropScene();
     if (m_core && m_core->window)
         SDL_DelEventWatch(WatchWindow, m_core.get());
     if (m_core) {
@@ -768,8 +768,7 @@ void Device::SkipUnchangedFrames(bool on)
 
 int Device::Clear(Argb colour)
 {
-    m_queue.clear(); // what the scene drew so far is cleared away with it
-    m_vertices.clear();
+    DropScene(); // what the scene drew so far is cleared away with it
     m_clearColour = colour;
     // Skipping frames, the clear waits for the end of the scene: a frame
     // that turns out the same as the one shown is never cleared.
@@ -813,8 +812,7 @@ int Device::BeginScene()
     if (m_inScene)
         return kInvalidCall;
     m_inScene = true;
-    m_queue.clear();
-    m_vertices.clear();
+    DropScene();
     m_triangles3D = 0;
     return kOk;
 }
@@ -889,10 +887,11 @@ std::uint64_t Device::SceneSignature() const
 {
     Signature sig;
     sig.Add(m_clearColour);
-    sig.Add(m_queue.size());
-    for (const DrawCommand& c : m_queue) {
+    sig.Add(m_items.size());
+    for (const SceneItem& item : m_items) {
+        const DrawCommand& c = m_queue[item.command];
         sig.Add(c.kind);
-        sig.Add(c.depth);
+        sig.Add(item.depth);
         sig.Add(c.textureSerial);
         sig.Add(c.colour);
         switch (c.kind) {
@@ -907,11 +906,14 @@ std::uint64_t Device::SceneSignature() const
         case DrawCommand::Kind::Rect:
             sig.AddRect(c.rect);
             break;
-        case DrawCommand::Kind::Geometry:
-            sig.Add(c.count);
-            for (std::uint32_t i = 0; i < c.count; ++i)
-                sig.AddVertex(m_vertices[c.first + i]);
+        case DrawCommand::Kind::Geometry: {
+            const bool whole = item.triangle == kWholeCommand;
+            const std::uint32_t first = whole ? c.first : item.triangle, count = whole ? c.count : 3;
+            sig.Add(count);
+            for (std::uint32_t i = 0; i < count; ++i)
+                sig.AddVertex(m_vertices[first + i]);
             break;
+        }
         }
     }
     return sig.Value();
@@ -928,15 +930,13 @@ int Device::EndScene()
     const std::uint64_t signature = m_skipUnchanged && cleared ? SceneSignature() : 0;
     if (signature != 0 && signature == m_backBufferSignature && !m_capture && !m_core->windowChanged) {
         m_clearPending = false;
-        m_queue.clear();
-        m_vertices.clear();
+        DropScene();
         return kOk;
     }
     FlushClear();
     ExecuteQueue();
     m_backBufferSignature = signature;
-    m_queue.clear();
-    m_vertices.clear();
+    DropScene();
     m_core->baked.EndFrame();
     return kOk;
 }
@@ -946,16 +946,22 @@ int Device::EndSceneUnseen()
     if (!m_inScene)
         return kInvalidCall;
     m_inScene = false;
-    m_queue.clear();
-    m_vertices.clear();
+    DropScene();
     return kOk;
+}
+
+void Device::DropScene()
+{
+    m_queue.clear();
+    m_items.clear();
+    m_vertices.clear();
 }
 
 void Device::ExecuteQueue()
 {
-    m_order.resize(m_queue.size());
-    for (std::size_t i = 0; i < m_queue.size(); ++i)
-        m_order[i] = OrderKey(m_queue[i].depth, std::uint32_t(i));
+    m_order.resize(m_items.size());
+    for (std::size_t i = 0; i < m_items.size(); ++i)
+        m_order[i] = OrderKey(m_items[i].depth, std::uint32_t(i));
     SortByDepth(m_order, m_orderSpare);
     if (m_capture) {
         m_capture->clearColour = m_clearColour;
@@ -963,7 +969,8 @@ void Device::ExecuteQueue()
         m_capture->vertices.clear();
     }
     for (std::size_t k = 0; k < m_order.size();) {
-        const DrawCommand& c = m_queue[std::uint32_t(m_order[k])];
+        const SceneItem& item = m_items[std::uint32_t(m_order[k])];
+        const DrawCommand& c = m_queue[item.command];
         if (c.kind != DrawCommand::Kind::Geometry) {
             Execute(c, nullptr);
             if (m_capture)
@@ -972,34 +979,36 @@ void Device::ExecuteQueue()
             continue;
         }
         // Triangles of one texture that follow each other in the sorted
-        // order go to the renderer together, still in that order.
-        std::size_t end = k, total = 0;
-        for (; end < m_order.size(); ++end) {
-            const DrawCommand& t = m_queue[std::uint32_t(m_order[end])];
-            if (t.kind != DrawCommand::Kind::Geometry || t.texture != c.texture)
-                break;
-            total += t.count;
-        }
-        // The batch buffer only grows: its first total vertices are this
-        // batch's, copied without a growth check per triangle.
-        if (m_batch.size() < total)
-            m_batch.resize(total);
+        // order go to the renderer together, still in that order. No batch
+        // holds more than the scene's vertices: the buffer, grown to that
+        // once, takes them without a check per triangle.
+        if (m_batch.size() < m_vertices.size())
+            m_batch.resize(m_vertices.size());
         SDL_Vertex* out = m_batch.data();
-        for (std::size_t i = k; i < end; ++i) {
-            const DrawCommand& t = m_queue[std::uint32_t(m_order[i])];
-            std::copy_n(m_vertices.data() + t.first, t.count, out);
-            out += t.count;
+        std::size_t end = k;
+        for (; end < m_order.size(); ++end) {
+            const SceneItem& t = m_items[std::uint32_t(m_order[end])];
+            const DrawCommand& tc = m_queue[t.command];
+            if (tc.kind != DrawCommand::Kind::Geometry || tc.texture != c.texture)
+                break;
+            if (t.triangle != kWholeCommand) {
+                const SDL_Vertex* v = m_vertices.data() + t.triangle;
+                out[0] = v[0], out[1] = v[1], out[2] = v[2];
+                out += 3;
+            } else
+                out = std::copy_n(m_vertices.data() + tc.first, tc.count, out);
         }
+        const auto total = std::uint32_t(out - m_batch.data());
         DrawCommand batch;
         batch.kind = DrawCommand::Kind::Geometry;
-        batch.depth = c.depth;
+        batch.depth = item.depth;
         batch.texture = c.texture;
         batch.textureSerial = c.textureSerial;
-        batch.count = std::uint32_t(total);
+        batch.count = total;
         Execute(batch, m_batch.data());
         if (m_capture) {
             batch.first = std::uint32_t(m_capture->vertices.size());
-            m_capture->vertices.insert(m_capture->vertices.end(), m_batch.begin(), m_batch.begin() + std::ptrdiff_t(total));
+            m_capture->vertices.insert(m_capture->vertices.end(), m_batch.data(), out);
             m_capture->draws.push_back(batch);
         }
         k = end;
@@ -1010,6 +1019,7 @@ void Device::ExecuteQueue()
 void Device::Submit(DrawCommand&& command)
 {
     if (m_inScene) {
+        m_items.push_back({command.depth, std::uint32_t(m_queue.size()), kWholeCommand});
         m_queue.push_back(std::move(command));
     } else {
         FlushClear();
@@ -1031,6 +1041,7 @@ void Device::SubmitTriangles(DrawCommand&& command, const SDL_Vertex* vertices, 
     command.first = std::uint32_t(m_vertices.size());
     command.count = std::uint32_t(count);
     m_vertices.insert(m_vertices.end(), vertices, vertices + count);
+    m_items.push_back({command.depth, std::uint32_t(m_queue.size()), kWholeCommand});
     m_queue.push_back(std::move(command));
 }
 
@@ -1149,8 +1160,7 @@ int Device::Reset()
     }
     if (m_lost == 1 && m_fullScreen && m_window && (SDL_GetWindowFlags(m_window) & SDL_WINDOW_MINIMIZED))
         return kDeviceLost;
-    m_queue.clear();
-    m_vertices.clear();
+    DropScene();
     m_inScene = false;
     m_clearPending = false;
     m_shared.clear();
@@ -1211,45 +1221,74 @@ int Device::DrawTriangles(const Texture* texture, const ScreenVertex* vertices, 
     // that no longer exists: such a draw is refused, never executed.
     if (texture && texture->m_core.lock() != m_core)
         return kInvalidCall;
-    auto toSdl = [](const ScreenVertex& v) {
-        return SDL_Vertex{{v.x + 0.5f, v.y + 0.5f},
-                          {std::uint8_t(v.colour >> 16), std::uint8_t(v.colour >> 8), std::uint8_t(v.colour),
-                           std::uint8_t(v.colour >> 24)},
-                          {v.u, v.v}};
-    };
-    SDL_Texture* sdlTexture = texture ? static_cast<SDL_Texture*>(texture->m_texture) : nullptr;
-    const std::uint64_t serial = texture ? texture->m_serial : 0;
+    const int triangles = count / 3;
     if (!m_inScene) {
-        for (int i = 0; i + 2 < count; i += 3) {
-            const SDL_Vertex tri[3] = {toSdl(vertices[i]), toSdl(vertices[i + 1]), toSdl(vertices[i + 2])};
+        for (int i = 0; i < triangles * 3; i += 3) {
+            const SDL_Vertex tri[3] = {ToSdlVertex(vertices[i]), ToSdlVertex(vertices[i + 1]),
+                                       ToSdlVertex(vertices[i + 2])};
             DrawCommand cmd;
-            cmd.texture = sdlTexture;
+            cmd.texture = texture ? static_cast<SDL_Texture*>(texture->m_texture) : nullptr;
             SubmitTriangles(std::move(cmd), tri, 3);
         }
         return kOk;
     }
-    // Straight into the scene: a mesh submits thousands of these. The
-    // vertices go in at once, each triangle's command then names its three.
+    // Straight into the scene: a mesh submits thousands of these.
     const std::size_t base = m_vertices.size();
-    m_vertices.resize(base + std::size_t(count / 3) * 3);
-    SDL_Vertex* out = m_vertices.data() + base;
-    for (int i = 0; i + 2 < count; i += 3) {
-        out[i] = toSdl(vertices[i]);
-        out[i + 1] = toSdl(vertices[i + 1]);
-        out[i + 2] = toSdl(vertices[i + 2]);
-        DrawCommand& cmd = m_queue.emplace_back();
-        cmd.kind = DrawCommand::Kind::Geometry;
-        cmd.depth = (vertices[i].z + vertices[i + 1].z + vertices[i + 2].z) / 3;
-        // Every triangle of the call is executed or dropped with the first:
-        // it alone needs to keep the texture alive.
-        if (texture && i == 0)
-            cmd.keep = texture->shared_from_this();
-        cmd.texture = sdlTexture;
-        cmd.textureSerial = serial;
-        cmd.first = std::uint32_t(base + std::size_t(i));
-        cmd.count = 3;
+    SceneItem* item = QueueSceneTriangles(texture, triangles);
+    for (int i = 0; i < triangles * 3; i += 3, ++item) {
+        m_vertices.push_back(ToSdlVertex(vertices[i]));
+        m_vertices.push_back(ToSdlVertex(vertices[i + 1]));
+        m_vertices.push_back(ToSdlVertex(vertices[i + 2]));
+        item->depth = TriangleDepth(vertices + i, 0.0f);
+        item->triangle = std::uint32_t(base + std::size_t(i));
     }
     return kOk;
+}
+
+int Device::DrawPreparedTriangles(const Texture* texture, const SDL_Vertex* vertices, const float* depths,
+                                  int triangles)
+{
+    if (!vertices || !depths || triangles < 1)
+        return kInvalidCall;
+    if (texture && texture->m_core.lock() != m_core)
+        return kInvalidCall;
+    if (!m_inScene) {
+        for (int i = 0; i < triangles; ++i) {
+            DrawCommand cmd;
+            cmd.texture = texture ? static_cast<SDL_Texture*>(texture->m_texture) : nullptr;
+            SubmitTriangles(std::move(cmd), vertices + 3 * i, 3);
+        }
+        return kOk;
+    }
+    const std::size_t base = m_vertices.size();
+    SceneItem* item = QueueSceneTriangles(texture, triangles);
+    m_vertices.insert(m_vertices.end(), vertices, vertices + std::size_t(triangles) * 3);
+    for (int i = 0; i < triangles; ++i, ++item) {
+        item->depth = depths[i];
+        item->triangle = std::uint32_t(base + std::size_t(i) * 3);
+    }
+    return kOk;
+}
+
+// One command for a call's triangles, which keeps the texture alive; each
+// triangle is an item of its own, its depth and first vertex left to fill.
+// The vertices go in from the end of the scene's list.
+Device::SceneItem* Device::QueueSceneTriangles(const Texture* texture, int triangles)
+{
+    const auto command = std::uint32_t(m_queue.size());
+    DrawCommand& cmd = m_queue.emplace_back();
+    cmd.kind = DrawCommand::Kind::Geometry;
+    if (texture) {
+        cmd.keep = texture->shared_from_this();
+        cmd.texture = static_cast<SDL_Texture*>(texture->m_texture);
+        cmd.textureSerial = texture->m_serial;
+    }
+    cmd.first = std::uint32_t(m_vertices.size());
+    cmd.count = std::uint32_t(triangles) * 3;
+    m_vertices.reserve(m_vertices.size() + cmd.count);
+    const std::size_t items = m_items.size();
+    m_items.resize(items + std::size_t(triangles), SceneItem{0.0f, command, 0});
+    return m_items.data() + items;
 }
 
 // ---------------------------------------------------------------- textures

@@ -325,6 +325,9 @@ public:
     // the scene keeps every vertex in one list.
     void Submit(DrawCommand&& command);
     void SubmitTriangles(DrawCommand&& command, const SDL_Vertex* vertices, int count);
+    // Triangles already in the renderer's form with the depth of each, as
+    // DrawTriangles would have made them: a mesh at rest keeps them so.
+    int DrawPreparedTriangles(const Texture* texture, const SDL_Vertex* vertices, const float* depths, int triangles);
     RendererCore* Core() const { return m_core.get(); }
     const std::shared_ptr<RendererCore>& CoreShared() const { return m_core; }
     bool TakeFailure(CreationKind kind, int* status);
@@ -352,9 +355,20 @@ private:
     int m_width = 0, m_height = 0;
     Viewport m_viewport;
     bool m_inScene = false;
+    // The scene's draws. A call's triangles share one command; each of them
+    // is an item of its own, sorted by its own depth.
+    struct SceneItem {
+        float depth;
+        std::uint32_t command;  // in m_queue
+        std::uint32_t triangle; // its first vertex, or kWholeCommand
+    };
+    static constexpr std::uint32_t kWholeCommand = 0xFFFFFFFFu;
+    void DropScene();
+    SceneItem* QueueSceneTriangles(const Texture* texture, int triangles);
     std::vector<DrawCommand> m_queue;
+    std::vector<SceneItem> m_items;      // in the order they were drawn
     std::vector<SDL_Vertex> m_vertices;  // the triangles' vertices of the scene
-    std::vector<std::uint64_t> m_order;  // depth and place in the queue, sorted
+    std::vector<std::uint64_t> m_order;  // depth and place among the items, sorted
     std::vector<std::uint64_t> m_orderSpare;
     std::vector<SDL_Vertex> m_batch;     // one batch of triangles being executed
     std::unordered_map<std::string, std::weak_ptr<Texture>> m_shared;

@@ -4,6 +4,7 @@
 
 #include <SDL.h>
 
+#include <algorithm>
 #include <atomic>
 #include <cstddef>
 #include <list>
@@ -149,6 +150,25 @@ struct FrameCapture {
     std::vector<DrawCommand> draws;
     std::vector<SDL_Vertex> vertices; // the triangles' [first, first + count)
 };
+
+// A screen-space vertex as the renderer takes it: pixel centres at +0.5.
+inline SDL_Vertex ToSdlVertex(const ScreenVertex& v)
+{
+    return SDL_Vertex{{v.x + 0.5f, v.y + 0.5f},
+                      {std::uint8_t(v.colour >> 16), std::uint8_t(v.colour >> 8), std::uint8_t(v.colour),
+                       std::uint8_t(v.colour >> 24)},
+                      {v.u, v.v}};
+}
+
+// The depth a triangle is sorted at: the mean of its vertices' depths, each
+// moved by the bias (and then kept within 0..1) when there is one.
+inline float TriangleDepth(const ScreenVertex* t, float depthBias)
+{
+    auto z = [depthBias](const ScreenVertex& v) {
+        return depthBias == 0.0f ? v.z : std::clamp(v.z + depthBias, 0.0f, 1.0f);
+    };
+    return (z(t[0]) + z(t[1]) + z(t[2])) / 3;
+}
 
 // A texture of the pixels (0xAARRGGBB rows), alpha-blended. On the software
 // renderer it is made streaming, so its pixels can be read for baked copies.

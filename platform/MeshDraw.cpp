@@ -1,5 +1,7 @@
 #include "platform/MeshDraw.h"
 
+#include "platform/DeviceInternal.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
@@ -153,15 +155,19 @@ struct BuiltSubset {
     Viewport vp;
     std::vector<ScreenVertex> tris;
     int made = 0;
+    // The triangles as the device takes them, and their depths under the
+    // bias they were last drawn with.
+    bool prepared = false;
+    float preparedBias = 0.0f;
+    std::vector<SDL_Vertex> sdl;
+    std::vector<float> depths;
 };
 
 int BuildSubsetTrianglesOnce(const SceneState& scene, const Viewport& vp, const Mesh& mesh, int material,
                              std::vector<ScreenVertex>& out);
 
-} // namespace
-
-int BuildSubsetTriangles(const SceneState& scene, const Viewport& vp, const Mesh& mesh, int material,
-                         std::vector<ScreenVertex>& out)
+// The subset's triangles, built afresh or as last built.
+BuiltSubset& BuiltTriangles(const SceneState& scene, const Viewport& vp, const Mesh& mesh, int material)
 {
     constexpr std::size_t kKept = 32; // subsets a frame draws, with room
     thread_local std::vector<BuiltSubset> built;
@@ -173,10 +179,8 @@ int BuildSubsetTriangles(const SceneState& scene, const Viewport& vp, const Mesh
             break;
         }
     if (slot && SameBuildState(slot->scene, scene) && SameBytes(slot->vp, vp) &&
-        SameBytes(slot->vertices, mesh.vertices) && SameBytes(slot->faces, mesh.faces)) {
-        out.insert(out.end(), slot->tris.begin(), slot->tris.end());
-        return slot->made;
-    }
+        SameBytes(slot->vertices, mesh.vertices) && SameBytes(slot->faces, mesh.faces))
+        return *slot;
     if (!slot) {
         if (built.size() < kKept)
             slot = &built.emplace_back();
@@ -191,8 +195,36 @@ int BuildSubsetTriangles(const SceneState& scene, const Viewport& vp, const Mesh
     slot->vp = vp;
     slot->tris.clear();
     slot->made = BuildSubsetTrianglesOnce(scene, vp, mesh, material, slot->tris);
-    out.insert(out.end(), slot->tris.begin(), slot->tris.end());
-    return slot->made;
+    slot->prepared = false;
+    return *slot;
+}
+
+// The subset's triangles in the device's form, worked out once per build
+// and bias.
+const BuiltSubset& PreparedTriangles(const SceneState& scene, const Viewport& vp, const Mesh& mesh, int material,
+                                     float depthBias)
+{
+    BuiltSubset& b = BuiltTriangles(scene, vp, mesh, material);
+    if (b.prepared && b.preparedBias == depthBias)
+        return b;
+    b.sdl.resize(b.tris.size());
+    std::transform(b.tris.begin(), b.tris.end(), b.sdl.begin(), ToSdlVertex);
+    b.depths.resize(std::size_t(b.made));
+    for (std::size_t t = 0; t < b.depths.size(); ++t)
+        b.depths[t] = TriangleDepth(b.tris.data() + 3 * t, depthBias);
+    b.prepared = true;
+    b.preparedBias = depthBias;
+    return b;
+}
+
+} // namespace
+
+int BuildSubsetTriangles(const SceneState& scene, const Viewport& vp, const Mesh& mesh, int material,
+                         std::vector<ScreenVertex>& out)
+{
+    const BuiltSubset& b = BuiltTriangles(scene, vp, mesh, material);
+    out.insert(out.end(), b.tris.begin(), b.tris.end());
+    return b.made;
 }
 
 namespace {
@@ -236,16 +268,11 @@ int DrawMeshSubset(Device& device, const Mesh& mesh, int material, const Texture
 {
     if (material < 0 || material >= int(mesh.materials.size()))
         return kInvalidCall;
-    thread_local std::vector<ScreenVertex> tris; // kept: a frame draws many subsets
-    tris.clear();
-    const int n = BuildSubsetTriangles(device.Scene(), device.GetViewport(), mesh, material, tris);
-    if (n == 0)
+    const BuiltSubset& b = PreparedTriangles(device.Scene(), device.GetViewport(), mesh, material, depthBias);
+    if (b.made == 0)
         return kOk;
-    if (depthBias != 0.0f)
-        for (ScreenVertex& v : tris)
-            v.z = std::clamp(v.z + depthBias, 0.0f, 1.0f);
-    device.Count3DTriangles(n);
-    return device.DrawTriangles(texture, tris.data(), int(tris.size()));
+    device.Count3DTriangles(b.made);
+    return device.DrawPreparedTriangles(texture, b.sdl.data(), b.depths.data(), b.made);
 }
 
 } // namespace plat

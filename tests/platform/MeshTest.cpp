@@ -435,6 +435,19 @@ TEST(MeshDraw, OverlappingTrianglesDrawFarToNearInAnyOrderAndAreCounted)
     plat::DrawMeshSubset(*dev, far, 0, nullptr);
     dev->EndScene();
     EXPECT_EQ(0xFF0000FFu, dev->ReadPixel(400, 300) | 0xFF000000u);
+    // The same meshes again without the bias: the near one's kept triangles
+    // take their own depths again, not the biased ones.
+    for (float bias : {0.0f, 0.2f, 0.0f}) {
+        SCOPED_TRACE(bias);
+        dev->Clear(0xFF000000);
+        dev->BeginScene();
+        s.material.emissive = {1, 0, 0, 0};
+        plat::DrawMeshSubset(*dev, near, 0, nullptr, bias);
+        s.material.emissive = {0, 0, 1, 0};
+        plat::DrawMeshSubset(*dev, far, 0, nullptr);
+        dev->EndScene();
+        EXPECT_EQ(bias == 0.0f ? 0xFFFF0000u : 0xFF0000FFu, dev->ReadPixel(400, 300) | 0xFF000000u);
+    }
     dev->BeginScene();
     EXPECT_EQ(0, dev->Triangles3D()); // a new scene counts afresh
     EXPECT_EQ(plat::kInvalidCall, plat::DrawMeshSubset(*dev, near, 1, nullptr));
