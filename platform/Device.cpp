@@ -814,6 +814,10 @@ int Device::BeginScene()
     m_inScene = true;
     DropScene();
     m_triangles3D = 0;
+    // Across devices: kept mesh work told apart by scene must not take one
+    // device's scene for another's.
+    static std::atomic<std::uint64_t> scenes{0};
+    m_sceneSerial = ++scenes;
     return kOk;
 }
 

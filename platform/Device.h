@@ -300,6 +300,9 @@ public:
     // and benchmarks read it).
     int Triangles3D() const { return m_triangles3D; }
     void Count3DTriangles(int count) { m_triangles3D += count; }
+    // A number of its own for every scene begun on any device; 0 outside
+    // a scene.
+    std::uint64_t SceneSerial() const { return m_inScene ? m_sceneSerial : 0; }
 
     // Read-back of the back buffer (0xAARRGGBB).
     bool ReadPixels(Image& out);
@@ -387,6 +390,7 @@ private:
     int m_capsStatus = kOk;
     int m_failNext[4] = {0, 0, 0, 0};
     int m_triangles3D = 0;
+    std::uint64_t m_sceneSerial = 0;
     Argb m_clearColour = 0;
     FrameCapture* m_capture = nullptr;
 };

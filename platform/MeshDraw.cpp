@@ -142,15 +142,56 @@ bool SameBuildState(const SceneState& a, const SceneState& b)
            SameBytes(a.projection, b.projection);
 }
 
+// A mesh's data as its kept subsets were built from. An owner may change
+// its vertices in place (a rod bends), so the mesh is compared with it byte
+// for byte, once per scene: every subset of it drawn in a scene is drawn
+// from the data it had at the scene's first draw of it. A new version
+// number tells the subsets built from older data.
+struct KeptMesh {
+    const Mesh* mesh = nullptr;
+    std::vector<MeshVertex> vertices;
+    std::vector<MeshFace> faces;
+    std::uint64_t version = 0;
+    std::uint64_t checkedInScene = 0; // 0: never
+};
+
+// The version of the mesh's data: compared afresh unless it was compared
+// in this scene (scene 0: always compared).
+std::uint64_t MeshVersion(const Mesh& mesh, std::uint64_t sceneSerial)
+{
+    constexpr std::size_t kKept = 16; // meshes a frame draws, with room
+    thread_local std::vector<KeptMesh> kept;
+    thread_local std::size_t next = 0;
+    thread_local std::uint64_t versions = 0;
+    KeptMesh* k = nullptr;
+    for (KeptMesh& m : kept)
+        if (m.mesh == &mesh) {
+            k = &m;
+            break;
+        }
+    if (k && sceneSerial != 0 && k->checkedInScene == sceneSerial)
+        return k->version;
+    if (!k) {
+        k = kept.size() < kKept ? &kept.emplace_back() : &kept[next++ % kKept];
+        k->mesh = &mesh;
+        k->version = 0; // matches no subset: set below
+    }
+    if (k->version == 0 || !SameBytes(k->vertices, mesh.vertices) || !SameBytes(k->faces, mesh.faces)) {
+        k->vertices = mesh.vertices;
+        k->faces = mesh.faces;
+        k->version = ++versions;
+    }
+    k->checkedInScene = sceneSerial;
+    return k->version;
+}
+
 // A subset's triangles with what they were built from: a rig at rest draws
 // the same meshes under the same matrices frame after frame, and the same
-// inputs give the same triangles. The mesh's own data is compared too, as
-// an owner may change its vertices in place.
+// inputs give the same triangles.
 struct BuiltSubset {
     const Mesh* mesh = nullptr;
     int material = -1;
-    std::vector<MeshVertex> vertices;
-    std::vector<MeshFace> faces;
+    std::uint64_t meshVersion = 0;
     SceneState scene;
     Viewport vp;
     std::vector<ScreenVertex> tris;
@@ -167,8 +208,10 @@ int BuildSubsetTrianglesOnce(const SceneState& scene, const Viewport& vp, const 
                              std::vector<ScreenVertex>& out);
 
 // The subset's triangles, built afresh or as last built.
-BuiltSubset& BuiltTriangles(const SceneState& scene, const Viewport& vp, const Mesh& mesh, int material)
+BuiltSubset& BuiltTriangles(const SceneState& scene, const Viewport& vp, const Mesh& mesh, int material,
+                            std::uint64_t sceneSerial)
 {
+    const std::uint64_t version = MeshVersion(mesh, sceneSerial);
     constexpr std::size_t kKept = 32; // subsets a frame draws, with room
     thread_local std::vector<BuiltSubset> built;
     thread_local std::size_t next = 0;
@@ -178,8 +221,7 @@ BuiltSubset& BuiltTriangles(const SceneState& scene, const Viewport& vp, const M
             slot = &b;
             break;
         }
-    if (slot && SameBuildState(slot->scene, scene) && SameBytes(slot->vp, vp) &&
-        SameBytes(slot->vertices, mesh.vertices) && SameBytes(slot->faces, mesh.faces))
+    if (slot && slot->meshVersion == version && SameBuildState(slot->scene, scene) && SameBytes(slot->vp, vp))
         return *slot;
     if (!slot) {
         if (built.size() < kKept)
@@ -189,8 +231,7 @@ BuiltSubset& BuiltTriangles(const SceneState& scene, const Viewport& vp, const M
     }
     slot->mesh = &mesh;
     slot->material = material;
-    slot->vertices = mesh.vertices;
-    slot->faces = mesh.faces;
+    slot->meshVersion = version;
     slot->scene = scene;
     slot->vp = vp;
     slot->tris.clear();
@@ -202,9 +243,9 @@ BuiltSubset& BuiltTriangles(const SceneState& scene, const Viewport& vp, const M
 // The subset's triangles in the device's form, worked out once per build
 // and bias.
 const BuiltSubset& PreparedTriangles(const SceneState& scene, const Viewport& vp, const Mesh& mesh, int material,
-                                     float depthBias)
+                                     float depthBias, std::uint64_t sceneSerial)
 {
-    BuiltSubset& b = BuiltTriangles(scene, vp, mesh, material);
+    BuiltSubset& b = BuiltTriangles(scene, vp, mesh, material, sceneSerial);
     if (b.prepared && b.preparedBias == depthBias)
         return b;
     b.sdl.resize(b.tris.size());
@@ -222,7 +263,7 @@ const BuiltSubset& PreparedTriangles(const SceneState& scene, const Viewport& vp
 int BuildSubsetTriangles(const SceneState& scene, const Viewport& vp, const Mesh& mesh, int material,
                          std::vector<ScreenVertex>& out)
 {
-    const BuiltSubset& b = BuiltTriangles(scene, vp, mesh, material);
+    const BuiltSubset& b = BuiltTriangles(scene, vp, mesh, material, 0);
     out.insert(out.end(), b.tris.begin(), b.tris.end());
     return b.made;
 }
@@ -268,7 +309,8 @@ int DrawMeshSubset(Device& device, const Mesh& mesh, int material, const Texture
 {
     if (material < 0 || material >= int(mesh.materials.size()))
         return kInvalidCall;
-    const BuiltSubset& b = PreparedTriangles(device.Scene(), device.GetViewport(), mesh, material, depthBias);
+    const BuiltSubset& b = PreparedTriangles(device.Scene(), device.GetViewport(), mesh, material, depthBias,
+                                                 device.SceneSerial());
     if (b.made == 0)
         return kOk;
     device.Count3DTriangles(b.made);

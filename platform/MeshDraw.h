@@ -29,6 +29,9 @@ int BuildSubsetTriangles(const SceneState& scene, const Viewport& viewport, cons
 // (added to every depth, in the viewport's 0..1 range) settles such pairs:
 // a part drawn round another (a grip round the blank) takes a small negative
 // bias, a part tucked inside another (a reel foot in the blank) a positive one.
+//
+// A mesh is read as it was at its first draw in a scene: change it in place
+// before the scene draws it, not between its subsets.
 int DrawMeshSubset(Device& device, const Mesh& mesh, int material, const Texture* texture, float depthBias = 0.0f);
 
 } // namespace plat

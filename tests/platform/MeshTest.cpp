@@ -454,6 +454,49 @@ TEST(MeshDraw, OverlappingTrianglesDrawFarToNearInAnyOrderAndAreCounted)
     dev->EndScene();
 }
 
+// A mesh at rest is built once and drawn from what was kept; one changed in
+// place between scenes (a rod bending) is drawn afresh, every subset of it.
+TEST(MeshDraw, AMeshChangedInPlaceIsDrawnAfreshInTheNextScene)
+{
+    int st = -1;
+    auto dev = plat::Device::CreateHeadless(800, 600, &st);
+    ASSERT_TRUE(dev) << plat::StatusName(st);
+    plat::SceneState& s = dev->Scene();
+    s = Camera();
+    s.lighting = true;
+    // Two subsets: a red triangle left of the centre, a blue one right of it.
+    plat::Mesh m = Triangle({-3, -1, 4}, {-2, 1, 4}, {-1, -1, 4});
+    plat::Mesh right = Triangle({1, -1, 4}, {2, 1, 4}, {3, -1, 4});
+    m.vertices.insert(m.vertices.end(), right.vertices.begin(), right.vertices.end());
+    m.faces.push_back({{3, 4, 5}, 1});
+    m.materials.emplace_back();
+    auto draw = [&] {
+        dev->Clear(0xFF000000);
+        dev->BeginScene();
+        for (int material : {0, 1}) {
+            s.material = {};
+            s.material.diffuse.a = 1.0f;
+            (material == 0 ? s.material.emissive.r : s.material.emissive.b) = 1.0f;
+            EXPECT_EQ(plat::kOk, plat::DrawMeshSubset(*dev, m, material, nullptr));
+        }
+        dev->EndScene();
+    };
+    const int left = 400 - 2 * 75, rightX = 400 + 2 * 75, low = 300 + 75; // 75 px a unit at depth 4
+    for (int frame = 0; frame < 2; ++frame) { // the second from what was kept
+        draw();
+        EXPECT_EQ(0xFFFF0000u, dev->ReadPixel(left, 300) | 0xFF000000u) << frame;
+        EXPECT_EQ(0xFF0000FFu, dev->ReadPixel(rightX, 300) | 0xFF000000u) << frame;
+    }
+    // Both triangles moved down by one unit, in place.
+    for (plat::MeshVertex& v : m.vertices)
+        v.position.y -= 1.0f;
+    draw();
+    EXPECT_EQ(0xFF000000u, dev->ReadPixel(left, 300 - 60) | 0xFF000000u);
+    EXPECT_EQ(0xFFFF0000u, dev->ReadPixel(left, low) | 0xFF000000u);
+    EXPECT_EQ(0xFF000000u, dev->ReadPixel(rightX, 300 - 60) | 0xFF000000u);
+    EXPECT_EQ(0xFF0000FFu, dev->ReadPixel(rightX, low) | 0xFF000000u);
+}
+
 // A texture kept past its device (a rod built for an earlier device) holds
 // a picture that is gone: the mesh is refused rather than drawn with it.
 TEST(MeshDraw, TextureOfAGoneDeviceIsRefused)
