@@ -290,7 +290,7 @@ int SpriteDrawer::Draw(const Texture* texture, const Rect* source, const Vec3& p
             DrawCommand cmd;
             cmd.kind = DrawCommand::Kind::Texture;
             cmd.depth = pos.z;
-            cmd.keep = keep;
+            cmd.keep = j + 1 == ny && i + 1 == nx ? std::move(keep) : keep; // most sprites are one piece
             cmd.texture = static_cast<SDL_Texture*>(texture->m_texture);
             cmd.textureSerial = texture->m_serial;
             cmd.opaque = texture->m_opaque;
@@ -974,11 +974,11 @@ void Device::ExecuteQueue()
     }
     for (std::size_t k = 0; k < m_order.size();) {
         const SceneItem& item = m_items[std::uint32_t(m_order[k])];
-        const DrawCommand& c = m_queue[item.command];
+        DrawCommand& c = m_queue[item.command];
         if (c.kind != DrawCommand::Kind::Geometry) {
             Execute(c, nullptr);
-            if (m_capture)
-                m_capture->draws.push_back(c);
+            if (m_capture) // the queue is dropped next: its own item alone names it
+                m_capture->draws.push_back(std::move(c));
             ++k;
             continue;
         }
