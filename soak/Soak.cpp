@@ -101,7 +101,12 @@ std::vector<unsigned char> RandomWave()
         for (int i = 0; i < 4; ++i)
             w.push_back((v >> (8 * i)) & 0xFF);
     };
-    auto tag = [&](const char* t) { w.insert(w.end(), t, t + 4); };
+    // Byte by byte: GCC 12 misreads a range insert into the empty vector as
+    // an overflow.
+    auto tag = [&](const char* t) {
+        for (int i = 0; i < 4; ++i)
+            w.push_back(static_cast<unsigned char>(t[i]));
+    };
     tag("RIFF");
     put32(g_rng() % 2 ? g_rng() : 200);
     tag("WAVE");

@@ -107,7 +107,8 @@ void CMulinello::LoadPartTextures(plat::Device* dev)
     m_textures.assign(m_mesh.materials.size(), nullptr);
     m_textureIds.assign(m_mesh.materials.size(), 0);
     if (dev && std::strcmp(m_current.id, "INTERNAL_0") != 0) {
-        const std::string folder = PartFolder(m_current.folder, m_current.id);
+        const std::string folder =
+            PartFolder(m_current.folder, m_current.fileName[0] ? m_current.fileName : m_current.id);
         const int parts[4] = {m_bail, m_handle, m_body, m_spool};
         for (int k = 0; k < 4 && !folder.empty(); ++k) {
             if (parts[k] < 0)

@@ -61,10 +61,6 @@ void CEsca::Load(plat::Device* dev)
 void CEsca::LoadFolder(const char* folder)
 {
     LoadTackleFolder(folder, kKind, m_records, [](const CIniText& f, EscaRecord& r) {
-        // The bait in use is remembered by its id in the settings, which
-        // give back a name without the blanks at its ends: it is known by
-        // that name from the start, so the choice survives a restart.
-        CopyTackleText(r.id, COpzioni::AsStored(r.id).c_str(), 128);
         r.kind = ReadTackleInt(f, kKind, r.id, "TIPO", -1);
         // Hook colour, hook bend and waters are optional: none means any.
         r.hookColour = f.ReadInt(kKind.section, "COLORE_AMO", -1);

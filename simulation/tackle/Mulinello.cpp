@@ -73,6 +73,7 @@ void CMulinello::Load(plat::Device* dev)
 void CMulinello::LoadFolder(const char* folder)
 {
     LoadTackleFolder(folder, kKind, m_records, [](const CIniText& f, MulinelloRecord& r) {
+        CopyTackleText(r.fileName, r.id, 128);
         r.ratio = float(ReadTackleInt(f, kKind, r.id, "RAPPORTO_RECUPERO", 50, 30, 80)) / 10.0f;
         r.capacityMax = MetresToCm(ReadTackleInt(f, kKind, r.id, "CAPACITA_MAX", 300, 100, 350));
         const int min = MetresToCm(ReadTackleInt(f, kKind, r.id, "CAPACITA_MIN", 115));

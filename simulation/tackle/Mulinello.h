@@ -18,6 +18,10 @@ struct MulinelloRecord : TackleHead {
     std::int32_t capacityMin; // cm for the thickest line, 10000..35000
     std::int32_t capacityMax; // cm for the thinnest line, not below capacityMin
     float ratio;              // 3.0..8.0
+    // The file it was read from (empty for the built-ins): its own part
+    // pictures are in the folder named after it, even when the id lost the
+    // blanks at the name's ends.
+    char fileName[129];
 };
 
 constexpr std::uint32_t kBitmapReelPhoto = 355;

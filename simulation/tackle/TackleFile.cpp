@@ -3,6 +3,7 @@
 #include "platform/Files.h"
 #include "platform/Ini.h"
 #include "platform/Resources.h"
+#include "shell/Opzioni.h"
 #include "shell/SpriteBordo.h"
 #include "shell/Utility.h"
 
@@ -95,6 +96,20 @@ bool OpenTackleFile(const char* folder, const char* fileName, const TackleKind& 
     if (!file.Open(plat::JoinPath(folder, fileName).c_str()))
         NoteTackleFallback(std::string(kind.section) + " " + fileName + ": unreadable, every key takes its default");
     return true;
+}
+
+std::string ReadableTackleId(const char* fileName, const TackleKind& kind)
+{
+    std::string readable = COpzioni::AsStored(fileName);
+    if (readable.empty() || readable == fileName)
+        return std::string();
+    // A file that has that very name keeps it: the id written by a rig that
+    // mounted it must go on naming it.
+    for (const char* folder : {g_GestFile.GetProgramSubfolder(kind.programFolder),
+                               g_GestFile.GetDataSubfolder(kind.dataFolder)})
+        if (folder && *folder && g_GestFile.FileExistsIn(folder, readable.c_str()))
+            return std::string();
+    return readable;
 }
 
 void ReadTackleHead(const CIniText& file, const TackleKind& kind, TackleHead& head)

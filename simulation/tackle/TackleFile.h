@@ -116,6 +116,10 @@ int FindTackleRecord(const std::vector<Record>& records, const char* id)
 // ---- template body -------------------------------------------------------
 
 bool OpenTackleFile(const char* folder, const char* fileName, const TackleKind& kind, CIniText& file);
+// What a saved rig or the settings give back for a file name written as an
+// id, when that differs from the name and no file of the kind goes by it;
+// else the empty text.
+std::string ReadableTackleId(const char* fileName, const TackleKind& kind);
 
 template <class Record, class ReadRest>
 void LoadTackleFolder(const char* folder, const TackleKind& kind, std::vector<Record>& records, ReadRest read)
@@ -135,6 +139,13 @@ void LoadTackleFolder(const char* folder, const TackleKind& kind, std::vector<Re
         CopyTackleText(r.id, name.c_str(), 128);
         ReadTackleHead(file, kind, r);
         read(file, r);
+        // A rig and the settings remember a part by its id, and a value is
+        // read back without blanks at its ends: such a file is known by the
+        // id that comes back, so the part is found again after a save, unless
+        // another item already goes by it.
+        const std::string readable = ReadableTackleId(r.id, kind);
+        if (!readable.empty() && FindTackleRecord(records, readable.c_str()) < 0)
+            CopyTackleText(r.id, readable.c_str(), 128);
         records.push_back(r);
     }
 }

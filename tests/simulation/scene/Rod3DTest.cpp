@@ -227,6 +227,21 @@ TEST_F(Rod3DTest, ReelPartsFromItsOwnFolderThenTheDefaults)
     EXPECT_EQ(0, reel.m_textureIds[std::size_t(reel.m_body)]); // its own file
     EXPECT_EQ(363, reel.m_textureIds[std::size_t(reel.m_handle)]);
     EXPECT_EQ(365, reel.m_textureIds[std::size_t(reel.m_bail)]);
+
+    // A file whose name begins with a blank goes by the id a saved rig gives
+    // back; its pictures are still in the folder named after the file.
+    const std::string spaced = plat::JoinPath(folder, " Blue");
+    std::filesystem::create_directories(spaced);
+    {
+        std::ofstream f(plat::JoinPath(folder, " Blue.kvm"));
+        f << "[MULINELLO]\nNOME=Blue\n";
+    }
+    ASSERT_TRUE(plat::SavePng(plat::JoinPath(spaced, "MANOVELLA.BMP"), red));
+    reel.Load(dev.get());
+    reel.SelectById(dev.get(), "Blue.kvm");
+    ASSERT_STREQ("Blue", reel.m_current.name);
+    EXPECT_EQ(0, reel.m_textureIds[std::size_t(reel.m_handle)]);
+    EXPECT_EQ(362, reel.m_textureIds[std::size_t(reel.m_body)]);
 }
 
 TEST_F(Rod3DTest, TexturesAndMeshesFollowTheDevice)

@@ -8,6 +8,7 @@
 #include "tests/simulation/tackle/FreshRig.h"
 #include "tests/simulation/tackle/TackleFixture.h"
 
+#include <cstring>
 #include <filesystem>
 
 namespace {
@@ -228,6 +229,78 @@ TEST_F(ConfigurationTest, LongTextsKeptWhole)
     ASSERT_EQ(list.GetCount(), 1);
     EXPECT_EQ(std::string(list.GetSelectedKey()), name + ".kvz");
     EXPECT_EQ(std::string(list.GetSelectedCol1()), description);
+}
+
+// Part files whose names begin with blanks (or hold a line break) are
+// mounted again by the configuration that names them, after a restart too:
+// a value read back loses those blanks, and the part must still be found by
+// it rather than replaced by the catalogue's first entry.
+TEST_F(ConfigurationTest, PartsNamedWithBlanksLoadAsSaved)
+{
+    Program("Canne", " bolo2.kvn", "[CANNA]\nNOME=Spaced rod\nTIPO=1\nRIGIDITA=2\n");
+    Program("Mulinelli", "\f reel2.kvm", "[MULINELLO]\nNOME=Spaced reel\nCAPACITA_MAX=300\nCAPACITA_MIN=150\n");
+    Program("Galleggianti", "\tfloat2.kvg", "[GALLEGGIANTE]\nNOME=Spaced float\nPESO=150\nTIPO=0\n");
+    Program("Ami", "  hook2.kva", "[AMO]\nNOME=Spaced hook\nMISURA=12\n");
+    Program("Ami", "drop\nhook.kva", "[AMO]\nNOME=Broken hook\nMISURA=16\n");
+    // A file that has the very name another's blanks hide keeps it: a rig
+    // naming it mounts it as before.
+    Program("Ami", " plain.kva", "[AMO]\nNOME=Shadow hook\nMISURA=12\n");
+    Data("Ami", "plain.kva", "[AMO]\nNOME=Plain hook\nMISURA=12\n");
+    Program("Piombi", " shot.kvp", "[PIOMBINO]\nNOME=Spaced shot\nPESO=50\nTIPO=0\nATTACCO=0\nFORMA=0\n");
+    // Each part is mounted by its name: where a file with blanks sorts
+    // among the others is the folder listing's business.
+    const auto byName = [](const auto& records, const char* name) {
+        for (std::size_t i = 0; i < records.size(); ++i)
+            if (std::strcmp(records[i].name, name) == 0)
+                return int(i);
+        ADD_FAILURE() << name << " not in its catalogue";
+        return 0;
+    };
+    const auto mount = [&] {
+        rig.Init(nullptr, 400);
+        rig.m_canna.Select(nullptr, byName(rig.m_canna.m_records, "Spaced rod"));
+        rig.m_mulinello.Select(nullptr, byName(rig.m_mulinello.m_records, "Spaced reel"));
+        rig.m_galleggiante.Select(nullptr, byName(rig.m_galleggiante.m_records, "Spaced float"));
+        CAmo& leader = rig.m_lenza.m_leader.m_hook;
+        leader.Select(nullptr, byName(leader.m_records, "Spaced hook"));
+        CAmo& dropper = rig.m_lenza.m_droppers[0].m_hook;
+        dropper.Select(nullptr, byName(dropper.m_records, "Broken hook"));
+        CAmo& second = rig.m_lenza.m_droppers[1].m_hook;
+        second.Select(nullptr, byName(second.m_records, "Plain hook"));
+        rig.m_piombo.AddShot(byName(rig.m_piombo.m_records, "Spaced shot"), 80, 0, true);
+    };
+    const auto hasShot = [&] {
+        for (int i = 0; i < kShotSlots; ++i)
+            if (rig.m_piombo.IsOccupied(i) && std::strcmp(rig.m_piombo.m_slots[i].name, "Spaced shot") == 0)
+                return rig.m_piombo.GetSlotPosition(i) == 80;
+        return false;
+    };
+    const auto expectMounted = [&] {
+        EXPECT_STREQ(rig.m_canna.m_current.name, "Spaced rod");
+        EXPECT_STREQ(rig.m_mulinello.m_current.name, "Spaced reel");
+        EXPECT_STREQ(rig.m_galleggiante.m_current.name, "Spaced float");
+        EXPECT_STREQ(rig.m_lenza.m_leader.m_hook.m_current.name, "Spaced hook");
+        EXPECT_STREQ(rig.m_lenza.m_droppers[0].m_hook.m_current.name, "Broken hook");
+        EXPECT_STREQ(rig.m_lenza.m_droppers[1].m_hook.m_current.name, "Plain hook");
+        EXPECT_TRUE(hasShot()) << "the spaced shot at 80";
+    };
+    mount();
+    expectMounted();
+    ASSERT_FALSE(HasFailure());
+    ASSERT_TRUE(rig.SaveConfiguration("Spaced", ""));
+
+    rig.Reset(nullptr);
+    ASSERT_TRUE(rig.LoadConfiguration("Spaced"));
+    expectMounted();
+    // A new start reads the catalogues afresh, then the rig the settings name.
+    testing_support::FreshRig();
+    rig.Init(nullptr, 400);
+    g_Opzioni.Load();
+    ClearTackleFallbacks();
+    ASSERT_TRUE(rig.LoadConfiguration(g_Opzioni.line));
+    expectMounted();
+    for (const std::string& line : TackleFallbacks())
+        EXPECT_EQ(line.find("unknown"), std::string::npos) << line;
 }
 
 // A save that cannot be written is reported, and the rig keeps its name and
