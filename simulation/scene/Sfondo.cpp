@@ -131,12 +131,23 @@ void CSfondo::Render(plat::Device*)
         const int t = m_texture->Height();
         const int w = m_texture->Width();
         const int bandRows = BandRows(t);
-        for (int i = 0; i < bandRows; ++i) {
-            const int d = t - bandRows - 1 + i;
+        // Each row of the band is copied from the row its ripple shifts it
+        // to. Neighbouring rows shifted alike are one copy of several rows:
+        // the same pixels for fewer draws.
+        auto offsetOf = [&](int i) {
             const int shift = RowShift(i, bandRows);
-            const int source = i >= -shift ? d - shift : d;
-            const plat::Rect row{0, source, w, source + 1};
-            m_sprite->Draw(m_texture.get(), &row, {0.0f, float(d), m_depth}, colour);
+            return i >= -shift ? shift : 0;
+        };
+        int first = 0, offset = bandRows > 0 ? offsetOf(0) : 0;
+        for (int i = 1; i <= bandRows; ++i) {
+            const int next = i < bandRows ? offsetOf(i) : offset + 1; // past the band: a run ends
+            if (next == offset)
+                continue;
+            const int d = t - bandRows - 1 + first;
+            const plat::Rect band{0, d - offset, w, d - offset + (i - first)};
+            m_sprite->Draw(m_texture.get(), &band, {0.0f, float(d), m_depth}, colour);
+            first = i;
+            offset = next;
         }
     }
     RunTimer0();
