@@ -495,6 +495,12 @@ TEST(MeshDraw, AMeshChangedInPlaceIsDrawnAfreshInTheNextScene)
     EXPECT_EQ(0xFFFF0000u, dev->ReadPixel(left, low) | 0xFF000000u);
     EXPECT_EQ(0xFF000000u, dev->ReadPixel(rightX, 300 - 60) | 0xFF000000u);
     EXPECT_EQ(0xFF0000FFu, dev->ReadPixel(rightX, low) | 0xFF000000u);
+    // Outside a scene the kept triangles are drawn at once, each of them.
+    dev->Clear(0xFF000000);
+    s.material.emissive = {0, 1, 0, 0};
+    EXPECT_EQ(plat::kOk, plat::DrawMeshSubset(*dev, m, 1, nullptr));
+    EXPECT_EQ(0xFF00FF00u, dev->ReadPixel(rightX, low) | 0xFF000000u);
+    EXPECT_EQ(0xFF000000u, dev->ReadPixel(left, low) | 0xFF000000u);
 }
 
 // A texture kept past its device (a rod built for an earlier device) holds
