@@ -1221,32 +1221,15 @@ int Device::DrawTriangles(const Texture* texture, const ScreenVertex* vertices, 
 {
     if (!vertices || count < 3)
         return kInvalidCall;
-    // A texture made by another device (one since gone) holds a picture
-    // that no longer exists: such a draw is refused, never executed.
-    if (texture && texture->m_core.lock() != m_core)
-        return kInvalidCall;
+    thread_local std::vector<SDL_Vertex> converted;
+    thread_local std::vector<float> depths;
     const int triangles = count / 3;
-    if (!m_inScene) {
-        for (int i = 0; i < triangles * 3; i += 3) {
-            const SDL_Vertex tri[3] = {ToSdlVertex(vertices[i]), ToSdlVertex(vertices[i + 1]),
-                                       ToSdlVertex(vertices[i + 2])};
-            DrawCommand cmd;
-            cmd.texture = texture ? static_cast<SDL_Texture*>(texture->m_texture) : nullptr;
-            SubmitTriangles(std::move(cmd), tri, 3);
-        }
-        return kOk;
-    }
-    // Straight into the scene: a mesh submits thousands of these.
-    const std::size_t base = m_vertices.size();
-    SceneItem* item = QueueSceneTriangles(texture, triangles);
-    for (int i = 0; i < triangles * 3; i += 3, ++item) {
-        m_vertices.push_back(ToSdlVertex(vertices[i]));
-        m_vertices.push_back(ToSdlVertex(vertices[i + 1]));
-        m_vertices.push_back(ToSdlVertex(vertices[i + 2]));
-        item->depth = TriangleDepth(vertices + i, 0.0f);
-        item->triangle = std::uint32_t(base + std::size_t(i));
-    }
-    return kOk;
+    converted.resize(std::size_t(triangles) * 3);
+    depths.resize(std::size_t(triangles));
+    std::transform(vertices, vertices + triangles * 3, converted.begin(), ToSdlVertex);
+    for (int i = 0; i < triangles; ++i)
+        depths[std::size_t(i)] = TriangleDepth(vertices + 3 * i, 0.0f);
+    return DrawPreparedTriangles(texture, converted.data(), depths.data(), triangles);
 }
 
 int Device::DrawPreparedTriangles(const Texture* texture, const SDL_Vertex* vertices, const float* depths,
@@ -1254,6 +1237,8 @@ int Device::DrawPreparedTriangles(const Texture* texture, const SDL_Vertex* vert
 {
     if (!vertices || !depths || triangles < 1)
         return kInvalidCall;
+    // A texture made by another device (one since gone) holds a picture
+    // that no longer exists: such a draw is refused, never executed.
     if (texture && texture->m_core.lock() != m_core)
         return kInvalidCall;
     if (!m_inScene) {
@@ -1264,6 +1249,7 @@ int Device::DrawPreparedTriangles(const Texture* texture, const SDL_Vertex* vert
         }
         return kOk;
     }
+    // Straight into the scene: a mesh submits thousands of these.
     const std::size_t base = m_vertices.size();
     SceneItem* item = QueueSceneTriangles(texture, triangles);
     m_vertices.insert(m_vertices.end(), vertices, vertices + std::size_t(triangles) * 3);
@@ -1276,7 +1262,7 @@ int Device::DrawPreparedTriangles(const Texture* texture, const SDL_Vertex* vert
 
 // One command for a call's triangles, which keeps the texture alive; each
 // triangle is an item of its own, its depth and first vertex left to fill.
-// The vertices go in from the end of the scene's list.
+// The caller appends the vertices to the scene's list.
 Device::SceneItem* Device::QueueSceneTriangles(const Texture* texture, int triangles)
 {
     const auto command = std::uint32_t(m_queue.size());
@@ -1289,7 +1275,6 @@ Device::SceneItem* Device::QueueSceneTriangles(const Texture* texture, int trian
     }
     cmd.first = std::uint32_t(m_vertices.size());
     cmd.count = std::uint32_t(triangles) * 3;
-    m_vertices.reserve(m_vertices.size() + cmd.count);
     const std::size_t items = m_items.size();
     m_items.resize(items + std::size_t(triangles), SceneItem{0.0f, command, 0});
     return m_items.data() + items;
