@@ -195,6 +195,21 @@ Layout LayOut(TTF_Font* font, const std::string& utf8, bool single, bool wrap, i
     return lines;
 }
 
+// The text broken into lines as the face lays it out, kept by how it was
+// laid out: drawing and measuring share one layout.
+const Layout& CachedLayout(FontFace& face, const std::string& raw, bool single, bool wrap, int width)
+{
+    const int w = std::max(0, width);
+    std::string key = single ? "s" : wrap ? "w" : "n";
+    if (wrap)
+        key += std::to_string(w);
+    key += '\x1f';
+    key += raw;
+    if (const Layout* known = face.layouts.Find(key))
+        return *known;
+    return *face.layouts.Insert(key, LayOut(face.font, Untabbed(Cp1252ToUtf8(raw)), single, wrap, w));
+}
+
 } // namespace
 
 std::unique_ptr<Font> Device::CreateFont(const char* face, int height, int width, int weight, int* status)
@@ -257,13 +272,7 @@ int Font::MeasureWrappedHeight(const char* text, int width) const
 {
     if (!text || !m_face)
         return 0;
-    const std::string raw(text);
-    const int w = std::max(0, width);
-    const std::string key = "w" + std::to_string(w) + '\x1f' + raw;
-    const Layout* lines = m_face->layouts.Find(key);
-    if (!lines)
-        lines = m_face->layouts.Insert(key, LayOut(m_face->font, Untabbed(Cp1252ToUtf8(raw)), false, true, w));
-    return int(lines->size()) * m_cellHeight;
+    return int(CachedLayout(*m_face, text, false, true, width).size()) * m_cellHeight;
 }
 
 // Renders one line white on transparent into the device's line cache.
@@ -301,16 +310,7 @@ int Font::DrawText(const char* text, int count, const Rect& rect, unsigned forma
     const bool single = format & kTextSingleLine;
     const bool wrap = (format & kTextWordBreak) && !single;
     const std::string raw = count < 0 ? std::string(text) : std::string(text, std::size_t(std::max(count, 0)));
-    std::string layoutKey = single ? "s" : wrap ? "w" : "n";
-    if (wrap)
-        layoutKey += std::to_string(std::max(0, rect.Width()));
-    layoutKey += '\x1f';
-    layoutKey += raw;
-    const Layout* cachedLayout = m_face->layouts.Find(layoutKey);
-    if (!cachedLayout)
-        cachedLayout = m_face->layouts.Insert(
-            layoutKey, LayOut(m_face->font, Untabbed(Cp1252ToUtf8(raw)), single, wrap, std::max(0, rect.Width())));
-    const Layout& lines = *cachedLayout;
+    const Layout& lines = CachedLayout(*m_face, raw, single, wrap, rect.Width());
     const int cell = m_cellHeight;
     const int total = int(lines.size()) * cell;
 
