@@ -66,7 +66,7 @@ int CFinestra::DrawTitled(plat::Device* dev, int x, int y, int width, int height
 {
     int r = Draw(dev, x, y, width, height);
     // The title's room ends a few pixels inside the panel's right frame.
-    const int room = 5 * (std::clamp(width, 0, g_nScreenW) / 5) - 5 - 8;
+    const int room = m_frameW - 8;
     if (m_title.MeasureWidth(title) > room && m_smallTitle.HasFont()) {
         m_smallTitle.SetColour(m_title.m_red, m_title.m_green, m_title.m_blue, m_title.m_alpha);
         m_smallTitle.m_relative = m_title.m_relative;

@@ -353,11 +353,11 @@ void CMenuConfigura::LoadSelected()
     const char* key = m_configurations.GetSelectedKey();
     if (!key || m_configurations.GetSelectedIndex() < 0)
         return; // nothing chosen (an empty folder): the rig stays as it is
-    std::string name;
-    if (!CCannaPesca::ConfigurationName(ConfigurationsFolder(), key, &name))
-        name = key; // not one of the listed names: the load refuses it
-    std::string description;
-    const bool loaded = Rig().LoadConfiguration(name.c_str(), nullptr, &description);
+    std::string name, description;
+    // A row whose file no longer goes by a name the game can load (the
+    // folder changed since the list was made) loads nothing.
+    const bool loaded = CCannaPesca::ConfigurationName(ConfigurationsFolder(), key, &name) &&
+                        Rig().LoadConfiguration(name.c_str(), nullptr, &description);
     m_descriptionBox.SetText(description.c_str());
     SyncFromRig();
     m_dialog = kNoDialog;

@@ -15,6 +15,8 @@
 #include <new>
 #include <string>
 
+#include <sys/stat.h>
+
 KARVELIN_GLOBAL(27) CSessione g_Sessione;
 
 namespace {
@@ -63,23 +65,21 @@ void TakeText(char* dest, const unsigned char* field, std::size_t size)
     dest[size - 1] = '\0';
 }
 
-// Only regular files of at most maxSize bytes; tooBig tells a refusal for
-// the size from the others.
-std::FILE* OpenForReading(const char* folder, const char* fileName, std::uintmax_t maxSize, bool* tooBig = nullptr)
+// A catch log in the folder, opened when it is a regular file of at most
+// maxSize bytes, the size read from the file opened; tooBig tells a refusal
+// for the size from the others.
+std::FILE* OpenCatchLog(const char* folder, const char* fileName, std::uintmax_t maxSize, bool& tooBig)
 {
     if (!folder || !*folder)
         return nullptr;
-    const std::string path = plat::ResolvePath(plat::JoinPath(folder, fileName));
-    std::uintmax_t size = 0;
-    std::int64_t modified = 0;
-    if (!plat::FileStamp(path, size, modified))
-        return nullptr;
-    if (size > maxSize) {
-        if (tooBig)
-            *tooBig = true;
+    std::FILE* f = plat::OpenForReading(plat::JoinPath(folder, fileName));
+    struct stat st {};
+    if (f && (fstat(fileno(f), &st) != 0 || std::uintmax_t(st.st_size) > maxSize)) {
+        tooBig = std::uintmax_t(st.st_size) > maxSize;
+        std::fclose(f);
         return nullptr;
     }
-    return plat::OpenForReading(path);
+    return f;
 }
 
 // Stored numbers are kept within what a catch can be, so every later sum and
@@ -267,7 +267,7 @@ bool CSessione::Load(const char* fileName)
     if (!fileName || !*fileName)
         return true;
     bool tooBig = false;
-    std::FILE* f = OpenForReading(CatchFolder(), fileName, kMaxFileSize, &tooBig);
+    std::FILE* f = OpenCatchLog(CatchFolder(), fileName, kMaxFileSize, tooBig);
     if (!f) {
         if (tooBig)
             LogError("Sessione.cpp", Concat2("Catch log holds more than a session can land, not read: ", fileName),
@@ -330,12 +330,12 @@ bool CSessione::ReadHeader(const char* fileName, char* player, char* venue, char
     if (!fileName || !*fileName)
         return true;
     // Only the header is read: a log too big to show is still listed by it.
-    std::FILE* f = OpenForReading(CatchFolder(), fileName, UINTMAX_MAX);
-    if (!f)
+    const char* folder = CatchFolder();
+    std::string bytes;
+    if (!folder || !*folder || !plat::ReadFileHead(plat::JoinPath(folder, fileName), 187, bytes))
         return false;
-    unsigned char head[187] = {};
-    const std::size_t got = std::fread(head, 1, sizeof head, f);
-    std::fclose(f);
+    const auto* head = reinterpret_cast<const unsigned char*>(bytes.data());
+    const std::size_t got = bytes.size();
     if (player && got >= 41)
         TakeText(player, head + 0, kPlayerMax + 1);
     if (venue && got >= 170)

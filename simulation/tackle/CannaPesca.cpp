@@ -322,16 +322,12 @@ void CCannaPesca::ListConfigurations(CListBox& list, const char* folder) const
             const std::size_t end = head.find_last_of("\r\n", kHead - 1);
             head.resize(end == std::string::npos ? 0 : end);
         }
-        // As the configuration reader reads a text key: a missing or empty
-        // value, or one that starts with a NUL, is the default.
-        const auto read = [&](const char* key, char* out) {
-            std::string value;
-            plat::IniReadText(head, "CONFIGURAZIONE", key, value);
-            CopyString(out, value.empty() || value[0] == '\0' ? generic : value.c_str(), 512);
-        };
+        // Read as the configuration reader reads it.
+        CIniText file;
+        file.SetText(std::move(head));
         char name[513], text[513];
-        read("NOME", name);
-        read("DESCRIZIONE", text);
+        file.ReadString("CONFIGURAZIONE", "NOME", generic, name, 512);
+        file.ReadString("CONFIGURAZIONE", "DESCRIZIONE", generic, text, 512);
         if (current < 0 && stem == m_name)
             current = id;
         list.AddItem(id++, fileName.c_str(), name, text);
