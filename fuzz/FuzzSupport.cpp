@@ -4,6 +4,7 @@
 
 #include <SDL.h>
 
+#include <atomic>
 #include <cerrno>
 #include <cstdarg>
 #include <climits>
@@ -23,7 +24,7 @@ namespace fuzz {
 namespace {
 // Whether opens are being watched: only while an input runs, so the
 // fuzzer's own corpus and artifact files are not.
-bool g_watching = false;
+std::atomic<bool> g_watching{false}; // read by any thread that opens a file (the audio thread too)
 // Where libFuzzer saves a failing input (its -artifact_prefix, or the exact
 // path it was given): that write comes from its crash handler, possibly
 // while an input is still being watched, and must never be refused, or the

@@ -6,10 +6,11 @@
 #include "platform/Files.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cmath>
 #include <cstring>
 #include <memory>
-#include <system_error>
+#include <new>
 #include <thread>
 
 namespace plat {
@@ -279,6 +280,8 @@ Weights MakeWeights(int src, int dst)
 
 // Runs rows(first, end) over [0, count) in a few bands at once when there
 // is enough work: every row is worked out alone, so the result is the same.
+// A band that fails (out of memory) fails the whole, in the caller, once
+// every band has ended.
 template <class Rows>
 void InBands(int count, std::size_t work, const Rows& rows)
 {
@@ -288,21 +291,31 @@ void InBands(int count, std::size_t work, const Rows& rows)
         rows(0, count);
         return;
     }
+    std::atomic<bool> failed{false};
+    const auto band = [&rows, &failed](int first, int end) {
+        try {
+            rows(first, end);
+        } catch (...) {
+            failed = true;
+        }
+    };
     std::vector<std::thread> helpers;
     const int step = (count + bands - 1) / bands;
     for (int b = 1; b < bands; ++b) {
         const int first = b * step, end = std::min(count, first + step);
         if (first < end) {
             try {
-                helpers.emplace_back([&rows, first, end] { rows(first, end); });
-            } catch (const std::system_error&) {
-                rows(first, end); // no thread to be had: this one does it
+                helpers.emplace_back(band, first, end);
+            } catch (const std::exception&) {
+                band(first, end); // no thread to be had: this one does it
             }
         }
     }
-    rows(0, std::min(count, step));
+    band(0, std::min(count, step));
     for (std::thread& t : helpers)
         t.join();
+    if (failed)
+        throw std::bad_alloc();
 }
 
 Image Resample(const Image& src, int w, int h)

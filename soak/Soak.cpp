@@ -202,7 +202,11 @@ void SavedRecords()
     // header still read so the row can be listed and deleted.
     if (g_rng() % 16 == 0) {
         std::string big = g_validLog;
-        big.resize(std::size_t(CSessione::kMaxFileSize) + 1 + g_rng() % 64, char(g_rng() & 0xFF));
+        // Drawn one after the other: the order of a call's arguments is
+        // the compiler's, and a seed must give one run.
+        const char fill = char(g_rng() & 0xFF);
+        const std::size_t over = 1 + g_rng() % 64;
+        big.resize(std::size_t(CSessione::kMaxFileSize) + over, fill);
         plat::WriteFileAtomic(plat::JoinPath(g_GestFile.GetDataSubfolder(CGestFile::D_CATTURE), "big.kvc"), big);
         g_Sessione.Load("big.kvc");
         if (g_Sessione.GetCount() != 0)
