@@ -131,7 +131,7 @@ TEST_F(ScreenPicturesTest, EveryTextStaysInsideItsBox)
                 ADD_FAILURE() << where << language << ": " << problem;
         };
         for (int screen : {kScreenMainMenu, kScreenOptions, kScreenRecords}) {
-            g_pApp->SetCurrentScreen(screen);
+            g_pApp->SwitchToScreen(screen); // entered as its button enters it
             check("screen " + std::to_string(screen));
         }
 
@@ -208,10 +208,12 @@ TEST_F(ScreenPicturesTest, EveryTextStaysInsideItsBox)
         MoveTo(600, 400);
         Click(box.ToolX(CMenuConfigura::kToolLoad) + 10, CMenuConfigura::ToolY() + 10);
         check("load dialog", true);
+        Click(475, 412); // its Cancel button
+        EXPECT_EQ(box.m_dialog, CMenuConfigura::kNoDialog);
         g_Gara.m_running = 0;
 
         // The fishing session: its start panel and the water with the rig.
-        g_pApp->SetCurrentScreen(kScreenMainMenu);
+        g_pApp->SwitchToScreen(kScreenMainMenu);
         Click(kMainMenuButtonX, MainMenuButtonY(CMenuPrincipale::kStartFishing));
         ASSERT_EQ(Screen(), kScreenSession);
         check("session start", true);
