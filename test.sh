@@ -15,7 +15,7 @@ build_step --first "the first build takes several minutes" \
   "Building the game with its tests and benchmarks..." build/test \
   -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKARVELIN_TESTS=ON -DKARVELIN_BENCHMARKS=ON -- -j "$jobs"
 # A fixed seed keeps the CI run repeatable; scripts/fuzz.sh alone explores anew each time.
-# A slow input is only reported there: the machine running CI may be busy.
+# A slow input is only reported there (one past five times the bound still fails): the machine running CI may be busy.
 KARVELIN_FUZZ_SLOW=report KARVELIN_FUZZ_SEED=1 FUZZ_RESOURCES_FROM=build/test bash scripts/fuzz.sh 10
 # Every test program runs whole, in its own order and shuffled (label
 # "whole"; the longest in parts, side by side); the entries of single tests

@@ -10,7 +10,8 @@
 # and to a regression test).
 # An input that takes more than the harness's bound of CPU time is a finding
 # too; with KARVELIN_FUZZ_SLOW=report (the CI run, where the machine may be
-# shared) it is only reported and kept in build/fuzz/findings/<target>/slow/.
+# shared) it is only reported and kept in build/fuzz/findings/<target>/slow/,
+# unless it takes five times the bound.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/steps.sh
