@@ -276,13 +276,11 @@ std::string Describe(const plat::Rect& r)
 std::vector<std::string> JourneyTest::LayoutProblems(bool dialogOpen) const
 {
     std::vector<std::string> out;
-    for (const ProbedText& t : probed)
-        if (!t.fits)
-            out.push_back("\"" + t.text + "\" at " + std::to_string(t.x) + "," + std::to_string(t.y) +
-                          " (" + std::to_string(t.measuredWidth) + " wide)" +
-                          (t.FromPoint() ? " leaves " + Describe(t.area)
-                                         : " is cut by its box " + std::to_string(t.width) + "x" +
-                                               std::to_string(t.height)));
+    for (const ProbedText& t : Overflowing())
+        out.push_back("\"" + t.text + "\" at " + std::to_string(t.x) + "," + std::to_string(t.y) + " (" +
+                      std::to_string(t.measuredWidth) + " wide)" +
+                      (t.FromPoint() ? " leaves " + Describe(t.area)
+                                     : " is cut by its box " + std::to_string(t.width) + "x" + std::to_string(t.height)));
     // Texts from a point: their lines, less the font's blank rows above
     // the letters and below them, must not be drawn over one another.
     for (std::size_t i = 0; i < probed.size(); ++i)
