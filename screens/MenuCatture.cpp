@@ -79,15 +79,7 @@ void CMenuCatture::ShowSession(const char* fileName)
     m_fishes.m_selectable = 0;
     m_fishes.m_showCol1 = 1;
     m_fishes.m_showCol2 = 1;
-    // One pass: each row gets its length as it is added (a row that could
-    // not be added gets none).
-    m_fishes.Reserve(g_Sessione.GetCount());
-    for (int i = 0; i < g_Sessione.GetCount(); ++i) {
-        const unsigned species = static_cast<unsigned>(g_Sessione.GetCatch(i).speciesId);
-        const std::int32_t row = m_fishes.GetCount();
-        m_fishes.AddItem(i, "", g_Pesci.GetName(species), g_Sessione.GetWeightText(i));
-        m_fishes.SetColumn(row, 1, g_Sessione.GetLengthText(i));
-    }
+    g_Sessione.ListCatches(m_fishes);
 }
 
 void CMenuCatture::Activate()

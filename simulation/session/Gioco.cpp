@@ -644,15 +644,7 @@ void CGioco::FillCatchList()
     m_catchList.m_active = 0;
     m_catchList.m_showCol1 = 1;
     m_catchList.m_showCol2 = 1;
-    // One pass: each row gets its length as it is added (a row that could
-    // not be added gets none).
-    m_catchList.Reserve(g_Sessione.GetCount());
-    for (int i = 0; i < g_Sessione.GetCount(); ++i) {
-        const CatchEntry& entry = g_Sessione.GetCatch(i);
-        const std::int32_t row = m_catchList.GetCount();
-        m_catchList.AddItem(i, "", g_Pesci.GetName(unsigned(entry.speciesId)), g_Sessione.GetWeightText(i));
-        m_catchList.SetColumn(row, 1, g_Sessione.GetLengthText(i));
-    }
+    g_Sessione.ListCatches(m_catchList);
 }
 
 void CGioco::OnLostDevice()

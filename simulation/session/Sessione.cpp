@@ -1,5 +1,6 @@
 #include "simulation/session/Sessione.h"
 
+#include "gui/ListBox.h"
 #include "platform/Files.h"
 #include "shell/GestFile.h"
 #include "shell/Globals.h"
@@ -7,6 +8,7 @@
 #include "shell/Utility.h"
 #include "world/Calendario.h"
 #include "world/Luogo.h"
+#include "world/Pesci.h"
 
 #include <algorithm>
 #include <cmath>
@@ -343,6 +345,16 @@ bool CSessione::ReadHeader(const char* fileName, char* player, char* venue, char
     if (date && got >= 187)
         TakeText(date, head + 170, kShortTextMax + 1);
     return true;
+}
+
+void CSessione::ListCatches(CListBox& list)
+{
+    list.Reserve(GetCount());
+    for (int i = 0; i < GetCount(); ++i) {
+        const std::int32_t row = list.GetCount();
+        list.AddItem(i, "", g_Pesci.GetName(unsigned(GetCatch(i).speciesId)), GetWeightText(i));
+        list.SetColumn(row, 1, GetLengthText(i));
+    }
 }
 
 bool CSessione::Delete(const char* fileName)

@@ -13,6 +13,8 @@
 #include <cstdint>
 #include <vector>
 
+class CListBox;
+
 // One catch, in memory and on disk.
 struct CatchEntry {
     std::int32_t speciesId; // 0..129
@@ -63,6 +65,9 @@ public:
     // the log does not hold.
     const char* GetWeightText(int index);
     const char* GetLengthText(int index);
+    // Adds a row per catch to the list: species, weight, length (in one
+    // pass; a row that could not be added gets no length).
+    void ListCatches(CListBox& list);
 
     // Writes the log as <name>.kvc in the catch folder. No name: nothing is
     // written, success. False when the file could not be written whole; an
