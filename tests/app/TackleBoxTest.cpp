@@ -790,6 +790,25 @@ TEST_F(TackleBoxTest, SaveDialogTypingOverwriteAndFailures)
         EXPECT_TRUE(box.IsModified());
         Click(kCancelX, kDialogButtonY);
     }
+    // A configuration that reads but cannot be replaced (a full disk): after
+    // Yes the save says so, and the old file stays as it was.
+    const std::string before = ReadAll(Kvz("Boat_bottom"));
+    ASSERT_FALSE(before.empty());
+    OpenSaveDialog();
+    ReplaceName("Boat_bottom");
+    {
+        testing_support::FileSizeLimit full(100);
+        Click(kOkX, kDialogButtonY);
+        ASSERT_EQ(box.m_ask.GetTag(), CMenuConfigura::kAskOverwrite);
+        Click(kYesX, kAskY);
+    }
+    ASSERT_TRUE(box.m_ask.IsShown());
+    EXPECT_STREQ(box.m_ask.m_text, "The configuration could not be saved.");
+    Click(kLoneOkX, kAskY);
+    EXPECT_EQ(box.m_dialog, CMenuConfigura::kSaveDialog);
+    EXPECT_TRUE(box.IsModified());
+    Click(kCancelX, kDialogButtonY);
+    EXPECT_EQ(ReadAll(Kvz("Boat_bottom")), before);
 }
 
 TEST_F(TackleBoxTest, LoadDialogLoadsByFileNameDeletesAndSurvivesDamagedFiles)
